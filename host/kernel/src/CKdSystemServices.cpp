@@ -1,0 +1,18 @@
+#include "CKdSystemServices.h"
+
+int CKdSystemServices::MessageBox(const CKdString& text, const CKdString& title, unsigned flags) {
+  m_messages.push_back({text, title, flags});
+  return 0;
+}
+
+void CKdSystemServices::Print(const CKdString& text, unsigned flags) { m_prints.push_back({text, CKdString(), flags}); }
+
+void CKdSystemServices::ClearRecords() {
+  m_messages.clear();
+  m_prints.clear();
+}
+
+CKdSystemServices* GetKdSystemServices() {
+  static CKdSystemServices services;
+  return &services;
+}

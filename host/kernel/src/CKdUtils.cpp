@@ -1,0 +1,28 @@
+#include "CKdUtils.h"
+
+#include "Db/DbDatabase.h"
+#include "Db/DbObject.h"
+
+bool CKdUtils::IsHyperLink(const OdDbObject* object, CKdString& url, CKdString* description) {
+  url = CKdString();
+  if (description) *description = CKdString();
+  if (!object || !object->isReadEnabled()) return false;
+  OdResBufPtr rb = object->xData(HyperlinkApp());
+  // The chain is: application name, the address, then an optional description.
+  if (rb.isNull() || rb->next().isNull() || rb->next()->restype() != OdResBuf::kDxfXdAsciiString) return false;
+  url = CKdString(rb->next()->getString());
+  OdResBufPtr desc = rb->next()->next();
+  if (description && !desc.isNull() && desc->restype() == OdResBuf::kDxfXdAsciiString)
+    *description = CKdString(desc->getString());
+  return !url.isEmpty();
+}
+
+bool CKdUtils::SetHyperLink(const OdDbObject* object, const CKdString& url) {
+  OdDbObject* obj = const_cast<OdDbObject*>(object);
+  if (!obj || !obj->isWriteEnabled()) return false;
+  OdDbDatabase* db = obj->database();
+  if (db && !db->newRegApp(HyperlinkApp())) return false;
+  OdResBufPtr head = OdResBuf::newRb(OdResBuf::kDxfRegAppName, OdString(HyperlinkApp()));
+  if (!url.isEmpty()) head->setNext(OdResBuf::newRb(OdResBuf::kDxfXdAsciiString, url.toOdString()));
+  return obj->setXData(head) == eOk;
+}

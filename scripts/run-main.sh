@@ -1,0 +1,7 @@
+#!/bin/bash
+# The main job: set up, build, and run the command-line host.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$here/scripts/setup.sh"
+bash "$here/scripts/build.sh" "$here/build"
+"$here/build/bin/kdprops" "$@"

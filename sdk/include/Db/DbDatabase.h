@@ -1,0 +1,131 @@
+#pragma once
+// A drawing: the objects with their handles, the tables and dictionaries
+// that own them, and the drawing's settings (header variables).
+#include <memory>
+#include <vector>
+#include "Db/DbObjectId.h"
+#include "Cm/CmColor.h"
+#include "Db/DbEntity.h"
+#include "Ge/GePoint3d.h"
+#include "Ge/GeVector3d.h"
+
+class OdDbStub;
+
+// Drawing settings the database keeps for its users.
+struct OdDbHeaderVars {
+  bool pstylemode = true;  // true: print styles depend on colour; false: named print styles
+  OdInt16 lunits = 2;      // linear unit format: 1 scientific .. 5 fractional
+  OdInt16 luprec = 4;
+  OdInt16 aunits = 0;
+  OdInt16 auprec = 0;
+  OdInt16 insunits = 0;    // insertion units, 0 = unitless
+  OdInt16 splinesegs = 8;
+  OdInt16 measurement = 0;
+  OdString acadver = L"AC1027";
+  OdDbObjectId clayer;
+  OdCmColor cecolor;
+  OdDbObjectId celtype;
+  double celtscale = 1.0;
+  double ltscale = 1.0;
+  OdDb::LineWeight celweight = OdDb::kLnWtByLayer;
+  OdCmTransparency cetransparency;
+  OdString cepsname = L"ByLayer";
+  OdDbObjectId textstyle;
+  OdDbObjectId dimstyle;
+  OdGePoint3d ucsorg;
+  OdGeVector3d ucsxdir = OdGeVector3d(1, 0, 0);
+  OdGeVector3d ucsydir = OdGeVector3d(0, 1, 0);
+  OdString ucsname;
+};
+
+class OdDbDatabase : public OdRxObject {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbDatabase)
+public:
+  // A new drawing; with defaults it holds the tables, layer "0", the line
+  // types ByLayer, ByBlock and Continuous, the application of the drawing
+  // program, model and paper space and the named-objects dictionary.
+  explicit OdDbDatabase(bool createDefaults = true);
+  ~OdDbDatabase() override;
+  void addRef() override { ++m_nRefs; }
+  void release() override;
+  long numRefs() const override { return m_nRefs; }
+
+  // Adds an object, giving it the next handle (or the one given, when free);
+  // the database keeps one reference. The object is left open for writing.
+  OdDbObjectId addOdDbObject(OdDbObject* object, OdDbObjectId ownerId = OdDbObjectId(), OdDbHandle handle = OdDbHandle());
+  // Id of a handle, or null.
+  OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
+  OdDbHandle handseed() const { return m_nextHandle; }
+  void setHandseed(OdDbHandle h) { if (OdUInt64(h) > OdUInt64(m_nextHandle)) m_nextHandle = h; }
+  // Every object id, in handle order.
+  OdDbObjectIdArray objectIds() const;
+
+  OdDbObjectId getBlockTableId() const { return m_blockTable; }
+  OdDbObjectId getLayerTableId() const { return m_layerTable; }
+  OdDbObjectId getLinetypeTableId() const { return m_linetypeTable; }
+  OdDbObjectId getTextStyleTableId() const { return m_textStyleTable; }
+  OdDbObjectId getDimStyleTableId() const { return m_dimStyleTable; }
+  OdDbObjectId getRegAppTableId() const { return m_regAppTable; }
+  OdDbObjectId getUCSTableId() const { return m_ucsTable; }
+  OdDbObjectId getViewTableId() const { return m_viewTable; }
+  OdDbObjectId getViewportTableId() const { return m_viewportTable; }
+  OdDbObjectId getNamedObjectsDictionaryId() const { return m_namedObjects; }
+  OdDbObjectId getModelSpaceId() const { return m_modelSpace; }
+  OdDbObjectId getPaperSpaceId() const { return m_paperSpace; }
+  OdDbObjectId getLayerZeroId() const { return m_layerZero; }
+  OdDbObjectId getLinetypeByLayerId() const { return m_ltByLayer; }
+  OdDbObjectId getLinetypeByBlockId() const { return m_ltByBlock; }
+  OdDbObjectId getLinetypeContinuousId() const { return m_ltContinuous; }
+  // Used by file reading, which creates the well-known objects itself.
+  void setWellKnownIds(OdDbObjectId blockTable, OdDbObjectId layerTable, OdDbObjectId linetypeTable,
+                       OdDbObjectId textStyleTable, OdDbObjectId dimStyleTable, OdDbObjectId regAppTable,
+                       OdDbObjectId ucsTable, OdDbObjectId viewTable, OdDbObjectId viewportTable,
+                       OdDbObjectId namedObjects);
+  // Finds model space, paper space, layer 0 and the special line types by name.
+  void resolveWellKnownRecords();
+
+  // Registers an application name for extended data; true when it exists afterwards.
+  bool newRegApp(const OdString& appName);
+  bool hasRegApp(const OdString& appName) const;
+
+  OdDbHeaderVars& header() { return m_header; }
+  const OdDbHeaderVars& header() const { return m_header; }
+  bool getPSTYLEMODE() const { return m_header.pstylemode; }
+  void setPSTYLEMODE(bool colorDependent) { m_header.pstylemode = colorDependent; }
+  OdInt16 getLUNITS() const { return m_header.lunits; }
+  OdInt16 getLUPREC() const { return m_header.luprec; }
+  OdInt16 getINSUNITS() const { return m_header.insunits; }
+  OdInt16 getSPLINESEGS() const { return m_header.splinesegs; }
+  OdDbObjectId getCLAYER() const { return m_header.clayer; }
+  OdCmColor getCECOLOR() const { return m_header.cecolor; }
+  OdDbObjectId getCELTYPE() const { return m_header.celtype; }
+  double getCELTSCALE() const { return m_header.celtscale; }
+  OdDb::LineWeight getCELWEIGHT() const { return m_header.celweight; }
+  OdCmTransparency getCETRANSPARENCY() const { return m_header.cetransparency; }
+  OdGePoint3d getUCSORG() const { return m_header.ucsorg; }
+  OdGeVector3d getUCSXDIR() const { return m_header.ucsxdir; }
+  OdGeVector3d getUCSYDIR() const { return m_header.ucsydir; }
+  // Sets the current UCS; the axes are normalised, Y is made perpendicular to X.
+  OdResult setCurrentUCS(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis);
+
+private:
+  OdDbObjectId addDefaultRecord(OdDbObjectId tableId, class OdDbSymbolTableRecord* record, const wchar_t* name);
+  long m_nRefs = 1;
+  OdDbHandle m_nextHandle = 1;
+  std::vector<std::unique_ptr<OdDbStub>> m_stubs;  // handle order is kept by the index below
+  std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
+  OdDbHeaderVars m_header;
+  OdDbObjectId m_blockTable, m_layerTable, m_linetypeTable, m_textStyleTable, m_dimStyleTable, m_regAppTable,
+      m_ucsTable, m_viewTable, m_viewportTable, m_namedObjects, m_modelSpace, m_paperSpace, m_layerZero,
+      m_ltByLayer, m_ltByBlock, m_ltContinuous;
+};
+typedef OdSmartPtr<OdDbDatabase> OdDbDatabasePtr;
+
+// What an object id points at; owned by its database.
+class OdDbStub {
+public:
+  OdDbHandle handle;
+  OdDbDatabase* database = nullptr;
+  OdDbObject* object = nullptr;  // one reference held
+};

@@ -1,0 +1,92 @@
+#pragma once
+// Drawing entities: the objects of model and paper space with their general
+// appearance settings.
+#include "Db/DbObject.h"
+#include "Cm/CmColor.h"
+
+namespace OdDb {
+enum LineWeight {
+  kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18,
+  kLnWt020 = 20, kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50,
+  kLnWt053 = 53, kLnWt060 = 60, kLnWt070 = 70, kLnWt080 = 80, kLnWt090 = 90, kLnWt100 = 100,
+  kLnWt106 = 106, kLnWt120 = 120, kLnWt140 = 140, kLnWt158 = 158, kLnWt200 = 200, kLnWt211 = 211,
+  kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3
+};
+// True for the values of the enumeration above.
+bool isValidLineWeight(int value);
+enum Visibility { kVisible = 0, kInvisible = 1 };
+}  // namespace OdDb
+
+class OdDbEntity : public OdDbObject {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbEntity)
+public:
+  OdDbObjectId blockId() const { return ownerId(); }
+
+  OdCmColor color() const;
+  OdInt16 colorIndex() const;
+  OdResult setColor(const OdCmColor& color, bool doSubents = true);
+  OdResult setColorIndex(OdInt16 index, bool doSubents = true);
+
+  OdDbObjectId layerId() const;
+  OdString layer() const;
+  // The id must name a layer record of the entity's database.
+  OdResult setLayer(OdDbObjectId layerId, bool doSubents = true, bool allowHiddenLayer = false);
+
+  OdDbObjectId linetypeId() const;
+  OdString linetype() const;
+  OdResult setLinetype(OdDbObjectId linetypeId, bool doSubents = true);
+
+  double linetypeScale() const;
+  // Positive finite scales only.
+  OdResult setLinetypeScale(double scale, bool doSubents = true);
+
+  OdString plotStyleName() const;
+  // Named print styles exist only in drawings with named print styles.
+  OdResult setPlotStyleName(const OdString& name, bool doSubents = true);
+
+  OdDb::LineWeight lineWeight() const;
+  OdResult setLineWeight(OdDb::LineWeight weight, bool doSubents = true);
+
+  OdCmTransparency transparency() const;
+  OdResult setTransparency(const OdCmTransparency& transparency, bool doSubents = true);
+
+  OdDb::Visibility visibility() const;
+  OdResult setVisibility(OdDb::Visibility visibility, bool doSubents = true);
+
+  // Objects that belong to this entity and take its settings with it
+  // (vertices of old-style polylines, attributes of block references).
+  virtual void subEntityIds(OdDbObjectIdArray& ids) const;
+
+  void setDatabaseDefaults(OdDbDatabase* db) override;
+
+private:
+  template <class F>
+  void forSubents(bool doSubents, F apply);
+  OdCmColor m_color;
+  OdDbObjectId m_layer;
+  OdDbObjectId m_linetype;
+  double m_ltScale = 1.0;
+  OdString m_plotStyle = L"ByLayer";
+  OdDb::LineWeight m_lineWeight = OdDb::kLnWtByLayer;
+  OdCmTransparency m_transparency;
+  OdDb::Visibility m_visibility = OdDb::kVisible;
+};
+typedef OdSmartPtr<OdDbEntity> OdDbEntityPtr;
+
+// Curves: entities with a parameterised path.
+class OdDbCurve : public OdDbEntity {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbCurve)
+public:
+  virtual bool isClosed() const { return false; }
+  virtual bool isPeriodic() const { return false; }
+  virtual OdResult getStartParam(double& param) const;
+  virtual OdResult getEndParam(double& param) const;
+  virtual OdResult getStartPoint(OdGePoint3d& point) const;
+  virtual OdResult getEndPoint(OdGePoint3d& point) const;
+  virtual OdResult getPointAtParam(double param, OdGePoint3d& point) const;
+  virtual OdResult getDistAtParam(double param, double& dist) const;
+  virtual OdResult getArea(double& area) const;
+};
+typedef OdSmartPtr<OdDbCurve> OdDbCurvePtr;

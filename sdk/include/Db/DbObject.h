@@ -1,0 +1,81 @@
+#pragma once
+// Persistent objects of a drawing database. An object belongs to at most one
+// database, has a handle and an owner there, and is read or changed only
+// while it is open in the matching mode.
+#include "Db/DbObjectId.h"
+#include "Db/DbResBuf.h"
+
+class OdDbDictionary;
+
+class OdDbObject : public OdRxObject {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbObject)
+public:
+  OdDbObject();
+  ~OdDbObject() override;
+
+  // Counting: the database holds one reference; when only that one remains
+  // the object counts as closed.
+  void addRef() override;
+  void release() override;
+  long numRefs() const override { return m_nRefs; }
+
+  OdDbObjectId objectId() const { return m_id; }
+  OdDbObjectId ownerId() const { return m_ownerId; }
+  virtual void setOwnerId(OdDbObjectId owner) { m_ownerId = owner; }
+  OdDbDatabase* database() const;
+  OdDbHandle getDbHandle() const;
+  OdDbHandle handle() const { return getDbHandle(); }
+
+  // Open state. Objects not in a database are being built and are writable.
+  bool isReadEnabled() const;
+  bool isWriteEnabled() const;
+  bool isNotifyEnabled() const { return false; }
+  OdDb::OpenMode openMode() const { return m_openMode; }
+  bool isNewObject() const { return m_isNew; }
+  // Throw OdError(eNotOpenForRead / eNotOpenForWrite) when the state does not allow the access.
+  void assertReadEnabled() const;
+  void assertWriteEnabled() const;
+  void upgradeOpen();
+  void downgradeOpen();
+  // Marks the object closed although references to it remain.
+  void close();
+
+  bool isErased() const { return m_erased; }
+  OdResult erase(bool erasing = true);
+
+  // Extended data: the chain of the application named (first element the
+  // application name, code 1001) or of every application when appName is empty.
+  OdResBufPtr xData(const OdString& appName = OdString()) const;
+  // Replaces the data of each application that the chain names; an
+  // application chain with nothing after the name removes it. Applications
+  // must be registered in the database.
+  OdResult setXData(const OdResBuf* xdata);
+  // Names of the applications with extended data, in stored order.
+  OdArray<OdString> xDataApps() const;
+
+  OdDbObjectId extensionDictionary() const { return m_extDict; }
+  void setExtensionDictionary(OdDbObjectId id) { m_extDict = id; }
+  // Creates the extension dictionary when the object has none; needs a database.
+  OdResult createExtensionDictionary();
+
+  // Values a derived class cannot model; kept so that files keep them.
+  OdResBufPtr unmodelledData() const { return m_unmodelled; }
+  void setUnmodelledData(const OdResBuf* data);
+
+  // Called by the database when the object is added; sets the current settings of the drawing.
+  virtual void setDatabaseDefaults(OdDbDatabase* db);
+
+private:
+  friend class OdDbDatabase;
+  friend class OdDbObjectId;
+  long m_nRefs = 1;
+  OdDbObjectId m_id;
+  OdDbObjectId m_ownerId;
+  OdDbObjectId m_extDict;
+  OdDb::OpenMode m_openMode = OdDb::kNotOpen;
+  bool m_erased = false;
+  bool m_isNew = true;
+  OdArray<OdResBufPtr> m_xdata;  // one chain per application
+  OdResBufPtr m_unmodelled;
+};

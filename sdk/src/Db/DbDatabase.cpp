@@ -1,0 +1,185 @@
+#include "Db/DbDatabase.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_MEMBERS_EX(OdDbDatabase, OdRxObject, L"", new OdDbDatabase)
+
+OdDbDatabase::OdDbDatabase(bool createDefaults) {
+  if (!createDefaults) return;
+  auto addTable = [&](OdDbObject* table) {
+    OdDbObjectId id = addOdDbObject(table);
+    table->release();
+    return id;
+  };
+  m_blockTable = addTable(new OdDbBlockTable);
+  m_layerTable = addTable(new OdDbLayerTable);
+  m_linetypeTable = addTable(new OdDbLinetypeTable);
+  m_textStyleTable = addTable(new OdDbTextStyleTable);
+  m_dimStyleTable = addTable(new OdDbDimStyleTable);
+  m_regAppTable = addTable(new OdDbRegAppTable);
+  m_ucsTable = addTable(new OdDbUCSTable);
+  m_viewTable = addTable(new OdDbViewTable);
+  m_viewportTable = addTable(new OdDbViewportTable);
+  m_namedObjects = addTable(new OdDbDictionary);
+
+  m_ltByBlock = addDefaultRecord(m_linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
+  m_ltByLayer = addDefaultRecord(m_linetypeTable, new OdDbLinetypeTableRecord, L"ByLayer");
+  m_ltContinuous = addDefaultRecord(m_linetypeTable, new OdDbLinetypeTableRecord, L"Continuous");
+  {
+    OdDbLinetypeTableRecordPtr cont = m_ltContinuous.safeOpenObject(OdDb::kForWrite);
+    cont->setComments(L"Solid line");
+  }
+  auto* zero = new OdDbLayerTableRecord;
+  zero->setLinetypeObjectId(m_ltContinuous);
+  m_layerZero = addDefaultRecord(m_layerTable, zero, L"0");
+  addDefaultRecord(m_regAppTable, new OdDbRegAppTableRecord, L"ACAD");
+  addDefaultRecord(m_textStyleTable, new OdDbTextStyleTableRecord, L"Standard");
+  addDefaultRecord(m_dimStyleTable, new OdDbDimStyleTableRecord, L"Standard");
+  m_modelSpace = addDefaultRecord(m_blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
+  m_paperSpace = addDefaultRecord(m_blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
+  {
+    OdDbDictionaryPtr nod = m_namedObjects.safeOpenObject(OdDb::kForWrite);
+    OdDbDictionaryPtr groups = OdDbDictionary::createObject();
+    nod->setAt(L"ACAD_GROUP", groups);
+  }
+  m_header.clayer = m_layerZero;
+  m_header.celtype = m_ltByLayer;
+  m_header.textstyle = OdDbSymbolTablePtr(m_textStyleTable.safeOpenObject())->getAt(L"Standard");
+  m_header.dimstyle = OdDbSymbolTablePtr(m_dimStyleTable.safeOpenObject())->getAt(L"Standard");
+}
+
+OdDbObjectId OdDbDatabase::addDefaultRecord(OdDbObjectId tableId, OdDbSymbolTableRecord* record, const wchar_t* name) {
+  record->setName(name);
+  OdDbSymbolTablePtr table = tableId.safeOpenObject(OdDb::kForWrite);
+  OdDbObjectId id = table->add(record);
+  record->release();
+  return id;
+}
+
+OdDbDatabase::~OdDbDatabase() {
+  // Objects may refer to each other by id only, so they go in any order; ids
+  // stay valid while the stubs exist.
+  for (auto& stub : m_stubs) {
+    if (stub->object) {
+      OdDbObject* obj = stub->object;
+      stub->object = nullptr;
+      obj->m_id = OdDbObjectId();
+      obj->release();
+    }
+  }
+}
+
+void OdDbDatabase::release() {
+  if (--m_nRefs == 0) delete this;
+}
+
+OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerId, OdDbHandle handle) {
+  if (!object) throw OdError(eNullObjectPointer);
+  if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
+  if (handle.isNull() || !getOdDbObjectId(handle).isNull()) handle = m_nextHandle;
+  if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
+  auto stub = std::make_unique<OdDbStub>();
+  stub->handle = handle;
+  stub->database = this;
+  stub->object = object;
+  object->addRef();
+  OdDbStub* raw = stub.get();
+  m_stubs.push_back(std::move(stub));
+  auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
+                              [](const auto& e, OdUInt64 h) { return e.first < h; });
+  m_byHandle.insert(pos, {OdUInt64(handle), raw});
+  object->m_id = OdDbObjectId(raw);
+  object->m_ownerId = ownerId;
+  object->m_openMode = OdDb::kForWrite;
+  object->m_isNew = true;
+  return object->m_id;
+}
+
+OdDbObjectId OdDbDatabase::getOdDbObjectId(OdDbHandle handle) const {
+  auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
+                              [](const auto& e, OdUInt64 h) { return e.first < h; });
+  if (pos == m_byHandle.end() || pos->first != OdUInt64(handle)) return OdDbObjectId();
+  return OdDbObjectId(pos->second);
+}
+
+OdDbObjectIdArray OdDbDatabase::objectIds() const {
+  OdDbObjectIdArray ids;
+  ids.reserve(unsigned(m_byHandle.size()));
+  for (const auto& e : m_byHandle) ids.append(OdDbObjectId(e.second));
+  return ids;
+}
+
+void OdDbDatabase::setWellKnownIds(OdDbObjectId blockTable, OdDbObjectId layerTable, OdDbObjectId linetypeTable,
+                                   OdDbObjectId textStyleTable, OdDbObjectId dimStyleTable,
+                                   OdDbObjectId regAppTable, OdDbObjectId ucsTable, OdDbObjectId viewTable,
+                                   OdDbObjectId viewportTable, OdDbObjectId namedObjects) {
+  m_blockTable = blockTable;
+  m_layerTable = layerTable;
+  m_linetypeTable = linetypeTable;
+  m_textStyleTable = textStyleTable;
+  m_dimStyleTable = dimStyleTable;
+  m_regAppTable = regAppTable;
+  m_ucsTable = ucsTable;
+  m_viewTable = viewTable;
+  m_viewportTable = viewportTable;
+  m_namedObjects = namedObjects;
+}
+
+void OdDbDatabase::resolveWellKnownRecords() {
+  auto find = [](OdDbObjectId tableId, const wchar_t* name) {
+    OdDbObjectPtr obj = tableId.openObject();
+    OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
+    if (!table) return OdDbObjectId();
+    OdDbObjectId id = table->getAt(name);
+    table->release();
+    return id;
+  };
+  m_modelSpace = find(m_blockTable, OdDbBlockTableRecord::modelSpaceStr());
+  m_paperSpace = find(m_blockTable, OdDbBlockTableRecord::paperSpaceStr());
+  m_layerZero = find(m_layerTable, L"0");
+  m_ltByLayer = find(m_linetypeTable, L"ByLayer");
+  m_ltByBlock = find(m_linetypeTable, L"ByBlock");
+  m_ltContinuous = find(m_linetypeTable, L"Continuous");
+}
+
+bool OdDbDatabase::hasRegApp(const OdString& appName) const {
+  OdDbObjectPtr obj = m_regAppTable.openObject();
+  OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
+  if (!table) return false;
+  bool found = table->has(appName);
+  table->release();
+  return found;
+}
+
+bool OdDbDatabase::newRegApp(const OdString& appName) {
+  if (hasRegApp(appName)) return true;
+  if (!OdDbSymbolTableRecord::isValidName(appName, false)) return false;
+  OdDbObjectPtr obj = m_regAppTable.openObject(OdDb::kForWrite);
+  OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
+  if (!table) return false;
+  OdDbRegAppTableRecordPtr rec = OdDbRegAppTableRecord::createObject();
+  rec->setName(appName);
+  OdDbObjectId id;
+  OdResult res = table->add(rec, id);
+  table->release();
+  return res == eOk;
+}
+
+OdResult OdDbDatabase::setCurrentUCS(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis) {
+  OdGeVector3d x = xAxis, y = yAxis;
+  if (x.isZeroLength() || y.isZeroLength()) return eInvalidInput;
+  x.normalize();
+  OdGeVector3d z = x.crossProduct(y);
+  if (z.isZeroLength()) return eInvalidInput;
+  y = z.crossProduct(x).normal();
+  m_header.ucsorg = origin;
+  m_header.ucsxdir = x;
+  m_header.ucsydir = y;
+  return eOk;
+}

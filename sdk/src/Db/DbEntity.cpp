@@ -1,0 +1,192 @@
+#include "Db/DbEntity.h"
+
+#include <cmath>
+
+#include "Db/DbDatabase.h"
+#include "Db/DbSymbolTable.h"
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbEntity, OdDbObject)
+ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbCurve, OdDbEntity)
+
+bool OdDb::isValidLineWeight(int v) {
+  static const int valid[] = {0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,  53, 60,
+                              70, 80, 90, 100, 106, 120, 140, 158, 200, 211, -1, -2, -3};
+  for (int w : valid)
+    if (w == v) return true;
+  return false;
+}
+
+template <class F>
+void OdDbEntity::forSubents(bool doSubents, F apply) {
+  if (!doSubents) return;
+  OdDbObjectIdArray ids;
+  subEntityIds(ids);
+  for (const OdDbObjectId& id : ids) {
+    OdDbObjectPtr obj = id.openObject(OdDb::kForWrite);
+    OdDbEntity* ent = obj.isNull() ? nullptr : static_cast<OdDbEntity*>(obj->queryX(OdDbEntity::desc()));
+    if (!ent) continue;
+    apply(ent);
+    ent->release();
+  }
+}
+
+void OdDbEntity::subEntityIds(OdDbObjectIdArray&) const {}
+
+OdCmColor OdDbEntity::color() const {
+  assertReadEnabled();
+  return m_color;
+}
+
+OdInt16 OdDbEntity::colorIndex() const { return color().colorIndex(); }
+
+OdResult OdDbEntity::setColor(const OdCmColor& color, bool doSubents) {
+  assertWriteEnabled();
+  if (color.colorMethod() < OdCmEntityColor::kByLayer || color.colorMethod() > OdCmEntityColor::kNone)
+    return eInvalidInput;
+  m_color = color;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setColor(color, true); });
+  return eOk;
+}
+
+OdResult OdDbEntity::setColorIndex(OdInt16 index, bool doSubents) {
+  if (index < 0 || index > 257) return eOutOfRange;
+  return setColor(OdCmColor::fromIndex(index), doSubents);
+}
+
+OdDbObjectId OdDbEntity::layerId() const {
+  assertReadEnabled();
+  return m_layer;
+}
+
+namespace {
+OdString recordName(OdDbObjectId id) {
+  OdDbObjectPtr obj = id.openObject();
+  OdDbSymbolTableRecord* rec = obj.isNull() ? nullptr : static_cast<OdDbSymbolTableRecord*>(obj.get()->queryX(OdDbSymbolTableRecord::desc()));
+  if (!rec) return OdString();
+  OdString name = rec->getName();
+  rec->release();
+  return name;
+}
+
+// A record id of the given class in the given database (or in any, for objects being built).
+bool isRecordOf(OdDbObjectId id, OdRxClass* cls, OdDbDatabase* db) {
+  if (id.isNull() || !id.isValid() || id.isErased()) return false;
+  if (db && id.database() != db) return false;
+  OdDbObjectPtr obj = id.openObject();
+  return !obj.isNull() && obj->isKindOf(cls);
+}
+}  // namespace
+
+OdString OdDbEntity::layer() const { return recordName(layerId()); }
+
+OdResult OdDbEntity::setLayer(OdDbObjectId layerId, bool doSubents, bool) {
+  assertWriteEnabled();
+  if (layerId.isNull()) return eNullObjectId;
+  if (!isRecordOf(layerId, OdDbLayerTableRecord::desc(), database())) return eWrongObjectType;
+  m_layer = layerId;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setLayer(layerId, true); });
+  return eOk;
+}
+
+OdDbObjectId OdDbEntity::linetypeId() const {
+  assertReadEnabled();
+  return m_linetype;
+}
+
+OdString OdDbEntity::linetype() const { return recordName(linetypeId()); }
+
+OdResult OdDbEntity::setLinetype(OdDbObjectId linetypeId, bool doSubents) {
+  assertWriteEnabled();
+  if (linetypeId.isNull()) return eNullObjectId;
+  if (!isRecordOf(linetypeId, OdDbLinetypeTableRecord::desc(), database())) return eWrongObjectType;
+  m_linetype = linetypeId;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setLinetype(linetypeId, true); });
+  return eOk;
+}
+
+double OdDbEntity::linetypeScale() const {
+  assertReadEnabled();
+  return m_ltScale;
+}
+
+OdResult OdDbEntity::setLinetypeScale(double scale, bool doSubents) {
+  assertWriteEnabled();
+  if (!std::isfinite(scale) || scale <= 0.0) return eInvalidInput;
+  m_ltScale = scale;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setLinetypeScale(scale, true); });
+  return eOk;
+}
+
+OdString OdDbEntity::plotStyleName() const {
+  assertReadEnabled();
+  return m_plotStyle;
+}
+
+OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
+  assertWriteEnabled();
+  OdDbDatabase* db = database();
+  if (db && db->getPSTYLEMODE()) return eNotApplicable;  // colour-dependent drawings have no named styles
+  if (name.isEmpty()) return eInvalidInput;
+  m_plotStyle = name;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setPlotStyleName(name, true); });
+  return eOk;
+}
+
+OdDb::LineWeight OdDbEntity::lineWeight() const {
+  assertReadEnabled();
+  return m_lineWeight;
+}
+
+OdResult OdDbEntity::setLineWeight(OdDb::LineWeight weight, bool doSubents) {
+  assertWriteEnabled();
+  if (!OdDb::isValidLineWeight(int(weight))) return eInvalidInput;
+  m_lineWeight = weight;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setLineWeight(weight, true); });
+  return eOk;
+}
+
+OdCmTransparency OdDbEntity::transparency() const {
+  assertReadEnabled();
+  return m_transparency;
+}
+
+OdResult OdDbEntity::setTransparency(const OdCmTransparency& transparency, bool doSubents) {
+  assertWriteEnabled();
+  if (transparency.isInvalid()) return eInvalidInput;
+  m_transparency = transparency;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setTransparency(transparency, true); });
+  return eOk;
+}
+
+OdDb::Visibility OdDbEntity::visibility() const {
+  assertReadEnabled();
+  return m_visibility;
+}
+
+OdResult OdDbEntity::setVisibility(OdDb::Visibility visibility, bool doSubents) {
+  assertWriteEnabled();
+  m_visibility = visibility;
+  forSubents(doSubents, [&](OdDbEntity* e) { e->setVisibility(visibility, true); });
+  return eOk;
+}
+
+void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
+  if (!db) return;
+  const OdDbHeaderVars& h = db->header();
+  m_color = h.cecolor;
+  m_layer = h.clayer.isNull() ? db->getLayerZeroId() : h.clayer;
+  m_linetype = h.celtype.isNull() ? db->getLinetypeByLayerId() : h.celtype;
+  m_ltScale = h.celtscale;
+  m_lineWeight = h.celweight;
+  m_transparency = h.cetransparency;
+  m_plotStyle = h.cepsname;
+}
+
+OdResult OdDbCurve::getStartParam(double&) const { return eNotImplemented; }
+OdResult OdDbCurve::getEndParam(double&) const { return eNotImplemented; }
+OdResult OdDbCurve::getStartPoint(OdGePoint3d&) const { return eNotImplemented; }
+OdResult OdDbCurve::getEndPoint(OdGePoint3d&) const { return eNotImplemented; }
+OdResult OdDbCurve::getPointAtParam(double, OdGePoint3d&) const { return eNotImplemented; }
+OdResult OdDbCurve::getDistAtParam(double, double&) const { return eNotImplemented; }
+OdResult OdDbCurve::getArea(double&) const { return eNotImplemented; }

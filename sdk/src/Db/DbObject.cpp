@@ -1,0 +1,135 @@
+#include "Db/DbObject.h"
+
+#include "Db/DbDatabase.h"
+#include "Db/DbDictionary.h"
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbObject, OdRxObject)
+
+OdDbObject::OdDbObject() = default;
+OdDbObject::~OdDbObject() = default;
+
+void OdDbObject::addRef() { ++m_nRefs; }
+
+void OdDbObject::release() {
+  if (--m_nRefs == 0) {
+    delete this;
+    return;
+  }
+  // Only the database's reference left: every user has let go, so the object is closed.
+  if (m_nRefs == 1 && !m_id.isNull()) {
+    m_openMode = OdDb::kNotOpen;
+    m_isNew = false;
+  }
+}
+
+OdDbDatabase* OdDbObject::database() const { return m_id.database(); }
+
+OdDbHandle OdDbObject::getDbHandle() const { return m_id.getHandle(); }
+
+bool OdDbObject::isReadEnabled() const { return m_id.isNull() || m_openMode != OdDb::kNotOpen; }
+
+bool OdDbObject::isWriteEnabled() const { return m_id.isNull() || m_openMode == OdDb::kForWrite; }
+
+void OdDbObject::assertReadEnabled() const {
+  if (!isReadEnabled()) throw OdError(eNotOpenForRead);
+}
+
+void OdDbObject::assertWriteEnabled() const {
+  if (!isWriteEnabled()) throw OdError(eNotOpenForWrite);
+}
+
+void OdDbObject::upgradeOpen() {
+  if (!m_id.isNull()) m_openMode = OdDb::kForWrite;
+}
+
+void OdDbObject::downgradeOpen() {
+  if (!m_id.isNull() && m_openMode == OdDb::kForWrite) m_openMode = OdDb::kForRead;
+}
+
+void OdDbObject::close() {
+  if (!m_id.isNull()) m_openMode = OdDb::kNotOpen;
+}
+
+OdResult OdDbObject::erase(bool erasing) {
+  if (!isWriteEnabled()) return eNotOpenForWrite;
+  if (m_erased == erasing) return eOk;
+  // Owners keep listing erased objects, which can be restored; lookups skip them.
+  m_erased = erasing;
+  return eOk;
+}
+
+OdResBufPtr OdDbObject::xData(const OdString& appName) const {
+  assertReadEnabled();
+  OdResBufPtr head, tail;
+  for (const OdResBufPtr& chain : m_xdata) {
+    if (!appName.isEmpty() && chain->getString().iCompare(appName.c_str()) != 0) continue;
+    OdResBufPtr copy = chain->copyChain();
+    if (head.isNull()) head = copy;
+    else tail->setNext(copy);
+    tail = copy->last();
+    if (!appName.isEmpty()) break;
+  }
+  return head;
+}
+
+OdResult OdDbObject::setXData(const OdResBuf* xdata) {
+  assertWriteEnabled();
+  // Check the whole chain before changing anything.
+  for (const OdResBuf* rb = xdata; rb; rb = rb->next().get()) {
+    if (rb->restype() == OdResBuf::kDxfRegAppName) {
+      OdDbDatabase* db = database();
+      if (db && !db->hasRegApp(rb->getString())) return eRegappIdNotFound;
+    } else if (rb == xdata || rb->restype() < 1000 || rb->restype() > 1071) {
+      return eInvalidInput;
+    }
+  }
+  for (const OdResBuf* rb = xdata; rb;) {
+    // One application's part: from its name to the next name.
+    OdResBufPtr app = OdResBuf::newRb(OdResBuf::kDxfRegAppName, rb->getString());
+    OdResBuf* tail = app.get();
+    const OdResBuf* p = rb->next().get();
+    for (; p && p->restype() != OdResBuf::kDxfRegAppName; p = p->next().get()) {
+      OdResBufPtr item = OdResBuf::newRb(p->restype());
+      item->setString(p->getString());
+      item->setDouble(p->getDouble());
+      item->setInt32(p->getInt32());
+      item->setPoint3d(p->getPoint3d());
+      tail = tail->setNext(item);
+    }
+    int found = -1;
+    for (unsigned i = 0; i < m_xdata.size(); ++i)
+      if (m_xdata[i]->getString().iCompare(rb->getString().c_str()) == 0) found = int(i);
+    bool empty = app->next().isNull();
+    if (found >= 0) {
+      if (empty) m_xdata.removeAt(unsigned(found));
+      else m_xdata[unsigned(found)] = app;
+    } else if (!empty) {
+      m_xdata.append(app);
+    }
+    rb = p;
+  }
+  return eOk;
+}
+
+OdArray<OdString> OdDbObject::xDataApps() const {
+  OdArray<OdString> names;
+  for (const OdResBufPtr& chain : m_xdata) names.append(chain->getString());
+  return names;
+}
+
+OdResult OdDbObject::createExtensionDictionary() {
+  OdDbDatabase* db = database();
+  if (!db) return eNotInDatabase;
+  if (!m_extDict.isNull()) return eAlreadyInDb;
+  assertWriteEnabled();
+  OdDbDictionaryPtr dict = OdDbDictionary::createObject();
+  m_extDict = db->addOdDbObject(dict, m_id);
+  return eOk;
+}
+
+void OdDbObject::setUnmodelledData(const OdResBuf* data) {
+  m_unmodelled = data ? data->copyChain() : OdResBufPtr();
+}
+
+void OdDbObject::setDatabaseDefaults(OdDbDatabase*) {}
