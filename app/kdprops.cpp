@@ -1,13 +1,16 @@
 // The command-line host: loads the module the way a CAD host does and shows
 // what it registered.
+#include <algorithm>
 #include <cxxabi.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <typeinfo>
+#include <vector>
 #include "CKdPropertyBase.h"
 #include "CKdPrintObjectInfoPE.h"
+#include "Db/DbDeclaredClasses.h"
 #include "KdModuleLocator.h"
 #include "Rx/RxClass.h"
 #include "Rx/RxModule.h"
@@ -22,6 +25,24 @@ std::string typeName(const OdRxObject* object) {
   const std::string wrapper = "OdStaticRxObject<";
   if (name.compare(0, wrapper.size(), wrapper) == 0) name = name.substr(wrapper.size(), name.size() - wrapper.size() - 1);
   return name;
+}
+
+// The run-time class tree of the drawing database, children indented under parents.
+void printClassTree(const OdRxClass* parent, const std::vector<OdRxClass*>& classes, int depth) {
+  for (const OdRxClass* cls : classes) {
+    if (cls->myParent() != parent) continue;
+    std::printf("%*s%s%s%s\n", depth * 2, "", cls->name().toUtf8().c_str(), cls->dxfName().isEmpty() ? "" : "  ",
+                cls->dxfName().toUtf8().c_str());
+    printClassTree(cls, classes, depth + 1);
+  }
+}
+
+int showClassTree() {
+  odDbInitClasses();
+  std::vector<OdRxClass*> classes = odrxClasses();
+  std::sort(classes.begin(), classes.end(), [](const OdRxClass* a, const OdRxClass* b) { return a->name() < b->name(); });
+  printClassTree(nullptr, classes, 0);
+  return 0;
 }
 
 int showRegistrations(OdRxModule* module) {
@@ -46,6 +67,7 @@ int showRegistrations(OdRxModule* module) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--classes") return showClassTree();
   const OdString path = kdapp::modulePath();
   OdRxModule* module = odrxDynamicLinker()->loadModule(path);
   if (!module) {

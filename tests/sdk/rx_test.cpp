@@ -40,6 +40,12 @@ TEST_F(ProtocolFixture, LookupWalksUpToTheNearestRegisteredParent) {
   EXPECT_EQ(OdDbLine::desc()->getX(&protocol).get(), &onEntity);
   EXPECT_EQ(OdDbWipeout::desc()->getX(&protocol).get(), &onRaster);
   EXPECT_TRUE(OdDbWipeout::desc()->queryOwnX(&protocol).isNull());
+  // An extension on the class itself wins over the parent's.
+  StaticMarker onWipeout(4);
+  OdDbWipeout::desc()->addX(&protocol, &onWipeout);
+  EXPECT_EQ(OdDbWipeout::desc()->getX(&protocol).get(), &onWipeout);
+  EXPECT_EQ(OdDbRasterImage::desc()->getX(&protocol).get(), &onRaster);
+  OdDbWipeout::desc()->delX(&protocol);
   EXPECT_TRUE(OdDbObject::desc()->getX(&protocol).isNull());
 
   OdDbLinePtr line = OdDbLine::createObject();
@@ -75,10 +81,31 @@ TEST(RxCast, CountedReferencesReleaseTheObject) {
     EXPECT_EQ(line->numRefs(), 2);
   }
   EXPECT_EQ(line->numRefs(), 1);
+  OdDbLinePtr copy = line;
+  OdDbLinePtr moved = std::move(copy);
+  EXPECT_TRUE(copy.isNull());
+  EXPECT_EQ(line->numRefs(), 2);
+  moved = nullptr;
+  EXPECT_EQ(line->numRefs(), 1);
+  OdDbLinePtr other = OdDbLine::createObject();
+  moved = other;
+  moved = line;  // reassignment releases the previous object
+  EXPECT_EQ(other->numRefs(), 1);
+  EXPECT_EQ(line->numRefs(), 2);
   StaticMarker fixed(3);
   fixed.release();
   fixed.release();
   EXPECT_EQ(fixed.id, 3);
+}
+
+TEST(RxStrings, WideTextRoundTripsThroughUtf8) {
+  const OdString text(L"\u00c4rger \u00fc\u00df \u2300 25 \u6e2c\U0001F600");
+  const std::string utf8 = text.toUtf8();
+  EXPECT_EQ(utf8, "\xc3\x84rger \xc3\xbc\xc3\x9f \xe2\x8c\x80 25 \xe6\xb8\xac\xf0\x9f\x98\x80");
+  EXPECT_EQ(OdString::fromUtf8(utf8), text);
+  EXPECT_EQ(OdString(utf8.c_str()), text);
+  EXPECT_EQ(OdString(L"\u00c4b\u0416").iCompare(L"\u00e4B\u0436"), 0);
+  EXPECT_EQ(OdString(L"\u00e4rger").makeUpper(), OdString(L"\u00c4RGER"));
 }
 
 TEST(RxModuleLoader, RefusesMissingAndNonModuleLibraries) {

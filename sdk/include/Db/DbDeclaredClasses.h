@@ -1,455 +1,104 @@
 #pragma once
 // Classes of the drawing database that are known by name and place in the
 // class tree but hold no data of their own yet: objects of them keep only
-// what their base class holds.
+// what their base class holds. The tree is this one table, parents before
+// children; a class that gains data moves to a header of its own.
 #include "Db/DbEntity.h"
 #include "Db/DbSymbolTable.h"
 
-class OdDbLine : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbLine)
-};
-typedef OdSmartPtr<OdDbLine> OdDbLinePtr;
-
-class OdDbRay : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRay)
-};
-typedef OdSmartPtr<OdDbRay> OdDbRayPtr;
-
-class OdDbXline : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbXline)
-};
-typedef OdSmartPtr<OdDbXline> OdDbXlinePtr;
-
-class OdDbPoint : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPoint)
-};
-typedef OdSmartPtr<OdDbPoint> OdDbPointPtr;
-
-class OdDbArc : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbArc)
-};
-typedef OdSmartPtr<OdDbArc> OdDbArcPtr;
-
-class OdDbCircle : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbCircle)
-};
-typedef OdSmartPtr<OdDbCircle> OdDbCirclePtr;
-
-class OdDbEllipse : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbEllipse)
-};
-typedef OdSmartPtr<OdDbEllipse> OdDbEllipsePtr;
-
-class OdDbPolyline : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPolyline)
-};
-typedef OdSmartPtr<OdDbPolyline> OdDbPolylinePtr;
-
-class OdDb2dPolyline : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb2dPolyline)
-};
-typedef OdSmartPtr<OdDb2dPolyline> OdDb2dPolylinePtr;
-
-class OdDb3dPolyline : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb3dPolyline)
-};
-typedef OdSmartPtr<OdDb3dPolyline> OdDb3dPolylinePtr;
-
-class OdDbSpline : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSpline)
-};
-typedef OdSmartPtr<OdDbSpline> OdDbSplinePtr;
-
-class OdDbHelix : public OdDbSpline {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbHelix)
-};
-typedef OdSmartPtr<OdDbHelix> OdDbHelixPtr;
-
-class OdDbLeader : public OdDbCurve {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbLeader)
-};
-typedef OdSmartPtr<OdDbLeader> OdDbLeaderPtr;
-
-class OdDbText : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbText)
-};
-typedef OdSmartPtr<OdDbText> OdDbTextPtr;
-
-class OdDbAttributeDefinition : public OdDbText {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbAttributeDefinition)
-};
-typedef OdSmartPtr<OdDbAttributeDefinition> OdDbAttributeDefinitionPtr;
-
-class OdDbAttribute : public OdDbText {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbAttribute)
-};
-typedef OdSmartPtr<OdDbAttribute> OdDbAttributePtr;
-
-class OdDbMText : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbMText)
-};
-typedef OdSmartPtr<OdDbMText> OdDbMTextPtr;
-
-class OdDbArcAlignedText : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbArcAlignedText)
-};
-typedef OdSmartPtr<OdDbArcAlignedText> OdDbArcAlignedTextPtr;
-
-class OdDbDimension : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbDimension)
-};
-typedef OdSmartPtr<OdDbDimension> OdDbDimensionPtr;
-
-class OdDbAlignedDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbAlignedDimension)
-};
-typedef OdSmartPtr<OdDbAlignedDimension> OdDbAlignedDimensionPtr;
-
-class OdDbRotatedDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRotatedDimension)
-};
-typedef OdSmartPtr<OdDbRotatedDimension> OdDbRotatedDimensionPtr;
-
-class OdDb2LineAngularDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb2LineAngularDimension)
-};
-typedef OdSmartPtr<OdDb2LineAngularDimension> OdDb2LineAngularDimensionPtr;
-
-class OdDb3PointAngularDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb3PointAngularDimension)
-};
-typedef OdSmartPtr<OdDb3PointAngularDimension> OdDb3PointAngularDimensionPtr;
-
-class OdDbArcDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbArcDimension)
-};
-typedef OdSmartPtr<OdDbArcDimension> OdDbArcDimensionPtr;
-
-class OdDbDiametricDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbDiametricDimension)
-};
-typedef OdSmartPtr<OdDbDiametricDimension> OdDbDiametricDimensionPtr;
-
-class OdDbRadialDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRadialDimension)
-};
-typedef OdSmartPtr<OdDbRadialDimension> OdDbRadialDimensionPtr;
-
-class OdDbRadialDimensionLarge : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRadialDimensionLarge)
-};
-typedef OdSmartPtr<OdDbRadialDimensionLarge> OdDbRadialDimensionLargePtr;
-
-class OdDbOrdinateDimension : public OdDbDimension {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbOrdinateDimension)
-};
-typedef OdSmartPtr<OdDbOrdinateDimension> OdDbOrdinateDimensionPtr;
-
-class OdDbBlockReference : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbBlockReference)
-};
-typedef OdSmartPtr<OdDbBlockReference> OdDbBlockReferencePtr;
-
-class OdDbMInsertBlock : public OdDbBlockReference {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbMInsertBlock)
-};
-typedef OdSmartPtr<OdDbMInsertBlock> OdDbMInsertBlockPtr;
-
-class OdDbTable : public OdDbBlockReference {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbTable)
-};
-typedef OdSmartPtr<OdDbTable> OdDbTablePtr;
-
-class OdDbVertex : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbVertex)
-};
-typedef OdSmartPtr<OdDbVertex> OdDbVertexPtr;
-
-class OdDb2dVertex : public OdDbVertex {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb2dVertex)
-};
-typedef OdSmartPtr<OdDb2dVertex> OdDb2dVertexPtr;
-
-class OdDb3dPolylineVertex : public OdDbVertex {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb3dPolylineVertex)
-};
-typedef OdSmartPtr<OdDb3dPolylineVertex> OdDb3dPolylineVertexPtr;
-
-class OdDbPolyFaceMeshVertex : public OdDbVertex {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPolyFaceMeshVertex)
-};
-typedef OdSmartPtr<OdDbPolyFaceMeshVertex> OdDbPolyFaceMeshVertexPtr;
-
-class OdDbPolygonMeshVertex : public OdDbVertex {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPolygonMeshVertex)
-};
-typedef OdSmartPtr<OdDbPolygonMeshVertex> OdDbPolygonMeshVertexPtr;
-
-class OdDbFaceRecord : public OdDbVertex {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbFaceRecord)
-};
-typedef OdSmartPtr<OdDbFaceRecord> OdDbFaceRecordPtr;
-
-class OdDbSequenceEnd : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSequenceEnd)
-};
-typedef OdSmartPtr<OdDbSequenceEnd> OdDbSequenceEndPtr;
-
-class OdDbRasterImage : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRasterImage)
-};
-typedef OdSmartPtr<OdDbRasterImage> OdDbRasterImagePtr;
-
-class OdDbWipeout : public OdDbRasterImage {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbWipeout)
-};
-typedef OdSmartPtr<OdDbWipeout> OdDbWipeoutPtr;
-
-class OdDbUnderlayReference : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbUnderlayReference)
-};
-typedef OdSmartPtr<OdDbUnderlayReference> OdDbUnderlayReferencePtr;
-
-class OdDbDgnReference : public OdDbUnderlayReference {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbDgnReference)
-};
-typedef OdSmartPtr<OdDbDgnReference> OdDbDgnReferencePtr;
-
-class OdDbPdfReference : public OdDbUnderlayReference {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPdfReference)
-};
-typedef OdSmartPtr<OdDbPdfReference> OdDbPdfReferencePtr;
-
-class OdDbSurface : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSurface)
-};
-typedef OdSmartPtr<OdDbSurface> OdDbSurfacePtr;
-
-class OdDbExtrudedSurface : public OdDbSurface {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbExtrudedSurface)
-};
-typedef OdSmartPtr<OdDbExtrudedSurface> OdDbExtrudedSurfacePtr;
-
-class OdDbLoftedSurface : public OdDbSurface {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbLoftedSurface)
-};
-typedef OdSmartPtr<OdDbLoftedSurface> OdDbLoftedSurfacePtr;
-
-class OdDbRevolvedSurface : public OdDbSurface {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRevolvedSurface)
-};
-typedef OdSmartPtr<OdDbRevolvedSurface> OdDbRevolvedSurfacePtr;
-
-class OdDbSweptSurface : public OdDbSurface {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSweptSurface)
-};
-typedef OdSmartPtr<OdDbSweptSurface> OdDbSweptSurfacePtr;
-
-class OdDbPlaneSurface : public OdDbSurface {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPlaneSurface)
-};
-typedef OdSmartPtr<OdDbPlaneSurface> OdDbPlaneSurfacePtr;
-
-class OdDb3dSolid : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDb3dSolid)
-};
-typedef OdSmartPtr<OdDb3dSolid> OdDb3dSolidPtr;
-
-class OdDbBody : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbBody)
-};
-typedef OdSmartPtr<OdDbBody> OdDbBodyPtr;
-
-class OdDbRegion : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbRegion)
-};
-typedef OdSmartPtr<OdDbRegion> OdDbRegionPtr;
-
-class OdDbFace : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbFace)
-};
-typedef OdSmartPtr<OdDbFace> OdDbFacePtr;
-
-class OdDbFcf : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbFcf)
-};
-typedef OdSmartPtr<OdDbFcf> OdDbFcfPtr;
-
-class OdDbHatch : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbHatch)
-};
-typedef OdSmartPtr<OdDbHatch> OdDbHatchPtr;
-
-class OdDbMline : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbMline)
-};
-typedef OdSmartPtr<OdDbMline> OdDbMlinePtr;
-
-class OdDbOle2Frame : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbOle2Frame)
-};
-typedef OdSmartPtr<OdDbOle2Frame> OdDbOle2FramePtr;
-
-class OdDbPolyFaceMesh : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPolyFaceMesh)
-};
-typedef OdSmartPtr<OdDbPolyFaceMesh> OdDbPolyFaceMeshPtr;
-
-class OdDbPolygonMesh : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbPolygonMesh)
-};
-typedef OdSmartPtr<OdDbPolygonMesh> OdDbPolygonMeshPtr;
-
-class OdDbSubDMesh : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSubDMesh)
-};
-typedef OdSmartPtr<OdDbSubDMesh> OdDbSubDMeshPtr;
-
-class OdDbProxyEntity : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbProxyEntity)
-};
-typedef OdSmartPtr<OdDbProxyEntity> OdDbProxyEntityPtr;
-
-class OdDbShape : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbShape)
-};
-typedef OdSmartPtr<OdDbShape> OdDbShapePtr;
-
-class OdDbSolid : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSolid)
-};
-typedef OdSmartPtr<OdDbSolid> OdDbSolidPtr;
-
-class OdDbTrace : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbTrace)
-};
-typedef OdSmartPtr<OdDbTrace> OdDbTracePtr;
-
-class OdDbViewport : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbViewport)
-};
-typedef OdSmartPtr<OdDbViewport> OdDbViewportPtr;
-
-class OdDbLight : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbLight)
-};
-typedef OdSmartPtr<OdDbLight> OdDbLightPtr;
-
-class OdDbTextStyleTableRecord : public OdDbSymbolTableRecord {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbTextStyleTableRecord)
-};
-typedef OdSmartPtr<OdDbTextStyleTableRecord> OdDbTextStyleTableRecordPtr;
-
-class OdDbDimStyleTableRecord : public OdDbSymbolTableRecord {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbDimStyleTableRecord)
-};
-typedef OdSmartPtr<OdDbDimStyleTableRecord> OdDbDimStyleTableRecordPtr;
-
-class OdDbAbstractViewTableRecord : public OdDbSymbolTableRecord {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbAbstractViewTableRecord)
-};
-typedef OdSmartPtr<OdDbAbstractViewTableRecord> OdDbAbstractViewTableRecordPtr;
-
-class OdDbViewTableRecord : public OdDbAbstractViewTableRecord {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbViewTableRecord)
-};
-typedef OdSmartPtr<OdDbViewTableRecord> OdDbViewTableRecordPtr;
-
-class OdDbViewportTableRecord : public OdDbAbstractViewTableRecord {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbViewportTableRecord)
-};
-typedef OdSmartPtr<OdDbViewportTableRecord> OdDbViewportTableRecordPtr;
-
-class OdDbGroup : public OdDbObject {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbGroup)
-};
-typedef OdSmartPtr<OdDbGroup> OdDbGroupPtr;
-
-class OdDbMlineStyle : public OdDbObject {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbMlineStyle)
-};
-typedef OdSmartPtr<OdDbMlineStyle> OdDbMlineStylePtr;
-
-class OdDbTableStyle : public OdDbObject {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbTableStyle)
-};
-typedef OdSmartPtr<OdDbTableStyle> OdDbTableStylePtr;
+// KD_CLASS(class, parent, DXF name) for classes with objects;
+// KD_ABSTRACT(class, parent) for classes that only group others.
+#define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
+  KD_CLASS(OdDbLine, OdDbCurve, "LINE")                                       \
+  KD_CLASS(OdDbRay, OdDbCurve, "RAY")                                         \
+  KD_CLASS(OdDbXline, OdDbCurve, "XLINE")                                     \
+  KD_CLASS(OdDbPoint, OdDbEntity, "POINT")                                    \
+  KD_CLASS(OdDbArc, OdDbCurve, "ARC")                                         \
+  KD_CLASS(OdDbCircle, OdDbCurve, "CIRCLE")                                   \
+  KD_CLASS(OdDbEllipse, OdDbCurve, "ELLIPSE")                                 \
+  KD_CLASS(OdDbPolyline, OdDbCurve, "LWPOLYLINE")                             \
+  KD_CLASS(OdDb2dPolyline, OdDbCurve, "POLYLINE")                             \
+  KD_CLASS(OdDb3dPolyline, OdDbCurve, "POLYLINE")                             \
+  KD_CLASS(OdDbSpline, OdDbCurve, "SPLINE")                                   \
+  KD_CLASS(OdDbHelix, OdDbSpline, "HELIX")                                    \
+  KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
+  KD_CLASS(OdDbText, OdDbEntity, "TEXT")                                      \
+  KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
+  KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
+  KD_CLASS(OdDbMText, OdDbEntity, "MTEXT")                                    \
+  KD_CLASS(OdDbArcAlignedText, OdDbEntity, "ARCALIGNEDTEXT")                  \
+  KD_ABSTRACT(OdDbDimension, OdDbEntity)                                      \
+  KD_CLASS(OdDbAlignedDimension, OdDbDimension, "DIMENSION")                  \
+  KD_CLASS(OdDbRotatedDimension, OdDbDimension, "DIMENSION")                  \
+  KD_CLASS(OdDb2LineAngularDimension, OdDbDimension, "DIMENSION")             \
+  KD_CLASS(OdDb3PointAngularDimension, OdDbDimension, "DIMENSION")            \
+  KD_CLASS(OdDbArcDimension, OdDbDimension, "ARC_DIMENSION")                  \
+  KD_CLASS(OdDbDiametricDimension, OdDbDimension, "DIMENSION")                \
+  KD_CLASS(OdDbRadialDimension, OdDbDimension, "DIMENSION")                   \
+  KD_CLASS(OdDbRadialDimensionLarge, OdDbDimension, "LARGE_RADIAL_DIMENSION") \
+  KD_CLASS(OdDbOrdinateDimension, OdDbDimension, "DIMENSION")                 \
+  KD_CLASS(OdDbBlockReference, OdDbEntity, "INSERT")                          \
+  KD_CLASS(OdDbMInsertBlock, OdDbBlockReference, "INSERT")                    \
+  KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
+  KD_CLASS(OdDbVertex, OdDbEntity, "VERTEX")                                  \
+  KD_CLASS(OdDb2dVertex, OdDbVertex, "VERTEX")                                \
+  KD_CLASS(OdDb3dPolylineVertex, OdDbVertex, "VERTEX")                        \
+  KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
+  KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
+  KD_CLASS(OdDbFaceRecord, OdDbVertex, "VERTEX")                              \
+  KD_CLASS(OdDbSequenceEnd, OdDbEntity, "SEQEND")                             \
+  KD_CLASS(OdDbRasterImage, OdDbEntity, "IMAGE")                              \
+  KD_CLASS(OdDbWipeout, OdDbRasterImage, "WIPEOUT")                           \
+  KD_ABSTRACT(OdDbUnderlayReference, OdDbEntity)                              \
+  KD_CLASS(OdDbDgnReference, OdDbUnderlayReference, "DGNUNDERLAY")            \
+  KD_CLASS(OdDbPdfReference, OdDbUnderlayReference, "PDFUNDERLAY")            \
+  KD_CLASS(OdDbSurface, OdDbEntity, "SURFACE")                                \
+  KD_CLASS(OdDbExtrudedSurface, OdDbSurface, "EXTRUDEDSURFACE")               \
+  KD_CLASS(OdDbLoftedSurface, OdDbSurface, "LOFTEDSURFACE")                   \
+  KD_CLASS(OdDbRevolvedSurface, OdDbSurface, "REVOLVEDSURFACE")               \
+  KD_CLASS(OdDbSweptSurface, OdDbSurface, "SWEPTSURFACE")                     \
+  KD_CLASS(OdDbPlaneSurface, OdDbSurface, "PLANESURFACE")                     \
+  KD_CLASS(OdDb3dSolid, OdDbEntity, "3DSOLID")                                \
+  KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
+  KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
+  KD_CLASS(OdDbFace, OdDbEntity, "3DFACE")                                    \
+  KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
+  KD_CLASS(OdDbHatch, OdDbEntity, "HATCH")                                    \
+  KD_CLASS(OdDbMline, OdDbEntity, "MLINE")                                    \
+  KD_CLASS(OdDbOle2Frame, OdDbEntity, "OLE2FRAME")                            \
+  KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
+  KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
+  KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \
+  KD_CLASS(OdDbProxyEntity, OdDbEntity, "ACAD_PROXY_ENTITY")                  \
+  KD_CLASS(OdDbShape, OdDbEntity, "SHAPE")                                    \
+  KD_CLASS(OdDbSolid, OdDbEntity, "SOLID")                                    \
+  KD_CLASS(OdDbTrace, OdDbEntity, "TRACE")                                    \
+  KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
+  KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
+  KD_CLASS(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, "STYLE")          \
+  KD_CLASS(OdDbDimStyleTableRecord, OdDbSymbolTableRecord, "DIMSTYLE")        \
+  KD_ABSTRACT(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)             \
+  KD_CLASS(OdDbViewTableRecord, OdDbAbstractViewTableRecord, "VIEW")          \
+  KD_CLASS(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, "VPORT")     \
+  KD_CLASS(OdDbGroup, OdDbObject, "GROUP")                                    \
+  KD_CLASS(OdDbMlineStyle, OdDbObject, "MLINESTYLE")                          \
+  KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")
+
+#define KD_DECLARE_DB_CLASS(ClassName, ParentClass, ...) \
+  class ClassName : public ParentClass {               \
+   public:                                             \
+    ODRX_DECLARE_MEMBERS(ClassName)                    \
+  };                                                   \
+  typedef OdSmartPtr<ClassName> ClassName##Ptr;
+KD_DECLARED_DB_CLASSES(KD_DECLARE_DB_CLASS, KD_DECLARE_DB_CLASS)
+#undef KD_DECLARE_DB_CLASS
 
 KD_DECLARE_SYMBOL_TABLE(OdDbTextStyleTable, OdDbTextStyleTableRecord)
 KD_DECLARE_SYMBOL_TABLE(OdDbDimStyleTable, OdDbDimStyleTableRecord)
 KD_DECLARE_SYMBOL_TABLE(OdDbViewTable, OdDbViewTableRecord)
 KD_DECLARE_SYMBOL_TABLE(OdDbViewportTable, OdDbViewportTableRecord)
+
+// Creates the descriptor of every database class, so that lookups by name
+// find classes no object has used yet. Classes that move out of the table
+// above stay listed in its definition.
+void odDbInitClasses();

@@ -2,81 +2,29 @@
 #include "Db/DbDeclaredClasses.h"
 #include "Rx/RxClass.h"
 
-ODRX_DEFINE_MEMBERS_EX(OdDbLine, OdDbCurve, L"LINE", new OdDbLine)
-ODRX_DEFINE_MEMBERS_EX(OdDbRay, OdDbCurve, L"RAY", new OdDbRay)
-ODRX_DEFINE_MEMBERS_EX(OdDbXline, OdDbCurve, L"XLINE", new OdDbXline)
-ODRX_DEFINE_MEMBERS_EX(OdDbPoint, OdDbEntity, L"POINT", new OdDbPoint)
-ODRX_DEFINE_MEMBERS_EX(OdDbArc, OdDbCurve, L"ARC", new OdDbArc)
-ODRX_DEFINE_MEMBERS_EX(OdDbCircle, OdDbCurve, L"CIRCLE", new OdDbCircle)
-ODRX_DEFINE_MEMBERS_EX(OdDbEllipse, OdDbCurve, L"ELLIPSE", new OdDbEllipse)
-ODRX_DEFINE_MEMBERS_EX(OdDbPolyline, OdDbCurve, L"LWPOLYLINE", new OdDbPolyline)
-ODRX_DEFINE_MEMBERS_EX(OdDb2dPolyline, OdDbCurve, L"POLYLINE", new OdDb2dPolyline)
-ODRX_DEFINE_MEMBERS_EX(OdDb3dPolyline, OdDbCurve, L"POLYLINE", new OdDb3dPolyline)
-ODRX_DEFINE_MEMBERS_EX(OdDbSpline, OdDbCurve, L"SPLINE", new OdDbSpline)
-ODRX_DEFINE_MEMBERS_EX(OdDbHelix, OdDbSpline, L"HELIX", new OdDbHelix)
-ODRX_DEFINE_MEMBERS_EX(OdDbLeader, OdDbCurve, L"LEADER", new OdDbLeader)
-ODRX_DEFINE_MEMBERS_EX(OdDbText, OdDbEntity, L"TEXT", new OdDbText)
-ODRX_DEFINE_MEMBERS_EX(OdDbAttributeDefinition, OdDbText, L"ATTDEF", new OdDbAttributeDefinition)
-ODRX_DEFINE_MEMBERS_EX(OdDbAttribute, OdDbText, L"ATTRIB", new OdDbAttribute)
-ODRX_DEFINE_MEMBERS_EX(OdDbMText, OdDbEntity, L"MTEXT", new OdDbMText)
-ODRX_DEFINE_MEMBERS_EX(OdDbArcAlignedText, OdDbEntity, L"ARCALIGNEDTEXT", new OdDbArcAlignedText)
-ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbDimension, OdDbEntity)
-ODRX_DEFINE_MEMBERS_EX(OdDbAlignedDimension, OdDbDimension, L"DIMENSION", new OdDbAlignedDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbRotatedDimension, OdDbDimension, L"DIMENSION", new OdDbRotatedDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDb2LineAngularDimension, OdDbDimension, L"DIMENSION", new OdDb2LineAngularDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDb3PointAngularDimension, OdDbDimension, L"DIMENSION", new OdDb3PointAngularDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbArcDimension, OdDbDimension, L"ARC_DIMENSION", new OdDbArcDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbDiametricDimension, OdDbDimension, L"DIMENSION", new OdDbDiametricDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbRadialDimension, OdDbDimension, L"DIMENSION", new OdDbRadialDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbRadialDimensionLarge, OdDbDimension, L"LARGE_RADIAL_DIMENSION", new OdDbRadialDimensionLarge)
-ODRX_DEFINE_MEMBERS_EX(OdDbOrdinateDimension, OdDbDimension, L"DIMENSION", new OdDbOrdinateDimension)
-ODRX_DEFINE_MEMBERS_EX(OdDbBlockReference, OdDbEntity, L"INSERT", new OdDbBlockReference)
-ODRX_DEFINE_MEMBERS_EX(OdDbMInsertBlock, OdDbBlockReference, L"INSERT", new OdDbMInsertBlock)
-ODRX_DEFINE_MEMBERS_EX(OdDbTable, OdDbBlockReference, L"ACAD_TABLE", new OdDbTable)
-ODRX_DEFINE_MEMBERS_EX(OdDbVertex, OdDbEntity, L"VERTEX", new OdDbVertex)
-ODRX_DEFINE_MEMBERS_EX(OdDb2dVertex, OdDbVertex, L"VERTEX", new OdDb2dVertex)
-ODRX_DEFINE_MEMBERS_EX(OdDb3dPolylineVertex, OdDbVertex, L"VERTEX", new OdDb3dPolylineVertex)
-ODRX_DEFINE_MEMBERS_EX(OdDbPolyFaceMeshVertex, OdDbVertex, L"VERTEX", new OdDbPolyFaceMeshVertex)
-ODRX_DEFINE_MEMBERS_EX(OdDbPolygonMeshVertex, OdDbVertex, L"VERTEX", new OdDbPolygonMeshVertex)
-ODRX_DEFINE_MEMBERS_EX(OdDbFaceRecord, OdDbVertex, L"VERTEX", new OdDbFaceRecord)
-ODRX_DEFINE_MEMBERS_EX(OdDbSequenceEnd, OdDbEntity, L"SEQEND", new OdDbSequenceEnd)
-ODRX_DEFINE_MEMBERS_EX(OdDbRasterImage, OdDbEntity, L"IMAGE", new OdDbRasterImage)
-ODRX_DEFINE_MEMBERS_EX(OdDbWipeout, OdDbRasterImage, L"WIPEOUT", new OdDbWipeout)
-ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbUnderlayReference, OdDbEntity)
-ODRX_DEFINE_MEMBERS_EX(OdDbDgnReference, OdDbUnderlayReference, L"DGNUNDERLAY", new OdDbDgnReference)
-ODRX_DEFINE_MEMBERS_EX(OdDbPdfReference, OdDbUnderlayReference, L"PDFUNDERLAY", new OdDbPdfReference)
-ODRX_DEFINE_MEMBERS_EX(OdDbSurface, OdDbEntity, L"SURFACE", new OdDbSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDbExtrudedSurface, OdDbSurface, L"EXTRUDEDSURFACE", new OdDbExtrudedSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDbLoftedSurface, OdDbSurface, L"LOFTEDSURFACE", new OdDbLoftedSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDbRevolvedSurface, OdDbSurface, L"REVOLVEDSURFACE", new OdDbRevolvedSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDbSweptSurface, OdDbSurface, L"SWEPTSURFACE", new OdDbSweptSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDbPlaneSurface, OdDbSurface, L"PLANESURFACE", new OdDbPlaneSurface)
-ODRX_DEFINE_MEMBERS_EX(OdDb3dSolid, OdDbEntity, L"3DSOLID", new OdDb3dSolid)
-ODRX_DEFINE_MEMBERS_EX(OdDbBody, OdDbEntity, L"BODY", new OdDbBody)
-ODRX_DEFINE_MEMBERS_EX(OdDbRegion, OdDbEntity, L"REGION", new OdDbRegion)
-ODRX_DEFINE_MEMBERS_EX(OdDbFace, OdDbEntity, L"3DFACE", new OdDbFace)
-ODRX_DEFINE_MEMBERS_EX(OdDbFcf, OdDbEntity, L"TOLERANCE", new OdDbFcf)
-ODRX_DEFINE_MEMBERS_EX(OdDbHatch, OdDbEntity, L"HATCH", new OdDbHatch)
-ODRX_DEFINE_MEMBERS_EX(OdDbMline, OdDbEntity, L"MLINE", new OdDbMline)
-ODRX_DEFINE_MEMBERS_EX(OdDbOle2Frame, OdDbEntity, L"OLE2FRAME", new OdDbOle2Frame)
-ODRX_DEFINE_MEMBERS_EX(OdDbPolyFaceMesh, OdDbEntity, L"POLYLINE", new OdDbPolyFaceMesh)
-ODRX_DEFINE_MEMBERS_EX(OdDbPolygonMesh, OdDbEntity, L"POLYLINE", new OdDbPolygonMesh)
-ODRX_DEFINE_MEMBERS_EX(OdDbSubDMesh, OdDbEntity, L"MESH", new OdDbSubDMesh)
-ODRX_DEFINE_MEMBERS_EX(OdDbProxyEntity, OdDbEntity, L"ACAD_PROXY_ENTITY", new OdDbProxyEntity)
-ODRX_DEFINE_MEMBERS_EX(OdDbShape, OdDbEntity, L"SHAPE", new OdDbShape)
-ODRX_DEFINE_MEMBERS_EX(OdDbSolid, OdDbEntity, L"SOLID", new OdDbSolid)
-ODRX_DEFINE_MEMBERS_EX(OdDbTrace, OdDbEntity, L"TRACE", new OdDbTrace)
-ODRX_DEFINE_MEMBERS_EX(OdDbViewport, OdDbEntity, L"VIEWPORT", new OdDbViewport)
-ODRX_DEFINE_MEMBERS_EX(OdDbLight, OdDbEntity, L"LIGHT", new OdDbLight)
-ODRX_DEFINE_MEMBERS_EX(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, L"STYLE", new OdDbTextStyleTableRecord)
-ODRX_DEFINE_MEMBERS_EX(OdDbDimStyleTableRecord, OdDbSymbolTableRecord, L"DIMSTYLE", new OdDbDimStyleTableRecord)
-ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)
-ODRX_DEFINE_MEMBERS_EX(OdDbViewTableRecord, OdDbAbstractViewTableRecord, L"VIEW", new OdDbViewTableRecord)
-ODRX_DEFINE_MEMBERS_EX(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, L"VPORT", new OdDbViewportTableRecord)
-ODRX_DEFINE_MEMBERS_EX(OdDbGroup, OdDbObject, L"GROUP", new OdDbGroup)
-ODRX_DEFINE_MEMBERS_EX(OdDbMlineStyle, OdDbObject, L"MLINESTYLE", new OdDbMlineStyle)
-ODRX_DEFINE_MEMBERS_EX(OdDbTableStyle, OdDbObject, L"TABLESTYLE", new OdDbTableStyle)
+#define KD_DEFINE_DB_CLASS(ClassName, ParentClass, DxfName) \
+  ODRX_DEFINE_MEMBERS_EX(ClassName, ParentClass, L"" DxfName, new ClassName)
+KD_DECLARED_DB_CLASSES(KD_DEFINE_DB_CLASS, ODRX_DEFINE_ABSTRACT_MEMBERS)
+#undef KD_DEFINE_DB_CLASS
+
 ODRX_DEFINE_MEMBERS_EX(OdDbTextStyleTable, OdDbSymbolTable, L"TABLE", new OdDbTextStyleTable)
 ODRX_DEFINE_MEMBERS_EX(OdDbDimStyleTable, OdDbSymbolTable, L"TABLE", new OdDbDimStyleTable)
 ODRX_DEFINE_MEMBERS_EX(OdDbViewTable, OdDbSymbolTable, L"TABLE", new OdDbViewTable)
 ODRX_DEFINE_MEMBERS_EX(OdDbViewportTable, OdDbSymbolTable, L"TABLE", new OdDbViewportTable)
+
+#include "Db/DbDatabase.h"
+#include "Db/DbDictionary.h"
+
+void odDbInitClasses() {
+  OdRxClass* const core[] = {
+      OdDbObject::desc(), OdDbEntity::desc(), OdDbCurve::desc(), OdDbDatabase::desc(),
+      OdDbDictionary::desc(), OdDbXrecord::desc(), OdDbSymbolTableRecord::desc(), OdDbSymbolTable::desc(),
+      OdDbLayerTableRecord::desc(), OdDbLinetypeTableRecord::desc(), OdDbRegAppTableRecord::desc(),
+      OdDbUCSTableRecord::desc(), OdDbBlockTableRecord::desc(), OdDbLayerTable::desc(),
+      OdDbLinetypeTable::desc(), OdDbRegAppTable::desc(), OdDbUCSTable::desc(), OdDbBlockTable::desc(),
+      OdDbTextStyleTable::desc(), OdDbDimStyleTable::desc(), OdDbViewTable::desc(), OdDbViewportTable::desc()};
+  (void)core;
+#define KD_TOUCH_DB_CLASS(ClassName, ...) ClassName::desc();
+  KD_DECLARED_DB_CLASSES(KD_TOUCH_DB_CLASS, KD_TOUCH_DB_CLASS)
+#undef KD_TOUCH_DB_CLASS
+}

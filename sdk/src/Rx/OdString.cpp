@@ -79,12 +79,42 @@ std::string OdString::toUtf8() const {
   return out;
 }
 
+namespace {
+// Lower case of the Latin, Greek and Cyrillic letters, independent of the
+// process locale, so that record names compare the same on every machine.
+wchar_t foldCase(wchar_t c) {
+  const unsigned u = static_cast<unsigned>(c);
+  if (u < 0x80) return (u >= 'A' && u <= 'Z') ? static_cast<wchar_t>(u + 32) : c;
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<wchar_t>(u + 32);
+  if (u >= 0x100 && u <= 0x137 && u % 2 == 0) return static_cast<wchar_t>(u + 1);
+  if (u >= 0x139 && u <= 0x148 && u % 2 == 1) return static_cast<wchar_t>(u + 1);
+  if (u >= 0x14A && u <= 0x177 && u % 2 == 0) return static_cast<wchar_t>(u + 1);
+  if (u >= 0x391 && u <= 0x3AB && u != 0x3A2) return static_cast<wchar_t>(u + 32);
+  if (u >= 0x400 && u <= 0x40F) return static_cast<wchar_t>(u + 80);
+  if (u >= 0x410 && u <= 0x42F) return static_cast<wchar_t>(u + 32);
+  return c;
+}
+
+wchar_t upperCase(wchar_t c) {
+  const unsigned u = static_cast<unsigned>(c);
+  if (u < 0x80) return (u >= 'a' && u <= 'z') ? static_cast<wchar_t>(u - 32) : c;
+  if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<wchar_t>(u - 32);
+  if (u >= 0x101 && u <= 0x137 && u % 2 == 1) return static_cast<wchar_t>(u - 1);
+  if (u >= 0x13A && u <= 0x148 && u % 2 == 0) return static_cast<wchar_t>(u - 1);
+  if (u >= 0x14B && u <= 0x177 && u % 2 == 1) return static_cast<wchar_t>(u - 1);
+  if (u >= 0x3B1 && u <= 0x3CB && u != 0x3C2) return static_cast<wchar_t>(u - 32);
+  if (u >= 0x450 && u <= 0x45F) return static_cast<wchar_t>(u - 80);
+  if (u >= 0x430 && u <= 0x44F) return static_cast<wchar_t>(u - 32);
+  return c;
+}
+}  // namespace
+
 int OdString::iCompare(const wchar_t* other) const {
   const wchar_t* a = m_s.c_str();
   const wchar_t* b = other ? other : L"";
   for (;; ++a, ++b) {
-    wint_t ca = std::towlower(static_cast<wint_t>(*a));
-    wint_t cb = std::towlower(static_cast<wint_t>(*b));
+    wchar_t ca = foldCase(*a);
+    wchar_t cb = foldCase(*b);
     if (ca != cb) return ca < cb ? -1 : 1;
     if (!*a) return 0;
   }
@@ -148,12 +178,12 @@ int OdString::insert(int index, const wchar_t* s) {
 }
 
 OdString& OdString::makeUpper() {
-  for (auto& c : m_s) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  for (auto& c : m_s) c = upperCase(c);
   return *this;
 }
 
 OdString& OdString::makeLower() {
-  for (auto& c : m_s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  for (auto& c : m_s) c = foldCase(c);
   return *this;
 }
 
