@@ -13,6 +13,7 @@
 #include "CKdVariant.h"
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbLine.h"
 #include "Db/DbSymbolTable.h"
 
 namespace {

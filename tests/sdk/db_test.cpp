@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbLine.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbResBuf.h"
 #include "Db/DbSymbolTable.h"
@@ -112,4 +113,28 @@ TEST_F(DbFixture, DependentRecordNamesAreRecognised) {
   EXPECT_TRUE(layer->isDependent());
   EXPECT_FALSE(OdDbSymbolTableRecord::isValidName(L"bad<name", false));
   EXPECT_FALSE(OdDbSymbolTableRecord::isValidName(L"A|B", false));
+}
+
+TEST_F(DbFixture, RecordIdOpenedAsAnEntityRaisesTheClassMismatch) {
+  OdDbObjectId layer = addLayer(L"Walls");
+  OdDbObjectPtr asObject = layer.safeOpenObject();
+  EXPECT_THROW(OdDbLinePtr line = asObject, OdError_NotThatKindOfClass);
+  EXPECT_TRUE(OdDbLine::cast(asObject).isNull());
+}
+
+TEST_F(DbFixture, OwnersAndExtensionDictionariesAreReachableFromAnEntity) {
+  OdDbObjectId id = addLine();
+  OdDbEntityPtr line = id.safeOpenObject(OdDb::kForWrite);
+  EXPECT_TRUE(line->extensionDictionary().isNull());
+  ASSERT_EQ(line->createExtensionDictionary(), eOk);
+  const OdDbObjectId dictId = line->extensionDictionary();
+  ASSERT_FALSE(dictId.isNull());
+  OdDbDictionaryPtr dict = dictId.safeOpenObject();
+  EXPECT_EQ(dict->ownerId(), id);
+  OdDbObjectPtr owner = line->ownerId().safeOpenObject();
+  EXPECT_TRUE(owner->isKindOf(OdDbBlockTableRecord::desc()));
+  EXPECT_EQ(owner->ownerId(), db->getBlockTableId());
+  // A second request keeps the dictionary it has and says so.
+  EXPECT_EQ(line->createExtensionDictionary(), eAlreadyInDb);
+  EXPECT_EQ(line->extensionDictionary(), dictId);
 }

@@ -9,10 +9,6 @@
 // KD_CLASS(class, parent, DXF name) for classes with objects;
 // KD_ABSTRACT(class, parent) for classes that only group others.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbLine, OdDbCurve, "LINE")                                       \
-  KD_CLASS(OdDbRay, OdDbCurve, "RAY")                                         \
-  KD_CLASS(OdDbXline, OdDbCurve, "XLINE")                                     \
-  KD_CLASS(OdDbPoint, OdDbEntity, "POINT")                                    \
   KD_CLASS(OdDbArc, OdDbCurve, "ARC")                                         \
   KD_CLASS(OdDbCircle, OdDbCurve, "CIRCLE")                                   \
   KD_CLASS(OdDbEllipse, OdDbCurve, "ELLIPSE")                                 \

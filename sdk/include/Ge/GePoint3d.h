@@ -54,6 +54,8 @@ public:
   // The vector from the origin to the point.
   OdGeVector3d asVector() const { return OdGeVector3d(x, y, z); }
 
+  bool isFinite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z); }
+
   double distanceTo(const OdGePoint3d& p) const { return (*this - p).length(); }
 
   // True when the distance is at most tol.equalPoint().

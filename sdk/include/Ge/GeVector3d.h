@@ -64,6 +64,7 @@ public:
   // Normalises and returns the previous length.
   double normalizeGetLength(double tol = 1e-300);
 
+  bool isFinite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z); }
   double length() const { return std::sqrt(x * x + y * y + z * z); }
   double lengthSqrd() const { return x * x + y * y + z * z; }
   // Scales to the given length; a zero vector stays zero.

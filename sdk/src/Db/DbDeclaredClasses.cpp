@@ -14,6 +14,10 @@ ODRX_DEFINE_MEMBERS_EX(OdDbViewportTable, OdDbSymbolTable, L"TABLE", new OdDbVie
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDictionary.h"
+#include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbRay.h"
+#include "Db/DbXline.h"
 
 void odDbInitClasses() {
   OdRxClass* const core[] = {
@@ -22,7 +26,8 @@ void odDbInitClasses() {
       OdDbLayerTableRecord::desc(), OdDbLinetypeTableRecord::desc(), OdDbRegAppTableRecord::desc(),
       OdDbUCSTableRecord::desc(), OdDbBlockTableRecord::desc(), OdDbLayerTable::desc(),
       OdDbLinetypeTable::desc(), OdDbRegAppTable::desc(), OdDbUCSTable::desc(), OdDbBlockTable::desc(),
-      OdDbTextStyleTable::desc(), OdDbDimStyleTable::desc(), OdDbViewTable::desc(), OdDbViewportTable::desc()};
+      OdDbTextStyleTable::desc(), OdDbDimStyleTable::desc(), OdDbViewTable::desc(), OdDbViewportTable::desc(),
+      OdDbLine::desc(), OdDbRay::desc(), OdDbXline::desc(), OdDbPoint::desc()};
   (void)core;
 #define KD_TOUCH_DB_CLASS(ClassName, ...) ClassName::desc();
   KD_DECLARED_DB_CLASSES(KD_TOUCH_DB_CLASS, KD_TOUCH_DB_CLASS)

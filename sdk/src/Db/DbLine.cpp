@@ -1,0 +1,98 @@
+#include "Db/DbLine.h"
+
+#include <cmath>
+
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_MEMBERS_EX(OdDbLine, OdDbCurve, L"LINE", new OdDbLine)
+
+OdGePoint3d OdDbLine::startPoint() const {
+  assertReadEnabled();
+  return m_start;
+}
+
+OdGePoint3d OdDbLine::endPoint() const {
+  assertReadEnabled();
+  return m_end;
+}
+
+OdResult OdDbLine::setStartPoint(const OdGePoint3d& point) {
+  assertWriteEnabled();
+  if (!point.isFinite()) return eInvalidInput;
+  m_start = point;
+  return eOk;
+}
+
+OdResult OdDbLine::setEndPoint(const OdGePoint3d& point) {
+  assertWriteEnabled();
+  if (!point.isFinite()) return eInvalidInput;
+  m_end = point;
+  return eOk;
+}
+
+double OdDbLine::thickness() const {
+  assertReadEnabled();
+  return m_thickness;
+}
+
+OdResult OdDbLine::setThickness(double thickness) {
+  assertWriteEnabled();
+  if (!std::isfinite(thickness)) return eInvalidInput;
+  m_thickness = thickness;
+  return eOk;
+}
+
+OdGeVector3d OdDbLine::normal() const {
+  assertReadEnabled();
+  return m_normal;
+}
+
+OdResult OdDbLine::setNormal(const OdGeVector3d& normal) {
+  assertWriteEnabled();
+  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
+  m_normal = normal.normal();
+  return eOk;
+}
+
+OdResult OdDbLine::getStartParam(double& param) const {
+  assertReadEnabled();
+  param = 0.0;
+  return eOk;
+}
+
+OdResult OdDbLine::getEndParam(double& param) const {
+  assertReadEnabled();
+  param = m_start.distanceTo(m_end);
+  return eOk;
+}
+
+OdResult OdDbLine::getStartPoint(OdGePoint3d& point) const {
+  point = startPoint();
+  return eOk;
+}
+
+OdResult OdDbLine::getEndPoint(OdGePoint3d& point) const {
+  point = endPoint();
+  return eOk;
+}
+
+OdResult OdDbLine::getPointAtParam(double param, OdGePoint3d& point) const {
+  assertReadEnabled();
+  const double length = m_start.distanceTo(m_end);
+  if (!(param >= 0.0 && param <= length)) return eInvalidInput;
+  point = length > 0.0 ? m_start + (m_end - m_start) * (param / length) : m_start;
+  return eOk;
+}
+
+OdResult OdDbLine::getDistAtParam(double param, double& dist) const {
+  assertReadEnabled();
+  if (!(param >= 0.0 && param <= m_start.distanceTo(m_end))) return eInvalidInput;
+  dist = param;
+  return eOk;
+}
+
+OdResult OdDbLine::getArea(double& area) const {
+  assertReadEnabled();
+  area = 0.0;
+  return eOk;
+}
