@@ -3,10 +3,24 @@
 // extensions, information extensions, then the group extension. Each line
 // is (class, member of the module object).
 #include "CKdPrintObjectInfoPE.h"
+#include "KdEntity.h"
+#include "KdLine.h"
+#include "KdPoint.h"
+#include "KdRay.h"
+#include "KdXline.h"
 
-#define KD_PROPERTY_EXTENSIONS(X)
+#define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdEntityPE, m_entityPE)      \
+  X(CKdLinePE, m_linePE)          \
+  X(CKdPointPE, m_pointPE)        \
+  X(CKdRayPE, m_rayPE)            \
+  X(CKdXlinePE, m_xlinePE)
 
-#define KD_INFO_EXTENSIONS(X) \
-  X(CKdPrintObjectInfoPE, m_entityInfo)
+#define KD_INFO_EXTENSIONS(X)              \
+  X(CKdPrintObjectInfoPE, m_entityInfo)    \
+  X(CKdLineInfo, m_lineInfo)               \
+  X(CKdPointInfo, m_pointInfo)             \
+  X(CKdRayInfo, m_rayInfo)                 \
+  X(CKdXlineInfo, m_xlineInfo)
 
 #define KD_LAST_EXTENSIONS(X)

@@ -1,6 +1,10 @@
 #include "KdRegistrationTable.h"
 #include "CKdPropertiesModule.h"
 #include "Db/DbEntity.h"
+#include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbRay.h"
+#include "Db/DbXline.h"
 
 // Member of the module object as a registration column.
 #define KD_EXT(member) [](CKdPropertiesModule& m) -> OdRxObject* { return &m.member; }
@@ -11,7 +15,11 @@ namespace {
 // Rows in table order: PE #, PE removal #, SDK class, property extension,
 // Info #, information extension.
 const Registration kTable[] = {
-    {0, 0, &OdDbEntity::desc, KD_NONE, 16, KD_EXT(m_entityInfo)},
+    {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
+    {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
+    {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
+    {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
+    {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
 };
 }  // namespace
 

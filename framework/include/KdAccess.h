@@ -4,6 +4,7 @@
 #include "CKdPropertyDescription.h"
 #include "Db/DbObject.h"
 #include "Ge/GePoint3d.h"
+#include "Rx/OdResult.h"
 
 namespace kd {
 
@@ -62,5 +63,38 @@ CKdVariant getDouble(const OdDbObject* object, double (T::*get)() const, bool di
   if (p.isNull()) return CKdVariant();
   return CKdVariant(((*p).*get)(), distance);
 }
+
+// Accessors of one UCS component of a point property, for a table row:
+// &UcsCoordinate<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint, 0>::get.
+template <class T, OdGePoint3d (T::*Get)() const, OdResult (T::*Set)(const OdGePoint3d&), int Axis>
+struct UcsCoordinate {
+  static CKdVariant get(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+    return getUcsCoordinate<T>(object, Get, Axis);
+  }
+  static int set(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant& value,
+                 const CKdVariant&) {
+    return setUcsCoordinate<T>(object, value, Get, Set, Axis);
+  }
+};
+
+// Accessors of a double written without a range check; the result of the
+// drawing call is not examined.
+template <class T, double (T::*Get)() const, OdResult (T::*Set)(double), bool Distance>
+struct PlainDouble {
+  static CKdVariant get(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+    return getDouble<T>(object, Get, Distance);
+  }
+  static int set(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant& value,
+                 const CKdVariant&) {
+    OdSmartPtr<T> p = writable<T>(object, value, CKdVariant::kDouble);
+    if (p.isNull()) return KD_PROPERTY_FAILED;
+    ((*p).*Set)(value.GetDouble());
+    return KD_PROPERTY_OK;
+  }
+};
+
+// The angle of the XY part of a vector in [0, 2pi); 0 for a vector whose
+// XY length is within 1e-10 of zero.
+double planeAngle(const OdGeVector3d& v);
 
 }  // namespace kd

@@ -2,6 +2,7 @@
 #include "CKdSystemServices.h"
 #include "CKdUcsService.h"
 #include "KdText.h"
+#include "Ge/GeVector2d.h"
 
 namespace kd {
 
@@ -29,6 +30,15 @@ bool replaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, int axis,
   ucs.UcsToWorld(p);
   world = p;
   return true;
+}
+
+double planeAngle(const OdGeVector3d& v) {
+  const OdGeVector2d xy(v.x, v.y);
+  const double length = xy.length();
+  if (length >= -1e-10 && length <= 1e-10) return 0.0;
+  double angle = xy.angle();
+  if (angle < 0.0) angle += 6.283185307179586;
+  return angle;
 }
 
 }  // namespace kd

@@ -3,6 +3,7 @@
 // class tree but hold no data of their own yet: objects of them keep only
 // what their base class holds. The tree is this one table, parents before
 // children; a class that gains data moves to a header of its own.
+#include "Db/DbDimension.h"
 #include "Db/DbEntity.h"
 #include "Db/DbSymbolTable.h"
 
@@ -23,7 +24,6 @@
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
   KD_CLASS(OdDbMText, OdDbEntity, "MTEXT")                                    \
   KD_CLASS(OdDbArcAlignedText, OdDbEntity, "ARCALIGNEDTEXT")                  \
-  KD_ABSTRACT(OdDbDimension, OdDbEntity)                                      \
   KD_CLASS(OdDbAlignedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDbRotatedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDb2LineAngularDimension, OdDbDimension, "DIMENSION")             \

@@ -1,0 +1,33 @@
+#include "KdPoint.h"
+
+#include "Db/DbPoint.h"
+#include "KdAccess.h"
+
+namespace {
+typedef kd::PlainDouble<OdDbPoint, &OdDbPoint::thickness, &OdDbPoint::setThickness, true> Thickness;
+typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 0> PositionX;
+typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 1> PositionY;
+typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 2> PositionZ;
+
+const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
+typedef CKdPropertyType T;
+
+const kd::PropertyRow kRows[] = {
+    {"General", "Thickness", 2, nullptr, ":/General/General_Thickness.png", RW, Thickness::get, Thickness::set},
+    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", RW, PositionX::get, PositionX::set},
+    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", RW, PositionY::get, PositionY::set},
+    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", RW, PositionZ::get, PositionZ::set},
+};
+}  // namespace
+
+KD_DEFINE_PROPERTY_PE(CKdPointPE, CKdEntityPE, OdDbPoint, "Point", kRows)
+
+void CKdPointInfo::PrintObjectInfo(const OdDbObject* object, CKdPrintInfoContext* context) const {
+  kd::printListing<OdDbPoint>(*this, object, context, [](const OdDbPoint& point, CKdPrintInfoContext& out) {
+    out.PrintPoint(kd::infoItem("Position"), point.position());
+    // The angle of the position seen as a vector from the origin.
+    OdGeVector3d v = point.position().asVector();
+    if (out.IsPrintInUCS()) v.transformBy(out.GetWorldToWorkingPlaneMatrix());
+    out.PrintAngle(kd::infoItem("Angle of X Axis"), OdGeVector2d(v.x, v.y).angle());
+  });
+}
