@@ -1,6 +1,7 @@
 // The module as a host loads it: entry points, the singleton, registration
 // and removal of the extensions, and the first building of description lists.
 #include <dlfcn.h>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <climits>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include "CKdPrintObjectInfoPE.h"
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbRay.h"
 #include "Db/DbXline.h"
 #include "Rx/RxClass.h"
 #include "Rx/RxModule.h"
@@ -123,4 +126,42 @@ TEST_F(ModuleFixture, InitialisedModuleAnswersOnTheClassTreeAndUninitialisedDoes
   module->initApp();
   EXPECT_EQ(displayName(OdDbLine::desc()), L"Line");
   EXPECT_TRUE(anyRegistered(L"CKdPrintObjectInfoPE"));
+}
+
+namespace {
+// Width and height from a PNG file's header; zero when it is not a PNG.
+std::pair<int, int> pngSize(const QByteArray& data) {
+  if (data.size() < 24 || !data.startsWith("\x89PNG\r\n\x1a\n")) return {0, 0};
+  auto be32 = [&](int at) {
+    return (uchar(data[at]) << 24) | (uchar(data[at + 1]) << 16) | (uchar(data[at + 2]) << 8) | uchar(data[at + 3]);
+  };
+  return {be32(16), be32(20)};
+}
+}  // namespace
+
+TEST_F(ModuleFixture, EveryIconTheDescriptionsNameIsInTheCollection) {
+  OdRxObjectPtr objects[] = {OdDbLine::createObject(), OdDbRay::createObject(), OdDbXline::createObject(),
+                             OdDbPoint::createObject()};
+  int checked = 0;
+  for (const OdRxObjectPtr& object : objects) {
+    const OdDbObject* o = static_cast<const OdDbObject*>(object.get());
+    CKdPropertyBasePtr pe = CKdPropertyBase::cast(o->isA()->getX(CKdPropertyBase::desc()).get());
+    CKdPropertiesContainer* c = nullptr;
+    pe->GetPropertyNames(o, c, nullptr);
+    std::unique_ptr<CKdPropertiesContainer> owned(c);
+    for (int i = 0; i < c->GetCount(); ++i) {
+      const CKdString path = c->GetAt(i)->GetIcon().path();
+      if (path.isEmpty()) continue;
+      QFile file(path.toQString());
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toUtf8();
+      const std::pair<int, int> size = pngSize(file.readAll());
+      const bool thickness = path == L":/General/General_Thickness.png";
+      EXPECT_EQ(size.first, thickness ? 18 : 20) << path.toUtf8();
+      EXPECT_EQ(size.second, thickness ? 18 : 20) << path.toUtf8();
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 40);
+  EXPECT_FALSE(QFile::exists(":/General/General_NoSuchIcon.png"));
+  EXPECT_TRUE(QFile::exists(":/Geometry/Geometry_Rotation.png"));
 }
