@@ -10,6 +10,7 @@
 #include "Ge/GeVector3d.h"
 
 class OdDbStub;
+class OdDxfDocument;
 
 // Drawing settings the database keeps for its users.
 struct OdDbHeaderVars {
@@ -106,6 +107,10 @@ public:
   OdGePoint3d getUCSORG() const { return m_header.ucsorg; }
   OdGeVector3d getUCSXDIR() const { return m_header.ucsxdir; }
   OdGeVector3d getUCSYDIR() const { return m_header.ucsydir; }
+  // What the drawing's file held beyond the modelled objects; null for a new drawing.
+  OdDxfDocument* dxfDocument() const { return m_dxf.get(); }
+  void setDxfDocument(std::shared_ptr<OdDxfDocument> document) { m_dxf = std::move(document); }
+
   // Sets the current UCS; the axes are normalised, Y is made perpendicular to X.
   OdResult setCurrentUCS(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis);
 
@@ -116,6 +121,7 @@ private:
   std::vector<std::unique_ptr<OdDbStub>> m_stubs;  // handle order is kept by the index below
   std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
   OdDbHeaderVars m_header;
+  std::shared_ptr<OdDxfDocument> m_dxf;
   OdDbObjectId m_blockTable, m_layerTable, m_linetypeTable, m_textStyleTable, m_dimStyleTable, m_regAppTable,
       m_ucsTable, m_viewTable, m_viewportTable, m_namedObjects, m_modelSpace, m_paperSpace, m_layerZero,
       m_ltByLayer, m_ltByBlock, m_ltContinuous;

@@ -9,6 +9,8 @@
 
 // KD_CLASS(class, parent, DXF name) for classes with objects;
 // KD_ABSTRACT(class, parent) for classes that only group others.
+// Entities and objects of kinds the database does not know are kept as
+// OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
   KD_CLASS(OdDbArc, OdDbCurve, "ARC")                                         \
   KD_CLASS(OdDbCircle, OdDbCurve, "CIRCLE")                                   \
@@ -78,7 +80,9 @@
   KD_CLASS(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, "VPORT")     \
   KD_CLASS(OdDbGroup, OdDbObject, "GROUP")                                    \
   KD_CLASS(OdDbMlineStyle, OdDbObject, "MLINESTYLE")                          \
-  KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")
+  KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")                          \
+  KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
+  KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 
 #define KD_DECLARE_DB_CLASS(ClassName, ParentClass, ...) \
   class ClassName : public ParentClass {               \

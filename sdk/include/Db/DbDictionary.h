@@ -20,8 +20,12 @@ public:
   const OdArray<OdString>& keys() const { return m_keys; }
   const OdDbObjectIdArray& ids() const { return m_ids; }
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   int indexOf(const OdString& key) const;
+  int m_entryCode = 350;  // 360 where the dictionary owns its entries hard
   OdArray<OdString> m_keys;
   OdDbObjectIdArray m_ids;
 };
@@ -34,6 +38,7 @@ public:
 public:
   OdResBufPtr rbChain() const { assertReadEnabled(); return m_data.isNull() ? OdResBufPtr() : m_data->copyChain(); }
   OdResult setFromRbChain(const OdResBuf* chain);
+  void dxfInFields(const OdDxfIn& in) override;
 
 private:
   OdResBufPtr m_data;

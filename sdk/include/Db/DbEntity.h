@@ -59,6 +59,8 @@ public:
   virtual void subEntityIds(OdDbObjectIdArray& ids) const;
 
   void setDatabaseDefaults(OdDbDatabase* db) override;
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
 
 private:
   template <class F>

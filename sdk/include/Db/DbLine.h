@@ -27,6 +27,9 @@ public:
   // A segment encloses nothing.
   OdResult getArea(double& area) const override;
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdGePoint3d m_start;
   OdGePoint3d m_end;

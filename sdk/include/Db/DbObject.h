@@ -5,7 +5,12 @@
 #include "Db/DbObjectId.h"
 #include "Db/DbResBuf.h"
 
+#include <memory>
+
 class OdDbDictionary;
+class OdDxfIn;
+class OdDxfOut;
+struct OdDxfRecord;
 
 class OdDbObject : public OdRxObject {
 public:
@@ -66,6 +71,17 @@ public:
   // Called by the database when the object is added; sets the current settings of the drawing.
   virtual void setDatabaseDefaults(OdDbDatabase* db);
 
+  // The modelled fields in a drawing file, after handle, owner and extension
+  // dictionary. Each class reads and writes its own subclass after its parent's.
+  virtual void dxfInFields(const OdDxfIn& in);
+  virtual void dxfOutFields(OdDxfOut& out) const;
+  // Whether the object was opened for a change since it was read from a file.
+  bool isModifiedSinceRead() const { return m_modified; }
+  void clearModifiedSinceRead() { m_modified = false; }
+  // The object's tags as read from a file; null for objects made since.
+  const OdDxfRecord* dxfRecord() const { return m_dxf.get(); }
+  void setDxfRecord(std::unique_ptr<OdDxfRecord> record);
+
 private:
   friend class OdDbDatabase;
   friend class OdDbObjectId;
@@ -78,4 +94,6 @@ private:
   bool m_isNew = true;
   OdArray<OdResBufPtr> m_xdata;  // one chain per application
   OdResBufPtr m_unmodelled;
+  std::unique_ptr<OdDxfRecord> m_dxf;
+  mutable bool m_modified = false;
 };

@@ -16,6 +16,9 @@ public:
   double ecsRotation() const;
   OdResult setEcsRotation(double angle);
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdGePoint3d m_position;
   double m_thickness = 0.0;

@@ -19,6 +19,9 @@ public:
   OdResult getStartPoint(OdGePoint3d& point) const override;
   OdResult getPointAtParam(double param, OdGePoint3d& point) const override;
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdDbLinearRay m_geometry;
 };

@@ -19,6 +19,12 @@ public:
   bool isResolved() const { return true; }
   static bool isValidName(const OdString& name, bool allowDependent);
 
+  // The name, in the section of the record's own subclass marker.
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+  // "AcDbLayerTableRecord" and so on, from the class's file name.
+  const char* dxfMarker() const;
+
 private:
   OdString m_name;
 };
@@ -72,6 +78,9 @@ public:
   bool isPlottable() const { assertReadEnabled(); return m_plottable; }
   void setIsPlottable(bool v) { assertWriteEnabled(); m_plottable = v; }
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdCmColor m_color = OdCmColor::fromIndex(7);
   OdDbObjectId m_linetype;
@@ -97,6 +106,9 @@ public:
   bool isScaledToFit() const { assertReadEnabled(); return m_scaledToFit; }
   void setIsScaledToFit(bool v) { assertWriteEnabled(); m_scaledToFit = v; }
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdString m_comments;
   OdArray<double> m_dashes;
@@ -120,6 +132,9 @@ public:
   void setOrigin(const OdGePoint3d& p) { assertWriteEnabled(); m_origin = p; }
   void setXAxis(const OdGeVector3d& v) { assertWriteEnabled(); m_x = v; }
   void setYAxis(const OdGeVector3d& v) { assertWriteEnabled(); m_y = v; }
+
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
 
 private:
   OdGePoint3d m_origin;

@@ -18,6 +18,9 @@ public:
   OdResult getEndParam(double& param) const override;
   OdResult getPointAtParam(double param, OdGePoint3d& point) const override;
 
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
 private:
   OdDbLinearRay m_geometry;
 };

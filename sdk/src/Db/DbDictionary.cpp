@@ -1,6 +1,7 @@
 #include "Db/DbDictionary.h"
 
 #include "Db/DbDatabase.h"
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbDictionary, OdDbObject, L"DICTIONARY", new OdDbDictionary)
@@ -62,4 +63,68 @@ OdResult OdDbXrecord::setFromRbChain(const OdResBuf* chain) {
   assertWriteEnabled();
   m_data = chain ? chain->copyChain() : OdResBufPtr();
   return eOk;
+}
+
+void OdDbDictionary::dxfInFields(const OdDxfIn& in) {
+  OdDbObject::dxfInFields(in);
+  OdString key;
+  bool haveKey = false;
+  for (const OdDxfTag* t : in.section("AcDbDictionary")) {
+    if (t->code == 3) {
+      key = in.codec().decode(in.text(*t));
+      haveKey = true;
+    } else if ((t->code == 350 || t->code == 360) && haveKey) {
+      m_entryCode = t->code;
+      const OdDbHandle h(OdString::fromUtf8(std::string(in.text(*t))));
+      const OdDbObjectId id = in.database() ? in.database()->getOdDbObjectId(h) : OdDbObjectId();
+      if (!id.isNull()) setAtId(key, id);
+      haveKey = false;
+    }
+  }
+}
+
+void OdDbDictionary::dxfOutFields(OdDxfOut& out) const {
+  OdDbObject::dxfOutFields(out);
+  out.subclass("AcDbDictionary");
+  out.own(3);
+  out.own(350);
+  out.own(360);
+  for (unsigned i = 0; i < m_keys.size(); ++i) {
+    if (m_ids[i].isErased()) continue;
+    out.string(3, m_keys[i]);
+    out.reference(m_entryCode, m_ids[i]);
+  }
+}
+
+void OdDbXrecord::dxfInFields(const OdDxfIn& in) {
+  OdDbObject::dxfInFields(in);
+  OdResBufPtr head;
+  OdResBuf* tail = nullptr;
+  for (const OdDxfTag* t : in.section("AcDbXrecord")) {
+    if (t->code == 280 && !head) continue;  // the duplicate-record cloning flag
+    OdResBufPtr rb;
+    switch (OdResBuf::kindOf(t->code)) {
+      case OdResBuf::kDouble: rb = OdResBuf::newRb(t->code, in.toReal(*t)); break;
+      case OdResBuf::kInt: rb = OdResBuf::newRb(t->code, OdInt32(in.toInteger(*t))); break;
+      case OdResBuf::kPoint: rb = OdResBuf::newRb(t->code, OdGePoint3d(in.toReal(*t), 0, 0)); break;
+      default: rb = OdResBuf::newRb(t->code, in.codec().decode(in.text(*t))); break;
+    }
+    // The Y and Z of a point follow as codes 10 and 20 higher.
+    if (tail && tail->restype() + 10 == t->code && OdResBuf::kindOf(tail->restype()) == OdResBuf::kPoint) {
+      OdGePoint3d p = tail->getPoint3d();
+      p.y = in.toReal(*t);
+      tail->setPoint3d(p);
+      continue;
+    }
+    if (tail && tail->restype() + 20 == t->code && OdResBuf::kindOf(tail->restype()) == OdResBuf::kPoint) {
+      OdGePoint3d p = tail->getPoint3d();
+      p.z = in.toReal(*t);
+      tail->setPoint3d(p);
+      continue;
+    }
+    if (tail) tail->setNext(rb);
+    else head = rb;
+    tail = rb.get();
+  }
+  m_data = head;
 }

@@ -4,6 +4,7 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbSymbolTable.h"
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbEntity, OdDbObject)
@@ -190,3 +191,68 @@ OdResult OdDbCurve::getEndPoint(OdGePoint3d&) const { return eNotImplemented; }
 OdResult OdDbCurve::getPointAtParam(double, OdGePoint3d&) const { return eNotImplemented; }
 OdResult OdDbCurve::getDistAtParam(double, double&) const { return eNotImplemented; }
 OdResult OdDbCurve::getArea(double&) const { return eNotImplemented; }
+
+namespace {
+// The record of that name in the table; null when the drawing lacks it (the
+// name is then written back as the file had it).
+OdDbObjectId recordByName(OdDbObjectId tableId, const OdString& name) {
+  OdDbObjectPtr obj = tableId.openObject();
+  OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
+  if (!table) return OdDbObjectId();
+  OdDbObjectId id = table->getAt(name);
+  table->release();
+  return id;
+}
+}  // namespace
+
+void OdDbEntity::dxfInFields(const OdDxfIn& in) {
+  OdDbObject::dxfInFields(in);
+  const char* S = "AcDbEntity";
+  if (OdDbDatabase* db = in.database()) {
+    m_layer = recordByName(db->getLayerTableId(), in.string(S, 8, L"0"));
+    m_linetype = in.has(S, 6) ? recordByName(db->getLinetypeTableId(), in.string(S, 6)) : db->getLinetypeByLayerId();
+  }
+  if (in.has(S, 62)) {
+    const int index = in.integer(S, 62, 256);
+    m_color.setColorIndex(OdInt16(index < 0 ? -index : (index > 257 ? 256 : index)));
+  }
+  if (in.has(S, 420)) {
+    const OdUInt32 rgb = OdUInt32(in.integer(S, 420, 0));
+    m_color.setRGB(OdUInt8(rgb >> 16), OdUInt8(rgb >> 8), OdUInt8(rgb));
+  }
+  if (in.has(S, 430)) {
+    const OdString full = in.string(S, 430);
+    const int dollar = full.find(L'$');
+    if (dollar >= 0) m_color.setNames(full.mid(dollar + 1), full.left(dollar));
+    else m_color.setNames(full, OdString());
+  }
+  m_ltScale = in.real(S, 48, 1.0);
+  if (!(m_ltScale > 0.0)) m_ltScale = 1.0;
+  m_visibility = in.integer(S, 60, 0) ? OdDb::kInvisible : OdDb::kVisible;
+  const int weight = in.integer(S, 370, -1);
+  m_lineWeight = OdDb::isValidLineWeight(weight) ? OdDb::LineWeight(weight) : OdDb::kLnWtByLayer;
+  if (in.has(S, 440)) m_transparency = OdCmTransparency::fromSerialized(in.integer(S, 440, 0));
+}
+
+void OdDbEntity::dxfOutFields(OdDxfOut& out) const {
+  OdDbObject::dxfOutFields(out);
+  out.subclass("AcDbEntity");
+  const OdDbDatabase* db = database();
+  out.integerOpt(67, db && ownerId() == db->getPaperSpaceId() ? 1 : 0, 0);
+  if (m_layer.isNull()) out.original(8);
+  else out.string(8, layer());
+  if (m_linetype.isNull()) out.original(6);
+  else if (db && m_linetype == db->getLinetypeByLayerId()) out.own(6);
+  else out.stringOpt(6, linetype());
+  if (m_color.isByLayer()) out.own(62);
+  else out.integer(62, m_color.colorIndex());
+  if (m_color.isByColor()) out.integer(420, m_color.rgb());
+  else out.own(420);
+  if (m_color.colorName().isEmpty()) out.own(430);
+  else out.string(430, m_color.bookName() + L"$" + m_color.colorName());
+  out.realOpt(48, m_ltScale, 1.0);
+  out.integerOpt(60, m_visibility == OdDb::kInvisible ? 1 : 0, 0);
+  out.integerOpt(370, m_lineWeight, OdDb::kLnWtByLayer);
+  if (m_transparency.isByLayer()) out.own(440);
+  else out.integer(440, m_transparency.serializeOut());
+}

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbLine, OdDbCurve, L"LINE", new OdDbLine)
@@ -95,4 +96,22 @@ OdResult OdDbLine::getArea(double& area) const {
   assertReadEnabled();
   area = 0.0;
   return eOk;
+}
+
+void OdDbLine::dxfInFields(const OdDxfIn& in) {
+  OdDbCurve::dxfInFields(in);
+  const char* S = "AcDbLine";
+  m_thickness = in.real(S, 39, 0.0);
+  m_start = in.point(S, 10);
+  m_end = in.point(S, 11);
+  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
+}
+
+void OdDbLine::dxfOutFields(OdDxfOut& out) const {
+  OdDbCurve::dxfOutFields(out);
+  out.subclass("AcDbLine");
+  out.realOpt(39, m_thickness, 0.0);
+  out.point(10, m_start);
+  out.point(11, m_end);
+  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
 }

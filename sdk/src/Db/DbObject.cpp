@@ -2,6 +2,8 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDictionary.h"
+#include "Dxf/DxfFiler.h"
+#include "Dxf/DxfRecord.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbObject, OdRxObject)
@@ -37,6 +39,7 @@ void OdDbObject::assertReadEnabled() const {
 
 void OdDbObject::assertWriteEnabled() const {
   if (!isWriteEnabled()) throw OdError(eNotOpenForWrite);
+  m_modified = true;
 }
 
 void OdDbObject::upgradeOpen() {
@@ -133,3 +136,7 @@ void OdDbObject::setUnmodelledData(const OdResBuf* data) {
 }
 
 void OdDbObject::setDatabaseDefaults(OdDbDatabase*) {}
+
+void OdDbObject::dxfInFields(const OdDxfIn&) {}
+void OdDbObject::dxfOutFields(OdDxfOut&) const {}
+void OdDbObject::setDxfRecord(std::unique_ptr<OdDxfRecord> record) { m_dxf = std::move(record); }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbPoint, OdDbEntity, L"POINT", new OdDbPoint)
@@ -52,4 +53,22 @@ OdResult OdDbPoint::setEcsRotation(double angle) {
   if (!std::isfinite(angle)) return eInvalidInput;
   m_ecsRotation = angle;
   return eOk;
+}
+
+void OdDbPoint::dxfInFields(const OdDxfIn& in) {
+  OdDbEntity::dxfInFields(in);
+  const char* S = "AcDbPoint";
+  m_position = in.point(S, 10);
+  m_thickness = in.real(S, 39, 0.0);
+  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
+  m_ecsRotation = in.real(S, 50, 0.0);
+}
+
+void OdDbPoint::dxfOutFields(OdDxfOut& out) const {
+  OdDbEntity::dxfOutFields(out);
+  out.subclass("AcDbPoint");
+  out.point(10, m_position);
+  out.realOpt(39, m_thickness, 0.0);
+  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.realOpt(50, m_ecsRotation, 0.0);
 }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbRay, OdDbCurve, L"RAY", new OdDbRay)
@@ -53,4 +54,18 @@ OdResult OdDbRay::getPointAtParam(double param, OdGePoint3d& point) const {
   if (!(param >= 0.0) || !std::isfinite(param)) return eInvalidInput;
   point = m_geometry.pointAt(param);
   return eOk;
+}
+
+void OdDbRay::dxfInFields(const OdDxfIn& in) {
+  OdDbCurve::dxfInFields(in);
+  m_geometry.setBasePoint(in.point("AcDbRay", 10));
+  m_geometry.setUnitDir(in.vector("AcDbRay", 11, OdGeVector3d::kXAxis));
+}
+
+void OdDbRay::dxfOutFields(OdDxfOut& out) const {
+  OdDbCurve::dxfOutFields(out);
+  out.subclass("AcDbRay");
+  out.point(10, m_geometry.basePoint());
+  const OdGeVector3d d = m_geometry.unitDir();
+  out.point(11, OdGePoint3d(d.x, d.y, d.z));
 }

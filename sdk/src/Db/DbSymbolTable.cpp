@@ -1,6 +1,7 @@
 #include "Db/DbSymbolTable.h"
 
 #include "Db/DbDatabase.h"
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbSymbolTableRecord, OdDbObject)
@@ -112,4 +113,113 @@ bool OdDbBlockTableRecord::isLayout() const {
 bool OdDbBlockTableRecord::isAnonymous() const {
   OdString n = getName();
   return n.getLength() > 1 && n.getAt(0) == L'*' && !isLayout();
+}
+
+const char* OdDbSymbolTableRecord::dxfMarker() const {
+  static const struct {
+    const wchar_t* dxfName;
+    const char* marker;
+  } kMarkers[] = {{L"LAYER", "AcDbLayerTableRecord"}, {L"LTYPE", "AcDbLinetypeTableRecord"},
+                  {L"STYLE", "AcDbTextStyleTableRecord"}, {L"VIEW", "AcDbViewTableRecord"},
+                  {L"UCS", "AcDbUCSTableRecord"},       {L"VPORT", "AcDbViewportTableRecord"},
+                  {L"APPID", "AcDbRegAppTableRecord"},  {L"DIMSTYLE", "AcDbDimStyleTableRecord"},
+                  {L"BLOCK_RECORD", "AcDbBlockTableRecord"}};
+  const OdString& name = isA()->dxfName();
+  for (const auto& m : kMarkers)
+    if (name == m.dxfName) return m.marker;
+  return "AcDbSymbolTableRecord";
+}
+
+void OdDbSymbolTableRecord::dxfInFields(const OdDxfIn& in) {
+  OdDbObject::dxfInFields(in);
+  // Names from files are taken as they are, valid or not, so that they are written back unchanged.
+  m_name = in.string(dxfMarker(), 2);
+}
+
+void OdDbSymbolTableRecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbObject::dxfOutFields(out);
+  out.subclass("AcDbSymbolTableRecord");
+  out.subclass(dxfMarker());
+  out.string(2, m_name);
+}
+
+void OdDbLayerTableRecord::dxfInFields(const OdDxfIn& in) {
+  OdDbSymbolTableRecord::dxfInFields(in);
+  const char* S = "AcDbLayerTableRecord";
+  const int color = in.integer(S, 62, 7);
+  m_off = color < 0;
+  m_color.setColorIndex(OdInt16(color < 0 ? -color : (color == 0 || color > 255 ? 7 : color)));
+  if (in.has(S, 420)) {
+    const OdUInt32 rgb = OdUInt32(in.integer(S, 420, 0));
+    m_color.setRGB(OdUInt8(rgb >> 16), OdUInt8(rgb >> 8), OdUInt8(rgb));
+  }
+  const int flags = in.integer(S, 70, 0);
+  m_frozen = (flags & 1) != 0;
+  m_locked = (flags & 4) != 0;
+  m_plottable = in.integer(S, 290, 1) != 0;
+  const int weight = in.integer(S, 370, -3);
+  m_lineWeight = OdDb::isValidLineWeight(weight) ? OdDb::LineWeight(weight) : OdDb::kLnWtByLwDefault;
+  if (in.has(S, 440)) m_transparency = OdCmTransparency::fromSerialized(in.integer(S, 440, 0));
+  if (OdDbDatabase* db = in.database()) {
+    OdDbSymbolTablePtr linetypes = OdDbSymbolTable::cast(db->getLinetypeTableId().openObject());
+    if (!linetypes.isNull()) m_linetype = linetypes->getAt(in.string(S, 6, L"Continuous"));
+  }
+}
+
+void OdDbLayerTableRecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbSymbolTableRecord::dxfOutFields(out);
+  out.integer(70, (m_frozen ? 1 : 0) | (m_locked ? 4 : 0));
+  const int index = m_color.isByColor() || m_color.isByACI() ? m_color.colorIndex() : 7;
+  out.integer(62, m_off ? -index : index);
+  if (m_color.isByColor()) out.integer(420, m_color.rgb());
+  else out.own(420);
+  OdString linetype = L"Continuous";
+  if (OdDbObjectPtr lt = m_linetype.openObject()) {
+    OdDbSymbolTableRecordPtr record = OdDbSymbolTableRecord::cast(lt);
+    if (!record.isNull()) linetype = record->getName();
+  }
+  out.string(6, linetype);
+  out.integerOpt(290, m_plottable ? 1 : 0, 1);
+  out.integer(370, m_lineWeight);
+}
+
+void OdDbLinetypeTableRecord::dxfInFields(const OdDxfIn& in) {
+  OdDbSymbolTableRecord::dxfInFields(in);
+  const char* S = "AcDbLinetypeTableRecord";
+  m_comments = in.string(S, 3);
+  const int count = in.integer(S, 73, 0);
+  m_dashes.clear();
+  for (int i = 0; i < count && in.has(S, 49); ++i) {
+    if (i > 0 && in.real(S, 49, 1e300, i) == 1e300) break;
+    m_dashes.append(in.real(S, 49, 0.0, i));
+  }
+}
+
+void OdDbLinetypeTableRecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbSymbolTableRecord::dxfOutFields(out);
+  out.integer(70, 0);
+  out.string(3, m_comments);
+  out.integer(72, 65);
+  out.integer(73, m_dashes.size());
+  out.real(40, patternLength());
+  for (double d : m_dashes) {
+    out.real(49, d);
+    out.integer(74, 0);
+  }
+}
+
+void OdDbUCSTableRecord::dxfInFields(const OdDxfIn& in) {
+  OdDbSymbolTableRecord::dxfInFields(in);
+  const char* S = "AcDbUCSTableRecord";
+  m_origin = in.point(S, 10);
+  m_x = in.vector(S, 11, OdGeVector3d::kXAxis);
+  m_y = in.vector(S, 12, OdGeVector3d::kYAxis);
+}
+
+void OdDbUCSTableRecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbSymbolTableRecord::dxfOutFields(out);
+  out.integer(70, 0);
+  out.point(10, m_origin);
+  out.point(11, OdGePoint3d(m_x.x, m_x.y, m_x.z));
+  out.point(12, OdGePoint3d(m_y.x, m_y.y, m_y.z));
 }

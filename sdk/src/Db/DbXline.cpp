@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbXline, OdDbCurve, L"XLINE", new OdDbXline)
@@ -48,4 +49,18 @@ OdResult OdDbXline::getPointAtParam(double param, OdGePoint3d& point) const {
   if (!std::isfinite(param)) return eInvalidInput;
   point = m_geometry.pointAt(param);
   return eOk;
+}
+
+void OdDbXline::dxfInFields(const OdDxfIn& in) {
+  OdDbCurve::dxfInFields(in);
+  m_geometry.setBasePoint(in.point("AcDbXline", 10));
+  m_geometry.setUnitDir(in.vector("AcDbXline", 11, OdGeVector3d::kXAxis));
+}
+
+void OdDbXline::dxfOutFields(OdDxfOut& out) const {
+  OdDbCurve::dxfOutFields(out);
+  out.subclass("AcDbXline");
+  out.point(10, m_geometry.basePoint());
+  const OdGeVector3d d = m_geometry.unitDir();
+  out.point(11, OdGePoint3d(d.x, d.y, d.z));
 }

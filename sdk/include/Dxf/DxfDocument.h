@@ -1,0 +1,43 @@
+#pragma once
+// The parts of a drawing file that are not objects of the database, kept as
+// read: header variables, classes, table headers, section order, the order
+// of entities and objects, and the entities that follow their owner.
+#include <map>
+#include <string>
+#include <vector>
+#include "Db/DbObjectId.h"
+#include "Dxf/DxfFiler.h"
+#include "Dxf/DxfTags.h"
+
+class OdDxfDocument {
+public:
+  explicit OdDxfDocument(std::string file) : text(std::move(file)) {}
+
+  struct HeaderVariable {
+    std::string name;  // "$ACADVER"
+    OdDxfSpan tags;    // the values after the 9 tag
+  };
+  struct Table {
+    std::string name;  // "LAYER"
+    OdDbObjectId id;   // the table object
+    OdDxfSpan tags;    // the TABLE entry's own tags
+  };
+  struct Section {
+    std::string name;  // "HEADER", "CLASSES", ...
+    OdDxfSpan tags;    // for sections kept as they are: everything between SECTION and ENDSEC
+  };
+
+  OdDxfText text;
+  OdDxfTags tags;            // every tag of the file; spans point into it
+  OdDxfCodec codec{false};
+  bool markers = false;      // subclass markers (R13 and later); files without a version are old
+  std::string version;       // $ACADVER
+  std::vector<HeaderVariable> header;
+  std::vector<Section> sections;
+  std::vector<Table> tables;
+  std::vector<OdDbObjectId> blocks;    // block records in the order of the BLOCKS section
+  std::vector<OdDbObjectId> entities;  // the ENTITIES section
+  std::vector<OdDbObjectId> objects;   // the OBJECTS section
+  // VERTEX, ATTRIB and SEQEND entities written after the entity that owns them.
+  std::map<OdDbStub*, std::vector<OdDbObjectId>> followers;
+};

@@ -1,0 +1,112 @@
+#pragma once
+// What a database class reads from and writes to its part of a drawing file.
+// Fields are addressed by subclass marker and group code; files without
+// markers (R12) address them by group code alone.
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include "Db/DbObjectId.h"
+#include "Dxf/DxfTags.h"
+#include "Ge/GePoint3d.h"
+
+class OdDbDatabase;
+
+// A file that cannot be read: the message names the line.
+class OdDxfError : public std::runtime_error {
+public:
+  OdDxfError(const std::string& what, int line) : std::runtime_error(what), m_line(line) {}
+  int line() const { return m_line; }
+
+private:
+  int m_line;
+};
+
+// Converts texts between the file's encoding and wide strings.
+class OdDxfCodec {
+public:
+  // Files of AC1021 and later are UTF-8; older ones use a single-byte code page.
+  explicit OdDxfCodec(bool utf8 = true) : m_utf8(utf8) {}
+  bool isUtf8() const { return m_utf8; }
+  OdString decode(std::string_view text) const;
+  std::string encode(const OdString& text) const;
+
+private:
+  bool m_utf8;
+};
+
+class OdDxfIn {
+public:
+  OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db, bool markers);
+
+  bool has(const char* subclass, int code) const { return find(subclass, code, 0) != nullptr; }
+  // The nth tag of the code in the subclass; throws OdDxfError when its value is not a number.
+  double real(const char* subclass, int code, double def, int nth = 0) const;
+  int integer(const char* subclass, int code, int def, int nth = 0) const;
+  OdString string(const char* subclass, int code, const OdString& def = OdString(), int nth = 0) const;
+  OdGePoint3d point(const char* subclass, int code, const OdGePoint3d& def = OdGePoint3d(), int nth = 0) const;
+  OdGeVector3d vector(const char* subclass, int code, const OdGeVector3d& def, int nth = 0) const;
+  // The object a handle field names, or null.
+  OdDbObjectId reference(const char* subclass, int code, int nth = 0) const;
+  // Every tag of the subclass, in file order (the whole object without markers).
+  std::vector<const OdDxfTag*> section(const char* subclass) const;
+  std::string_view text(const OdDxfTag& tag) const { return m_text.text(tag); }
+  double toReal(const OdDxfTag& tag) const;
+  long long toInteger(const OdDxfTag& tag) const;
+  OdDbDatabase* database() const { return m_db; }
+  const OdDxfCodec& codec() const { return m_codec; }
+
+private:
+  const OdDxfTag* find(const char* subclass, int code, int nth) const;
+  const OdDxfText& m_text;
+  OdDxfSpan m_tags;
+  const OdDxfCodec& m_codec;
+  OdDbDatabase* m_db;
+  bool m_markers;
+};
+
+// The modelled fields of an object, by subclass, in the order a file holds
+// them. Each call also records that the class owns the code in the section,
+// even when an optional field is left out because it has its default value.
+class OdDxfOut {
+public:
+  struct Field {
+    int code;
+    std::string text;
+  };
+  struct Section {
+    std::string marker;
+    std::vector<Field> fields;
+    std::vector<int> codes;  // the codes the class owns in this section
+  };
+
+  explicit OdDxfOut(const OdDxfCodec& codec, const OdDxfText* text = nullptr, OdDxfSpan original = OdDxfSpan())
+      : m_codec(codec), m_text(text), m_original(original) {}
+  void subclass(const char* marker);
+  void real(int code, double value);
+  void realOpt(int code, double value, double def);
+  void integer(int code, long long value);
+  void integerOpt(int code, long long value, long long def);
+  void string(int code, const OdString& value);
+  void stringOpt(int code, const OdString& value);
+  void point(int code, const OdGePoint3d& value);
+  void pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def);
+  void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
+  void reference(int code, OdDbObjectId id);
+  void referenceOpt(int code, OdDbObjectId id);
+  // Declares codes owned without writing them (fields written elsewhere).
+  void own(int code);
+  // Writes the field as the file had it (a name the database could not resolve).
+  void original(int code);
+
+  const std::vector<Section>& sections() const { return m_sections; }
+  // The shortest text that reads back as exactly the same double.
+  static std::string formatReal(double value);
+
+private:
+  Section& current();
+  void add(int code, std::string text);
+  const OdDxfCodec& m_codec;
+  const OdDxfText* m_text;
+  OdDxfSpan m_original;
+  std::vector<Section> m_sections;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// Group-code/value pairs of a drawing file, as they were read. Texts stay in
+// the file's own bytes, so that what is written back unchanged is exactly
+// what came in; new texts live in the document's arena.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct OdDxfTag {
+  int32_t code = 0;
+  uint32_t offset = 0;  // into the file text, or into the arena when the top bit is set
+  uint32_t length = 0;
+};
+typedef std::vector<OdDxfTag> OdDxfTags;
+
+// A run of consecutive tags of a document.
+struct OdDxfSpan {
+  const OdDxfTag* first = nullptr;
+  size_t count = 0;
+  const OdDxfTag* begin() const { return first; }
+  const OdDxfTag* end() const { return first + count; }
+  bool empty() const { return count == 0; }
+};
+
+// The storage every tag of one drawing points into.
+class OdDxfText {
+public:
+  static constexpr uint32_t kArenaBit = 0x80000000u;
+  explicit OdDxfText(std::string file = std::string()) : m_file(std::move(file)) {}
+  std::string_view text(const OdDxfTag& tag) const {
+    const std::string& s = (tag.offset & kArenaBit) ? m_arena : m_file;
+    return std::string_view(s.data() + (tag.offset & ~kArenaBit), tag.length);
+  }
+  // A tag with a text of its own.
+  OdDxfTag make(int code, std::string_view text);
+  const std::string& file() const { return m_file; }
+  // Line number (1-based) of the value line of a tag that came from the file; 0 for new ones.
+  int lineOf(const OdDxfTag& tag) const;
+
+private:
+  std::string m_file;
+  std::string m_arena;
+};
+
+// Value kinds by group code, as drawing files define them.
+enum class OdDxfKind { kString, kDouble, kInt16, kInt32, kInt64, kBool, kHandle, kHex };
+OdDxfKind odDxfKindOf(int code);

@@ -1,0 +1,281 @@
+#include "Dxf/DxfFiler.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "Db/DbDatabase.h"
+
+namespace {
+// Code points of the bytes 0x80..0x9F in the Western code page; 0 where undefined.
+const wchar_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+void appendUtf8(std::string& out, unsigned cp) {
+  if (cp < 0x80) {
+    out += char(cp);
+  } else if (cp < 0x800) {
+    out += char(0xC0 | (cp >> 6));
+    out += char(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += char(0xE0 | (cp >> 12));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  } else {
+    out += char(0xF0 | (cp >> 18));
+    out += char(0x80 | ((cp >> 12) & 0x3F));
+    out += char(0x80 | ((cp >> 6) & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  }
+}
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+}  // namespace
+
+OdString OdDxfCodec::decode(std::string_view text) const {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    // "\U+XXXX" names a character the file's encoding cannot hold.
+    if (text[i] == '\\' && i + 7 <= text.size() && (text[i + 1] == 'U' || text[i + 1] == 'u') &&
+        text[i + 2] == '+') {
+      unsigned cp = 0;
+      bool ok = i + 7 <= text.size();
+      for (size_t k = 3; ok && k < 7; ++k) {
+        const int d = hexDigit(text[i + k]);
+        ok = d >= 0;
+        cp = cp * 16 + unsigned(d < 0 ? 0 : d);
+      }
+      if (ok) {
+        appendUtf8(utf8, cp);
+        i += 6;
+        continue;
+      }
+    }
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (m_utf8 || c < 0x80) {
+      utf8 += char(c);
+    } else if (c < 0xA0) {
+      appendUtf8(utf8, kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : c);
+    } else {
+      appendUtf8(utf8, c);
+    }
+  }
+  return OdString::fromUtf8(utf8);
+}
+
+std::string OdDxfCodec::encode(const OdString& text) const {
+  std::string out;
+  for (int i = 0; i < text.getLength(); ++i) {
+    const unsigned cp = static_cast<unsigned>(text.getAt(i));
+    if (cp < 0x80) {
+      out += char(cp);
+    } else if (m_utf8) {
+      appendUtf8(out, cp);
+    } else {
+      int byte = -1;
+      if (cp >= 0xA0 && cp <= 0xFF) byte = int(cp);
+      for (int k = 0; k < 32 && byte < 0; ++k)
+        if (kCp1252High[k] == wchar_t(cp)) byte = 0x80 + k;
+      if (byte >= 0) {
+        out += char(byte);
+      } else {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "\\U+%04X", cp > 0xFFFF ? 0xFFFD : cp);
+        out += buf;
+      }
+    }
+  }
+  return out;
+}
+
+OdDxfIn::OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db,
+                 bool markers)
+    : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers) {}
+
+const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
+  bool inside = !m_markers || !subclass;
+  for (const OdDxfTag& t : m_tags) {
+    if (t.code == 100 && m_markers && subclass) {
+      inside = m_text.text(t) == subclass;
+      continue;
+    }
+    if (t.code >= 1000) break;  // extended data
+    if (inside && t.code == code && nth-- == 0) return &t;
+  }
+  return nullptr;
+}
+
+std::vector<const OdDxfTag*> OdDxfIn::section(const char* subclass) const {
+  std::vector<const OdDxfTag*> out;
+  bool inside = !m_markers || !subclass;
+  for (const OdDxfTag& t : m_tags) {
+    if (t.code == 100 && m_markers && subclass) {
+      inside = m_text.text(t) == subclass;
+      continue;
+    }
+    if (t.code >= 1000) break;
+    if (inside) out.push_back(&t);
+  }
+  return out;
+}
+
+double OdDxfIn::toReal(const OdDxfTag& tag) const {
+  const std::string_view s = trim(m_text.text(tag));
+  double v = 0.0;
+  const char* first = s.data();
+  if (!s.empty() && *first == '+') ++first;
+  auto res = std::from_chars(first, s.data() + s.size(), v);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v))
+    throw OdDxfError("bad number \"" + std::string(s) + "\" for group code " + std::to_string(tag.code),
+                     m_text.lineOf(tag));
+  return v;
+}
+
+long long OdDxfIn::toInteger(const OdDxfTag& tag) const {
+  const std::string_view s = trim(m_text.text(tag));
+  long long v = 0;
+  const char* first = s.data();
+  if (!s.empty() && *first == '+') ++first;
+  auto res = std::from_chars(first, s.data() + s.size(), v);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size()) {
+    // Some writers put a decimal point in integer fields; a whole number is accepted.
+    double d = toReal(tag);
+    if (d != std::floor(d) || std::fabs(d) > 9e18)
+      throw OdDxfError("bad integer \"" + std::string(s) + "\" for group code " + std::to_string(tag.code),
+                       m_text.lineOf(tag));
+    v = static_cast<long long>(d);
+  }
+  return v;
+}
+
+double OdDxfIn::real(const char* subclass, int code, double def, int nth) const {
+  const OdDxfTag* t = find(subclass, code, nth);
+  return t ? toReal(*t) : def;
+}
+
+int OdDxfIn::integer(const char* subclass, int code, int def, int nth) const {
+  const OdDxfTag* t = find(subclass, code, nth);
+  if (!t) return def;
+  const long long v = toInteger(*t);
+  if (v < -2147483648LL || v > 4294967295LL)
+    throw OdDxfError("integer out of range for group code " + std::to_string(code), m_text.lineOf(*t));
+  return static_cast<int>(v);
+}
+
+OdString OdDxfIn::string(const char* subclass, int code, const OdString& def, int nth) const {
+  const OdDxfTag* t = find(subclass, code, nth);
+  return t ? m_codec.decode(m_text.text(*t)) : def;
+}
+
+OdGePoint3d OdDxfIn::point(const char* subclass, int code, const OdGePoint3d& def, int nth) const {
+  if (!find(subclass, code, nth)) return def;
+  return OdGePoint3d(real(subclass, code, def.x, nth), real(subclass, code + 10, def.y, nth),
+                     real(subclass, code + 20, def.z, nth));
+}
+
+OdGeVector3d OdDxfIn::vector(const char* subclass, int code, const OdGeVector3d& def, int nth) const {
+  if (!find(subclass, code, nth)) return def;
+  return OdGeVector3d(real(subclass, code, def.x, nth), real(subclass, code + 10, def.y, nth),
+                      real(subclass, code + 20, def.z, nth));
+}
+
+OdDbObjectId OdDxfIn::reference(const char* subclass, int code, int nth) const {
+  const OdDxfTag* t = find(subclass, code, nth);
+  if (!t || !m_db) return OdDbObjectId();
+  const OdDbHandle h(OdString::fromUtf8(std::string(trim(m_text.text(*t)))));
+  return h.isNull() ? OdDbObjectId() : m_db->getOdDbObjectId(h);
+}
+
+std::string OdDxfOut::formatReal(double value) {
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  std::string s(buf, res.ptr);
+  if (s.find_first_of(".eEn") == std::string::npos) s += ".0";
+  return s;
+}
+
+OdDxfOut::Section& OdDxfOut::current() {
+  if (m_sections.empty()) m_sections.push_back(Section());
+  return m_sections.back();
+}
+
+void OdDxfOut::subclass(const char* marker) {
+  m_sections.push_back(Section());
+  m_sections.back().marker = marker;
+}
+
+void OdDxfOut::own(int code) {
+  std::vector<int>& codes = current().codes;
+  for (int c : codes)
+    if (c == code) return;
+  codes.push_back(code);
+}
+
+void OdDxfOut::add(int code, std::string text) {
+  own(code);
+  current().fields.push_back(Field{code, std::move(text)});
+}
+
+void OdDxfOut::real(int code, double value) { add(code, formatReal(value)); }
+void OdDxfOut::realOpt(int code, double value, double def) {
+  if (value == def) own(code);
+  else real(code, value);
+}
+void OdDxfOut::integer(int code, long long value) { add(code, std::to_string(value)); }
+void OdDxfOut::integerOpt(int code, long long value, long long def) {
+  if (value == def) own(code);
+  else integer(code, value);
+}
+void OdDxfOut::string(int code, const OdString& value) { add(code, m_codec.encode(value)); }
+void OdDxfOut::stringOpt(int code, const OdString& value) {
+  if (value.isEmpty()) own(code);
+  else string(code, value);
+}
+void OdDxfOut::point(int code, const OdGePoint3d& value) {
+  real(code, value.x);
+  real(code + 10, value.y);
+  real(code + 20, value.z);
+}
+void OdDxfOut::pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def) {
+  if (value.x == def.x && value.y == def.y && value.z == def.z) {
+    own(code);
+    own(code + 10);
+    own(code + 20);
+  } else {
+    point(code, value);
+  }
+}
+void OdDxfOut::vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def) {
+  pointOpt(code, OdGePoint3d(value.x, value.y, value.z), OdGePoint3d(def.x, def.y, def.z));
+}
+void OdDxfOut::reference(int code, OdDbObjectId id) {
+  add(code, id.isNull() ? std::string("0") : id.getHandle().ascii().toUtf8());
+}
+void OdDxfOut::referenceOpt(int code, OdDbObjectId id) {
+  if (id.isNull()) own(code);
+  else reference(code, id);
+}
+
+void OdDxfOut::original(int code) {
+  if (m_text)
+    for (const OdDxfTag& t : m_original)
+      if (t.code == code) {
+        add(code, std::string(m_text->text(t)));
+        return;
+      }
+  own(code);
+}

@@ -1,0 +1,214 @@
+// Second pass of reading: owners, the well-known records, each object's own
+// fields, extended data, extension dictionaries and the header variables.
+#include <map>
+
+#include "Db/DbDatabase.h"
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
+#include "Dxf/DxfDocument.h"
+#include "Dxf/DxfRecord.h"
+#include "Rx/RxClass.h"
+
+namespace {
+
+// Extended data: the tags from the first application name to the end.
+OdResBufPtr readXData(const OdDxfIn& in, OdDxfSpan tags) {
+  OdResBufPtr head;
+  OdResBuf* tail = nullptr;
+  auto append = [&](OdResBufPtr rb) {
+    if (tail) tail->setNext(rb);
+    else head = rb;
+    tail = rb.get();
+  };
+  bool inside = false;
+  for (const OdDxfTag* t = tags.begin(); t != tags.end(); ++t) {
+    if (t->code == 1001) inside = true;
+    if (!inside || t->code < 1000) continue;
+    switch (OdResBuf::kindOf(t->code)) {
+      case OdResBuf::kPoint: {
+        const int code = t->code;
+        OdGePoint3d p(in.toReal(*t), 0, 0);
+        if (t + 1 != tags.end() && t[1].code == code + 10) p.y = in.toReal(*++t);
+        if (t + 1 != tags.end() && t[1].code == code + 20) p.z = in.toReal(*++t);
+        append(OdResBuf::newRb(code, p));
+        break;
+      }
+      case OdResBuf::kDouble: append(OdResBuf::newRb(t->code, in.toReal(*t))); break;
+      case OdResBuf::kInt: append(OdResBuf::newRb(t->code, OdInt32(in.toInteger(*t)))); break;
+      default: append(OdResBuf::newRb(t->code, in.codec().decode(in.text(*t)))); break;
+    }
+  }
+  return head;
+}
+
+// The extension dictionary named in the object's own tags (before the first marker).
+OdDbObjectId extensionDictionary(const OdDxfIn& in, OdDxfSpan tags, OdDbDatabase* db) {
+  bool inGroup = false;
+  for (const OdDxfTag& t : tags) {
+    if (t.code == 100) break;
+    if (t.code == 102) inGroup = in.text(t).find("{ACAD_XDICTIONARY") == 0;
+    else if (inGroup && t.code == 360)
+      return db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(std::string(in.text(t)))));
+  }
+  return OdDbObjectId();
+}
+
+OdDbObjectId findRecord(OdDbObjectId tableId, const OdString& name) {
+  OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());
+  return table.isNull() ? OdDbObjectId() : table->getAt(name);
+}
+
+OdDbObjectId ensureRecord(OdDbDatabase* db, OdDbObjectId tableId, OdDbSymbolTableRecord* record, const wchar_t* name) {
+  OdDbObjectId id = findRecord(tableId, name);
+  if (id.isNull()) {
+    record->setName(name);
+    auto implied = std::make_unique<OdDxfRecord>();
+    implied->implied = true;
+    record->setDxfRecord(std::move(implied));
+    OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject(OdDb::kForWrite));
+    table->add(record, id);
+  }
+  record->release();
+  return id;
+}
+
+void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
+  OdDbHeaderVars& h = db->header();
+  for (const OdDxfDocument::HeaderVariable& v : doc.header) {
+    const OdDxfIn in(doc.text, v.tags, doc.codec, db, false);
+    const std::string& n = v.name;
+    if (n == "$ACADVER") h.acadver = in.string(nullptr, 1, h.acadver);
+    else if (n == "$PSTYLEMODE") h.pstylemode = in.integer(nullptr, 290, 1) != 0;
+    else if (n == "$LUNITS") h.lunits = OdInt16(in.integer(nullptr, 70, 2));
+    else if (n == "$LUPREC") h.luprec = OdInt16(in.integer(nullptr, 70, 4));
+    else if (n == "$AUNITS") h.aunits = OdInt16(in.integer(nullptr, 70, 0));
+    else if (n == "$AUPREC") h.auprec = OdInt16(in.integer(nullptr, 70, 0));
+    else if (n == "$INSUNITS") h.insunits = OdInt16(in.integer(nullptr, 70, 0));
+    else if (n == "$SPLINESEGS") h.splinesegs = OdInt16(in.integer(nullptr, 70, 8));
+    else if (n == "$MEASUREMENT") h.measurement = OdInt16(in.integer(nullptr, 70, 0));
+    else if (n == "$CLAYER") h.clayer = findRecord(db->getLayerTableId(), in.string(nullptr, 8));
+    else if (n == "$CECOLOR") h.cecolor.setColorIndex(OdInt16(in.integer(nullptr, 62, 256)));
+    else if (n == "$CELTYPE") h.celtype = findRecord(db->getLinetypeTableId(), in.string(nullptr, 6));
+    else if (n == "$CELTSCALE") h.celtscale = in.real(nullptr, 40, 1.0);
+    else if (n == "$LTSCALE") h.ltscale = in.real(nullptr, 40, 1.0);
+    else if (n == "$CELWEIGHT") h.celweight = OdDb::LineWeight(in.integer(nullptr, 370, -1));
+    else if (n == "$CETRANSPARENCY") h.cetransparency = OdCmTransparency::fromSerialized(in.integer(nullptr, 440, 0));
+    else if (n == "$CEPSNTYPE" && in.integer(nullptr, 380, 0) != 0) h.cepsname = L"ByBlock";
+    else if (n == "$TEXTSTYLE") h.textstyle = findRecord(db->getTextStyleTableId(), in.string(nullptr, 7));
+    else if (n == "$DIMSTYLE") h.dimstyle = findRecord(db->getDimStyleTableId(), in.string(nullptr, 2));
+    else if (n == "$UCSORG") h.ucsorg = in.point(nullptr, 10);
+    else if (n == "$UCSXDIR") h.ucsxdir = in.vector(nullptr, 10, OdGeVector3d::kXAxis);
+    else if (n == "$UCSYDIR") h.ucsydir = in.vector(nullptr, 10, OdGeVector3d::kYAxis);
+    else if (n == "$UCSNAME") h.ucsname = in.string(nullptr, 2);
+    else if (n == "$HANDSEED") db->setHandseed(OdDbHandle(in.string(nullptr, 5)));
+  }
+  if (!h.celtype.isValid()) h.celtype = db->getLinetypeByLayerId();
+  if (!h.clayer.isValid()) h.clayer = db->getLayerZeroId();
+  if (!(h.celtscale > 0.0)) h.celtscale = 1.0;
+  if (!OdDb::isValidLineWeight(h.celweight)) h.celweight = OdDb::kLnWtByLayer;
+  // An unusable UCS in the file counts as the world.
+  if (db->setCurrentUCS(h.ucsorg, h.ucsxdir, h.ucsydir) != eOk)
+    db->setCurrentUCS(h.ucsorg, OdGeVector3d::kXAxis, OdGeVector3d::kYAxis);
+}
+
+}  // namespace
+
+void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<std::pair<OdDbObjectId, OdDbHandle>>& owners,
+                        std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects) {
+  // Every table exists, even where the file had none.
+  auto table = [&](const char* name, OdRxClass* cls) {
+    OdDbObjectId& id = tables[name];
+    if (id.isNull()) {
+      OdRxObjectPtr made = cls->create();
+      OdDbObject* object = static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
+      id = db->addOdDbObject(object);
+      object->release();
+    }
+    return id;
+  };
+  const OdDbObjectId blockTable = table("BLOCK_RECORD", OdDbBlockTable::desc());
+  const OdDbObjectId layerTable = table("LAYER", OdDbLayerTable::desc());
+  const OdDbObjectId linetypeTable = table("LTYPE", OdDbLinetypeTable::desc());
+  const OdDbObjectId styleTable = table("STYLE", OdDbTextStyleTable::desc());
+  const OdDbObjectId dimStyleTable = table("DIMSTYLE", OdDbDimStyleTable::desc());
+  const OdDbObjectId appTable = table("APPID", OdDbRegAppTable::desc());
+  const OdDbObjectId ucsTable = table("UCS", OdDbUCSTable::desc());
+  const OdDbObjectId viewTable = table("VIEW", OdDbViewTable::desc());
+  const OdDbObjectId vportTable = table("VPORT", OdDbViewportTable::desc());
+  if (namedObjects.isNull()) {
+    OdDbDictionaryPtr nod = OdDbDictionary::createObject();
+    namedObjects = db->addOdDbObject(nod);
+  }
+  db->setWellKnownIds(blockTable, layerTable, linetypeTable, styleTable, dimStyleTable, appTable, ucsTable, viewTable,
+                      vportTable, namedObjects);
+
+  // Owners first: records need their names before anything looks them up,
+  // so their own fields are read before those of other objects.
+  for (const auto& o : owners) {
+    if (o.second.isNull()) continue;
+    OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
+    const OdDbObjectId owner = db->getOdDbObjectId(o.second);
+    if (!object.isNull() && object->ownerId().isNull() && !owner.isNull()) object->setOwnerId(owner);
+  }
+  auto readFields = [&](OdDbObject* object) {
+    const OdDxfRecord* record = object->dxfRecord();
+    if (!record) return;
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+    object->dxfInFields(in);
+    const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
+    if (!dict.isNull()) object->setExtensionDictionary(dict);
+  };
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const auto& o : owners) {
+      OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
+      if (object.isNull()) continue;
+      const bool isRecord = object->isKindOf(OdDbSymbolTableRecord::desc());
+      if (isRecord == (pass == 0)) readFields(object);
+    }
+    if (pass == 0) {
+      OdDbLayerTableRecord* zero = new OdDbLayerTableRecord;
+      ensureRecord(db, layerTable, zero, L"0");
+      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
+      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByLayer");
+      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"Continuous");
+      ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
+      ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
+      ensureRecord(db, appTable, new OdDbRegAppTableRecord, L"ACAD");
+      db->resolveWellKnownRecords();
+    }
+  }
+
+  // Entities of the ENTITIES section go to the layout that owns them.
+  for (const OdDbObjectId& id : doc.entities) {
+    OdDbEntityPtr entity = OdDbEntity::cast(id.openObject(OdDb::kForWrite));
+    if (entity.isNull()) continue;
+    OdDbBlockTableRecordPtr layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
+    if (layout.isNull()) {
+      const OdDxfRecord* record = entity->dxfRecord();
+      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+      const OdDbObjectId space = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
+      entity->setOwnerId(space);
+      layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
+    }
+    if (!layout.isNull()) layout->appendEntityId(id);
+  }
+
+  applyHeader(db, doc);
+
+  // Extended data last: it needs the applications of the APPID table.
+  for (const auto& o : owners) {
+    OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
+    if (object.isNull() || !object->dxfRecord()) continue;
+    const OdDxfRecord* record = object->dxfRecord();
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+    OdResBufPtr xdata = readXData(in, record->tags);
+    if (!xdata.isNull() && object->setXData(xdata) == eOk)
+      const_cast<OdDxfRecord*>(record)->xdata = object->xData();
+    object->clearModifiedSinceRead();
+  }
+  for (const OdDbObjectId& id : db->objectIds()) {
+    OdDbObjectPtr object = id.openObject(OdDb::kForWrite, true);
+    if (!object.isNull() && object->dxfRecord()) object->clearModifiedSinceRead();
+  }
+}

@@ -1,0 +1,463 @@
+// Reading a drawing file into a database: tokenise, create every object with
+// its handle, then let each class read its fields once all ids exist.
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "Db/DbDatabase.h"
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
+#include "Dxf/DxfDocument.h"
+#include "Dxf/DxfFile.h"
+#include "Dxf/DxfRecord.h"
+#include "Rx/RxClass.h"
+
+OdDxfFileError::OdDxfFileError(const std::string& file, int line, const std::string& message)
+    : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
+      m_file(file), m_line(line), m_message(message) {}
+
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+// Splits the file into tags; stops at "0 EOF" (anything after it is ignored).
+void tokenize(OdDxfDocument& doc) {
+  const std::string& s = doc.text.file();
+  const char* base = s.data();
+  const char* p = base;
+  const char* end = base + s.size();
+  int line = 0;
+  doc.tags.reserve(s.size() / 12);
+  while (p < end) {
+    const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+    const char* codeEnd = nl ? nl : end;
+    ++line;
+    std::string_view codeText = trimmed(std::string_view(p, size_t(codeEnd - p)));
+    if (codeText.empty() && !nl) break;  // a final line break
+    int code = 0;
+    auto res = std::from_chars(codeText.data(), codeText.data() + codeText.size(), code);
+    if (codeText.empty() || res.ec != std::errc() || res.ptr != codeText.data() + codeText.size() || code < 0 ||
+        code > 1071)
+      throw OdDxfError("bad group code \"" + std::string(codeText.substr(0, 40)) + "\"", line);
+    if (!nl) throw OdDxfError("the file ends after group code " + std::to_string(code) + " without its value", line);
+    p = nl + 1;
+    const char* vnl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+    const char* valueEnd = vnl ? vnl : end;
+    ++line;
+    size_t length = size_t(valueEnd - p);
+    if (length > 0 && p[length - 1] == '\r') --length;
+    if (length >= 0x7fffffffu || size_t(p - base) >= 0x7fffffffu) throw OdDxfError("file too large", line);
+    // Comments (999) carry no drawing data.
+    if (code != 999) doc.tags.push_back(OdDxfTag{code, uint32_t(p - base), uint32_t(length)});
+    p = vnl ? vnl + 1 : end;
+    if (code == 0 && std::string_view(base + doc.tags.back().offset, length) == "EOF") return;
+  }
+}
+
+// A new object of the class with one reference, which addObject hands to the database.
+OdDbObject* newObject(OdRxClass* cls) {
+  OdRxObjectPtr made = cls->create();
+  if (made.isNull()) return new OdDbUnknownObject;
+  return static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
+}
+
+struct PendingObject {
+  OdDbObjectId id;
+  OdDbHandle owner;
+};
+
+class Reader {
+public:
+  explicit Reader(OdDxfDocument& doc) : m_doc(doc), m_db(new OdDbDatabase(false), kOdRxObjAttach) {}
+
+  OdDbDatabasePtr read();
+
+private:
+  std::string_view text(size_t i) const { return m_doc.text.text(m_doc.tags[i]); }
+  int code(size_t i) const { return m_doc.tags[i].code; }
+  bool atEnd() const { return m_pos >= m_doc.tags.size(); }
+  int lineAt(size_t i) const { return m_doc.text.lineOf(m_doc.tags[i < m_doc.tags.size() ? i : m_doc.tags.size() - 1]); }
+  [[noreturn]] void fail(const std::string& what, size_t at) const { throw OdDxfError(what, lineAt(at)); }
+  bool isZero(size_t i, const char* name) const { return i < m_doc.tags.size() && code(i) == 0 && text(i) == name; }
+
+  // The tags after a 0 tag, up to the next 0 tag.
+  OdDxfSpan recordSpan(size_t start, size_t& next) const {
+    size_t i = start + 1;
+    while (i < m_doc.tags.size() && code(i) != 0) ++i;
+    next = i;
+    return OdDxfSpan{m_doc.tags.data() + start + 1, i - start - 1};
+  }
+  std::string_view valueIn(OdDxfSpan span, int wanted) const {
+    for (const OdDxfTag& t : span)
+      if (t.code == wanted) return trimmed(m_doc.text.text(t));
+    return std::string_view();
+  }
+  OdDbHandle handleIn(OdDxfSpan span, int wanted) const {
+    std::string_view v = valueIn(span, wanted);
+    return v.empty() ? OdDbHandle() : OdDbHandle(OdString::fromUtf8(std::string(v)));
+  }
+  // The handle field: 105 for dimension styles, 5 for everything else.
+  OdDbHandle ownHandle(OdDxfSpan span, std::string_view type) const {
+    const OdDbHandle h = type == "DIMSTYLE" ? handleIn(span, 105) : OdDbHandle();
+    return h.isNull() ? handleIn(span, 5) : h;
+  }
+  OdDbHandle ownerHandle(OdDxfSpan span) const {
+    // The owner is the 330 before the first subclass marker (later ones are references).
+    for (const OdDxfTag& t : span) {
+      if (t.code == 100) break;
+      if (t.code == 330) return OdDbHandle(OdString::fromUtf8(std::string(trimmed(m_doc.text.text(t)))));
+    }
+    return OdDbHandle();
+  }
+
+  void readHeader();
+  void readRawSection(const std::string& name);
+  void readTables();
+  void readBlocks();
+  void readEntities();
+  void readObjects();
+  OdDbObjectId readEntity(size_t& i, OdDbObjectId owner);
+  OdDbObjectId addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner = OdDbObjectId());
+  OdRxClass* entityClass(std::string_view type, OdDxfSpan span) const;
+  OdRxClass* objectClass(std::string_view type) const;
+  void finish();
+  void applyHeader();
+  OdDbObjectId ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* name);
+
+  OdDxfDocument& m_doc;
+  OdDbDatabasePtr m_db;
+  size_t m_pos = 0;
+  std::vector<PendingObject> m_pending;
+  std::map<std::string, OdDbObjectId> m_tableIds;  // by table name
+  OdDbObjectId m_namedObjects;
+};
+
+OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
+  auto flags = [&](int c) {
+    std::string_view v = valueIn(span, c);
+    int n = 0;
+    std::from_chars(v.data(), v.data() + v.size(), n);
+    return n;
+  };
+  auto hasMarker = [&](const char* m) {
+    for (const OdDxfTag& t : span)
+      if (t.code == 100 && trimmed(m_doc.text.text(t)) == m) return true;
+    return false;
+  };
+  if (type == "POLYLINE") {
+    const int f = flags(70);
+    if (f & 64) return OdDbPolyFaceMesh::desc();
+    if (f & 16) return OdDbPolygonMesh::desc();
+    if (f & 8) return OdDb3dPolyline::desc();
+    return OdDb2dPolyline::desc();
+  }
+  if (type == "VERTEX") {
+    const int f = flags(70);
+    if ((f & 128) && !(f & 64)) return OdDbFaceRecord::desc();
+    if (f & 128) return OdDbPolyFaceMeshVertex::desc();
+    if (f & 64) return OdDbPolygonMeshVertex::desc();
+    if (f & 32) return OdDb3dPolylineVertex::desc();
+    return OdDb2dVertex::desc();
+  }
+  if (type == "DIMENSION") {
+    if (hasMarker("AcDbRotatedDimension")) return OdDbRotatedDimension::desc();
+    if (hasMarker("AcDb3PointAngularDimension")) return OdDb3PointAngularDimension::desc();
+    if (hasMarker("AcDb2LineAngularDimension")) return OdDb2LineAngularDimension::desc();
+    if (hasMarker("AcDbDiametricDimension")) return OdDbDiametricDimension::desc();
+    if (hasMarker("AcDbRadialDimension")) return OdDbRadialDimension::desc();
+    if (hasMarker("AcDbOrdinateDimension")) return OdDbOrdinateDimension::desc();
+    switch (flags(70) & 7) {
+      case 1: return OdDbAlignedDimension::desc();
+      case 2: return OdDb2LineAngularDimension::desc();
+      case 3: return OdDbDiametricDimension::desc();
+      case 4: return OdDbRadialDimension::desc();
+      case 5: return OdDb3PointAngularDimension::desc();
+      case 6: return OdDbOrdinateDimension::desc();
+      default: return hasMarker("AcDbAlignedDimension") ? OdDbAlignedDimension::desc() : OdDbRotatedDimension::desc();
+    }
+  }
+  if (type == "INSERT") return flags(70) > 1 || flags(71) > 1 ? OdDbMInsertBlock::desc() : OdDbBlockReference::desc();
+  static const std::map<std::string, OdRxClass*, std::less<>> byName = [] {
+    std::map<std::string, OdRxClass*, std::less<>> m;
+    for (OdRxClass* c : odrxClasses())
+      if (c->isDerivedFrom(OdDbEntity::desc()) && !c->isAbstract() && !c->dxfName().isEmpty())
+        m.emplace(c->dxfName().toUtf8(), c);
+    return m;
+  }();
+  auto it = byName.find(type);
+  return it == byName.end() ? OdDbUnknownEntity::desc() : it->second;
+}
+
+OdRxClass* Reader::objectClass(std::string_view type) const {
+  static const std::map<std::string, OdRxClass*, std::less<>> byName = [] {
+    std::map<std::string, OdRxClass*, std::less<>> m;
+    for (OdRxClass* c : odrxClasses())
+      if (c->isDerivedFrom(OdDbObject::desc()) && !c->isDerivedFrom(OdDbEntity::desc()) &&
+          !c->isDerivedFrom(OdDbSymbolTableRecord::desc()) && !c->isDerivedFrom(OdDbSymbolTable::desc()) &&
+          !c->isAbstract() && !c->dxfName().isEmpty())
+        m.emplace(c->dxfName().toUtf8(), c);
+    return m;
+  }();
+  auto it = byName.find(type);
+  return it == byName.end() ? OdDbUnknownObject::desc() : it->second;
+}
+
+OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner) {
+  auto record = std::make_unique<OdDxfRecord>();
+  record->type = m_doc.tags[zeroTag];
+  record->tags = span;
+  object->setDxfRecord(std::move(record));
+  const std::string_view type = text(zeroTag);
+  OdDbObjectId id = m_db->addOdDbObject(object, owner, ownHandle(span, type));
+  m_pending.push_back(PendingObject{id, ownerHandle(span)});
+  object->release();
+  return id;
+}
+
+OdDbDatabasePtr Reader::read() {
+  tokenize(m_doc);
+  if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
+  while (!atEnd()) {
+    if (isZero(m_pos, "EOF")) break;
+    if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
+    if (m_pos + 1 >= m_doc.tags.size() || code(m_pos + 1) != 2) fail("a section without a name", m_pos);
+    const std::string name(trimmed(text(m_pos + 1)));
+    m_pos += 2;
+    if (name == "HEADER") readHeader();
+    else if (name == "TABLES") readTables();
+    else if (name == "BLOCKS") readBlocks();
+    else if (name == "ENTITIES") readEntities();
+    else if (name == "OBJECTS") readObjects();
+    else readRawSection(name);
+    if (atEnd()) fail("section " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);
+    ++m_pos;  // ENDSEC
+  }
+  finish();
+  return m_db;
+}
+
+void Reader::readRawSection(const std::string& name) {
+  const size_t start = m_pos;
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) ++m_pos;
+  m_doc.sections.push_back({name, OdDxfSpan{m_doc.tags.data() + start, m_pos - start}});
+}
+
+void Reader::readHeader() {
+  m_doc.sections.push_back({"HEADER", OdDxfSpan()});
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
+    if (code(m_pos) != 9) fail("expected a header variable (group code 9), found " + std::to_string(code(m_pos)), m_pos);
+    const std::string name(trimmed(text(m_pos)));
+    const size_t start = ++m_pos;
+    while (!atEnd() && code(m_pos) != 9 && code(m_pos) != 0) ++m_pos;
+    m_doc.header.push_back({name, OdDxfSpan{m_doc.tags.data() + start, m_pos - start}});
+    if (name == "$ACADVER" && m_pos > start) m_doc.version = std::string(trimmed(text(start)));
+  }
+  m_doc.codec = OdDxfCodec(m_doc.version >= "AC1021");
+  m_doc.markers = m_doc.version > "AC1009";
+}
+
+OdDbObjectId Reader::ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* name) {
+  if (!id.isNull()) return id;
+  OdDbObject* table = newObject(cls);
+  id = m_db->addOdDbObject(table);
+  table->release();
+  m_tableIds[name] = id;
+  return id;
+}
+
+void Reader::readTables() {
+  m_doc.sections.push_back({"TABLES", OdDxfSpan()});
+  static const std::map<std::string, OdRxClass* (*)(), std::less<>> tableClasses = {
+      {"VPORT", &OdDbViewportTable::desc}, {"LTYPE", &OdDbLinetypeTable::desc},  {"LAYER", &OdDbLayerTable::desc},
+      {"STYLE", &OdDbTextStyleTable::desc}, {"VIEW", &OdDbViewTable::desc},       {"UCS", &OdDbUCSTable::desc},
+      {"APPID", &OdDbRegAppTable::desc},    {"DIMSTYLE", &OdDbDimStyleTable::desc}, {"BLOCK_RECORD", &OdDbBlockTable::desc}};
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
+    if (!isZero(m_pos, "TABLE")) fail("expected TABLE in the TABLES section", m_pos);
+    size_t next = 0;
+    const size_t tableTag = m_pos;
+    OdDxfSpan tableSpan = recordSpan(m_pos, next);
+    const std::string name(valueIn(tableSpan, 2));
+    auto known = tableClasses.find(name);
+    OdDbObjectId tableId;
+    if (known != tableClasses.end() && !m_tableIds.count(name)) {
+      tableId = addObject(newObject(known->second()), tableTag, tableSpan);
+      m_tableIds[name] = tableId;
+    } else {
+      tableId = addObject(new OdDbUnknownObject, tableTag, tableSpan);
+    }
+    m_doc.tables.push_back({name, tableId, tableSpan});
+    m_pos = next;
+    OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject(OdDb::kForWrite));
+    while (!atEnd() && !isZero(m_pos, "ENDTAB")) {
+      if (isZero(m_pos, "ENDSEC") || isZero(m_pos, "EOF")) fail("table " + name + " is not closed", m_pos);
+      const size_t recordTag = m_pos;
+      OdDxfSpan span = recordSpan(m_pos, next);
+      OdDbObject* record = table.isNull() ? new OdDbUnknownObject : newObject(table->recordClass());
+      OdDbObjectId id = addObject(record, recordTag, span, tableId);
+      if (!table.isNull()) table->appendRecordId(id);
+      m_pos = next;
+    }
+    if (atEnd()) fail("table " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);
+    ++m_pos;  // ENDTAB
+  }
+}
+
+OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
+  size_t next = 0;
+  const size_t zero = i;
+  OdDxfSpan span = recordSpan(i, next);
+  OdDbObjectId id = addObject(newObject(entityClass(text(zero), span)), zero, span, owner);
+  i = next;
+  // Vertices and attributes follow the entity that owns them, up to SEQEND.
+  const bool polyline = text(zero) == "POLYLINE";
+  const bool attributed = text(zero) == "INSERT" && valueIn(span, 66) == "1";
+  if (polyline || attributed) {
+    std::vector<OdDbObjectId>& followers = m_doc.followers[id.stub()];
+    while (i < m_doc.tags.size() && code(i) == 0 && (text(i) == "VERTEX" || text(i) == "ATTRIB" || text(i) == "SEQEND")) {
+      const bool last = text(i) == "SEQEND";
+      size_t after = 0;
+      const size_t z = i;
+      OdDxfSpan s = recordSpan(i, after);
+      followers.push_back(addObject(newObject(entityClass(text(z), s)), z, s, id));
+      i = after;
+      if (last) break;
+    }
+  }
+  return id;
+}
+
+void Reader::readBlocks() {
+  m_doc.sections.push_back({"BLOCKS", OdDxfSpan()});
+  OdDbObjectId blockTable = ensureTable(m_tableIds["BLOCK_RECORD"], OdDbBlockTable::desc(), "BLOCK_RECORD");
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
+    if (!isZero(m_pos, "BLOCK")) fail("expected BLOCK in the BLOCKS section", m_pos);
+    size_t next = 0;
+    const size_t beginTag = m_pos;
+    OdDxfSpan begin = recordSpan(m_pos, next);
+    m_pos = next;
+    // The record is named by the BLOCK's owner, or (R12) by its name.
+    OdDbObjectId recordId = m_db->getOdDbObjectId(ownerHandle(begin));
+    OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(recordId.openObject(OdDb::kForWrite));
+    const OdString name = m_doc.codec.decode(valueIn(begin, 2));
+    OdDbBlockTableRecordPtr table;
+    if (record.isNull()) {
+      OdDbSymbolTablePtr blocks = blockTable.openObject(OdDb::kForWrite);
+      recordId = blocks->getAt(name);
+      if (recordId.isNull() && OdDbSymbolTableRecord::isValidName(name, true)) {
+        OdDbBlockTableRecordPtr made = OdDbBlockTableRecord::createObject();
+        made->setName(name);
+        blocks->add(made, recordId);
+      }
+      record = OdDbBlockTableRecord::cast(recordId.openObject(OdDb::kForWrite));
+    }
+    std::vector<OdDbObjectId> inBlock;
+    while (!atEnd() && !isZero(m_pos, "ENDBLK")) {
+      if (code(m_pos) != 0 || isZero(m_pos, "ENDSEC") || isZero(m_pos, "EOF") || isZero(m_pos, "BLOCK"))
+        fail("block \"" + name.toUtf8() + "\" is not closed by ENDBLK", m_pos);
+      inBlock.push_back(readEntity(m_pos, recordId));
+    }
+    if (atEnd()) fail("block \"" + name.toUtf8() + "\" is not closed (the file is truncated)", m_doc.tags.size() - 1);
+    const size_t endTag = m_pos;
+    OdDxfSpan end = recordSpan(m_pos, next);
+    m_pos = next;
+    if (record.isNull()) {
+      // A block no record can hold (no usable name): kept as it came.
+      m_doc.sections.push_back({"BLOCKS:RAW", OdDxfSpan{m_doc.tags.data() + beginTag, next - beginTag}});
+      for (OdDbObjectId id : inBlock) {
+        OdDbObjectPtr o = id.openObject(OdDb::kForWrite);
+        if (!o.isNull()) o->erase();
+      }
+      continue;
+    }
+    auto beginRecord = std::make_unique<OdDxfRecord>();
+    beginRecord->type = m_doc.tags[beginTag];
+    beginRecord->tags = begin;
+    auto endRecord = std::make_unique<OdDxfRecord>();
+    endRecord->type = m_doc.tags[endTag];
+    endRecord->tags = end;
+    // Keep the record's own tags; the block entities hang from it.
+    std::unique_ptr<OdDxfRecord> own;
+    if (record->dxfRecord()) {
+      own = std::make_unique<OdDxfRecord>();
+      own->type = record->dxfRecord()->type;
+      own->tags = record->dxfRecord()->tags;
+    }
+    if (!own) own = std::make_unique<OdDxfRecord>();
+    own->blockBegin = std::move(beginRecord);
+    own->blockEnd = std::move(endRecord);
+    record->setDxfRecord(std::move(own));
+    for (OdDbObjectId id : inBlock) record->appendEntityId(id);
+    m_doc.blocks.push_back(recordId);
+  }
+}
+
+void Reader::readEntities() {
+  m_doc.sections.push_back({"ENTITIES", OdDxfSpan()});
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
+    if (code(m_pos) != 0 || isZero(m_pos, "EOF")) fail("expected an entity", m_pos);
+    m_doc.entities.push_back(readEntity(m_pos, OdDbObjectId()));
+  }
+}
+
+void Reader::readObjects() {
+  m_doc.sections.push_back({"OBJECTS", OdDxfSpan()});
+  while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
+    if (code(m_pos) != 0 || isZero(m_pos, "EOF")) fail("expected an object", m_pos);
+    size_t next = 0;
+    const size_t zero = m_pos;
+    OdDxfSpan span = recordSpan(m_pos, next);
+    OdDbObjectId id = addObject(newObject(objectClass(text(zero))), zero, span);
+    if (m_namedObjects.isNull() && text(zero) == "DICTIONARY") m_namedObjects = id;
+    m_doc.objects.push_back(id);
+    m_pos = next;
+  }
+}
+
+}  // namespace
+
+// Second pass and header: in the reader's own file to keep this one about structure.
+void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<std::pair<OdDbObjectId, OdDbHandle>>& owners,
+                        std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects);
+
+namespace {
+void Reader::finish() {
+  std::vector<std::pair<OdDbObjectId, OdDbHandle>> owners;
+  owners.reserve(m_pending.size());
+  for (const PendingObject& p : m_pending) owners.emplace_back(p.id, p.owner);
+  odDxfFinishReading(m_db.get(), m_doc, owners, m_tableIds, m_namedObjects);
+}
+}  // namespace
+
+OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
+  odDbInitClasses();  // the file's type names are looked up among all classes
+  static const char kBinary[] = "AutoCAD Binary DXF";
+  if (content.compare(0, sizeof kBinary - 1, kBinary) == 0)
+    throw OdDxfFileError(name, 1, "binary DXF files are not supported; save the drawing as ASCII DXF");
+  auto doc = std::make_shared<OdDxfDocument>(std::move(content));
+  try {
+    Reader reader(*doc);
+    OdDbDatabasePtr db = reader.read();
+    db->setDxfDocument(doc);
+    return db;
+  } catch (const OdDxfError& e) {
+    throw OdDxfFileError(name, e.line(), e.what());
+  } catch (const OdError& e) {
+    throw OdDxfFileError(name, 0, std::string("inconsistent drawing: ") + e.description().toUtf8());
+  }
+}
+
+OdDbDatabasePtr odDxfReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw OdDxfFileError(path, 0, "cannot open the file for reading");
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) throw OdDxfFileError(path, 0, "cannot read the file");
+  return odDxfReadString(content.str(), path);
+}

@@ -1,0 +1,48 @@
+#include "Dxf/DxfTags.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+OdDxfTag OdDxfText::make(int code, std::string_view text) {
+  if (m_arena.size() + text.size() >= kArenaBit) throw std::length_error("drawing text too large");
+  OdDxfTag tag;
+  tag.code = code;
+  tag.offset = static_cast<uint32_t>(m_arena.size()) | kArenaBit;
+  tag.length = static_cast<uint32_t>(text.size());
+  m_arena.append(text.data(), text.size());
+  return tag;
+}
+
+int OdDxfText::lineOf(const OdDxfTag& tag) const {
+  if (tag.offset & kArenaBit) return 0;
+  const size_t end = std::min<size_t>(tag.offset, m_file.size());
+  return 1 + static_cast<int>(std::count(m_file.begin(), m_file.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+}
+
+OdDxfKind odDxfKindOf(int code) {
+  if (code >= 10 && code <= 59) return OdDxfKind::kDouble;
+  if (code >= 60 && code <= 79) return OdDxfKind::kInt16;
+  if (code >= 90 && code <= 99) return OdDxfKind::kInt32;
+  if (code == 105) return OdDxfKind::kHandle;
+  if (code >= 110 && code <= 149) return OdDxfKind::kDouble;
+  if (code >= 160 && code <= 169) return OdDxfKind::kInt64;
+  if (code >= 170 && code <= 179) return OdDxfKind::kInt16;
+  if (code >= 210 && code <= 239) return OdDxfKind::kDouble;
+  if (code >= 270 && code <= 289) return OdDxfKind::kInt16;
+  if (code >= 290 && code <= 299) return OdDxfKind::kBool;
+  if (code >= 310 && code <= 319) return OdDxfKind::kHex;
+  if (code >= 320 && code <= 369) return OdDxfKind::kHandle;
+  if (code >= 370 && code <= 389) return OdDxfKind::kInt16;
+  if (code >= 390 && code <= 399) return OdDxfKind::kHandle;
+  if (code >= 400 && code <= 409) return OdDxfKind::kInt16;
+  if (code >= 420 && code <= 429) return OdDxfKind::kInt32;
+  if (code >= 440 && code <= 449) return OdDxfKind::kInt32;
+  if (code >= 450 && code <= 459) return OdDxfKind::kInt32;
+  if (code >= 460 && code <= 469) return OdDxfKind::kDouble;
+  if (code >= 480 && code <= 481) return OdDxfKind::kHandle;
+  if (code >= 1010 && code <= 1059) return OdDxfKind::kDouble;
+  if (code >= 1060 && code <= 1070) return OdDxfKind::kInt16;
+  if (code == 1071) return OdDxfKind::kInt32;
+  if (code == 5) return OdDxfKind::kHandle;
+  return OdDxfKind::kString;
+}

@@ -1,0 +1,573 @@
+// Writing a database as a drawing file. Objects unchanged since they were
+// read are written as they came; changed and new objects write their
+// modelled fields, merged with what the file held beyond them.
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+#include "Db/DbDatabase.h"
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
+#include "Dxf/DxfDocument.h"
+#include "Dxf/DxfFile.h"
+#include "Dxf/DxfRecord.h"
+#include "Rx/RxClass.h"
+
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+// Whether two texts of a group code hold the same value, so that the
+// original text can be kept.
+bool sameValue(int code, std::string_view a, std::string_view b) {
+  if (a == b) return true;
+  a = trimmed(a);
+  b = trimmed(b);
+  switch (odDxfKindOf(code)) {
+    case OdDxfKind::kDouble: {
+      double x = 0, y = 0;
+      auto r1 = std::from_chars(a.data(), a.data() + a.size(), x);
+      auto r2 = std::from_chars(b.data(), b.data() + b.size(), y);
+      return r1.ec == std::errc() && r2.ec == std::errc() && r1.ptr == a.data() + a.size() &&
+             r2.ptr == b.data() + b.size() && x == y;
+    }
+    case OdDxfKind::kInt16:
+    case OdDxfKind::kInt32:
+    case OdDxfKind::kInt64:
+    case OdDxfKind::kBool: {
+      long long x = 0, y = 0;
+      auto r1 = std::from_chars(a.data(), a.data() + a.size(), x);
+      auto r2 = std::from_chars(b.data(), b.data() + b.size(), y);
+      return r1.ec == std::errc() && r2.ec == std::errc() && x == y;
+    }
+    case OdDxfKind::kHandle:
+      return OdUInt64(OdDbHandle(OdString::fromUtf8(std::string(a)))) ==
+             OdUInt64(OdDbHandle(OdString::fromUtf8(std::string(b))));
+    default: return a == b;
+  }
+}
+
+class Writer {
+public:
+  Writer(OdDbDatabase* db) : m_db(db), m_doc(db->dxfDocument()) {
+    if (m_doc) {
+      m_codec = m_doc->codec;
+      m_markers = m_doc->markers;
+    }
+  }
+  std::string write();
+
+private:
+  void tag(int code, std::string_view text) {
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, "%3d\n", code);
+    m_out.append(buf, size_t(n));
+    m_out.append(text.data(), text.size());
+    m_out += '\n';
+  }
+  void tag(const OdDxfTag& t) { tag(t.code, m_doc->text.text(t)); }
+  void tags(OdDxfSpan span) {
+    for (const OdDxfTag& t : span) tag(t);
+  }
+  std::string handleText(OdDbObjectId id) const { return id.isNull() ? "0" : id.getHandle().ascii().toUtf8(); }
+  std::string handleText(OdDbHandle h) const { return h.ascii().toUtf8(); }
+  OdDbHandle newHandle() {
+    const OdDbHandle h = m_db->handseed();
+    m_db->setHandseed(OdDbHandle(OdUInt64(h) + 1));
+    return h;
+  }
+
+  void writeHeader();
+  void writeTables();
+  void writeBlocks();
+  void writeEntities();
+  void writeObjects();
+  void writeObject(const OdDbObject* object);
+  void writeEntityWithFollowers(OdDbObjectId id);
+  void writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out);
+  void writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile);
+  void writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData);
+  std::vector<std::pair<int, std::string>> headerValue(const std::string& name) const;
+  std::string typeName(const OdDbObject* object) const {
+    if (const OdDxfRecord* r = object->dxfRecord()) return std::string(m_doc->text.text(r->type));
+    return object->isA()->dxfName().toUtf8();
+  }
+
+  OdDbDatabase* m_db;
+  OdDxfDocument* m_doc;
+  OdDxfCodec m_codec{true};
+  bool m_markers = true;
+  std::string m_out;
+  std::set<OdDbStub*> m_written;
+};
+
+std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& n) const {
+  const OdDbHeaderVars& h = m_db->header();
+  auto real = [](double v) { return OdDxfOut::formatReal(v); };
+  auto point = [&](const OdGePoint3d& p) {
+    return std::vector<std::pair<int, std::string>>{{10, real(p.x)}, {20, real(p.y)}, {30, real(p.z)}};
+  };
+  auto recordName = [&](OdDbObjectId id) {
+    OdDbSymbolTableRecordPtr r = OdDbSymbolTableRecord::cast(id.openObject());
+    return r.isNull() ? std::string() : m_codec.encode(r->getName());
+  };
+  if (n == "$ACADVER") return {{1, h.acadver.toUtf8()}};
+  if (n == "$HANDSEED") return {{5, handleText(m_db->handseed())}};
+  if (n == "$PSTYLEMODE") return {{290, h.pstylemode ? "1" : "0"}};
+  if (n == "$LUNITS") return {{70, std::to_string(h.lunits)}};
+  if (n == "$LUPREC") return {{70, std::to_string(h.luprec)}};
+  if (n == "$AUNITS") return {{70, std::to_string(h.aunits)}};
+  if (n == "$AUPREC") return {{70, std::to_string(h.auprec)}};
+  if (n == "$INSUNITS") return {{70, std::to_string(h.insunits)}};
+  if (n == "$SPLINESEGS") return {{70, std::to_string(h.splinesegs)}};
+  if (n == "$MEASUREMENT") return {{70, std::to_string(h.measurement)}};
+  if (n == "$CLAYER") return {{8, recordName(h.clayer)}};
+  if (n == "$CECOLOR") return {{62, std::to_string(h.cecolor.isByLayer() ? 256 : h.cecolor.colorIndex())}};
+  if (n == "$CELTYPE") return {{6, recordName(h.celtype)}};
+  if (n == "$CELTSCALE") return {{40, real(h.celtscale)}};
+  if (n == "$LTSCALE") return {{40, real(h.ltscale)}};
+  if (n == "$CELWEIGHT") return {{370, std::to_string(int(h.celweight))}};
+  if (n == "$TEXTSTYLE") return {{7, recordName(h.textstyle)}};
+  if (n == "$DIMSTYLE") return {{2, recordName(h.dimstyle)}};
+  if (n == "$UCSORG") return point(h.ucsorg);
+  if (n == "$UCSXDIR") return point(OdGePoint3d(h.ucsxdir.x, h.ucsxdir.y, h.ucsxdir.z));
+  if (n == "$UCSYDIR") return point(OdGePoint3d(h.ucsydir.x, h.ucsydir.y, h.ucsydir.z));
+  return {};
+}
+
+void Writer::writeHeader() {
+  static const char* const kKnown[] = {"$ACADVER",  "$HANDSEED",   "$PSTYLEMODE", "$LUNITS",  "$LUPREC",
+                                       "$AUNITS",   "$AUPREC",     "$INSUNITS",   "$SPLINESEGS", "$MEASUREMENT",
+                                       "$CLAYER",   "$CECOLOR",    "$CELTYPE",    "$CELTSCALE", "$LTSCALE",
+                                       "$CELWEIGHT", "$TEXTSTYLE", "$DIMSTYLE",   "$UCSORG",  "$UCSXDIR",
+                                       "$UCSYDIR"};
+  tag(0, "SECTION");
+  tag(2, "HEADER");
+  std::set<std::string> done;
+  if (m_doc) {
+    for (const OdDxfDocument::HeaderVariable& v : m_doc->header) {
+      tag(9, v.name);
+      done.insert(v.name);
+      auto value = headerValue(v.name);
+      bool same = value.size() == v.tags.count;
+      for (size_t i = 0; same && i < value.size(); ++i)
+        same = v.tags.first[i].code == value[i].first &&
+               sameValue(value[i].first, m_doc->text.text(v.tags.first[i]), value[i].second);
+      if (value.empty() || same) tags(v.tags);
+      else
+        for (const auto& t : value) tag(t.first, t.second);
+    }
+  }
+  if (m_markers || !m_doc)
+    for (const char* name : kKnown) {
+      if (done.count(name)) continue;
+      auto value = headerValue(name);
+      if (value.empty() || (value.size() == 1 && value[0].second.empty())) continue;
+      tag(9, name);
+      for (const auto& t : value) tag(t.first, t.second);
+    }
+  tag(0, "ENDSEC");
+}
+
+void Writer::writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData) {
+  OdResBufPtr now = object->xData();
+  const bool unchanged = record && ((now.isNull() && record->xdata.isNull()) ||
+                                    (!now.isNull() && !record->xdata.isNull() && now->chainEquals(record->xdata)));
+  if (unchanged) {
+    tags(fileXData);
+    return;
+  }
+  for (const OdResBuf* rb = now.get(); rb; rb = rb->next().get()) {
+    const int code = rb->restype();
+    switch (OdResBuf::kindOf(code)) {
+      case OdResBuf::kPoint:
+        tag(code, OdDxfOut::formatReal(rb->getPoint3d().x));
+        tag(code + 10, OdDxfOut::formatReal(rb->getPoint3d().y));
+        tag(code + 20, OdDxfOut::formatReal(rb->getPoint3d().z));
+        break;
+      case OdResBuf::kDouble: tag(code, OdDxfOut::formatReal(rb->getDouble())); break;
+      case OdResBuf::kInt: tag(code, std::to_string(rb->getInt32())); break;
+      default: tag(code, m_codec.encode(rb->getString())); break;
+    }
+  }
+}
+
+void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out) {
+  struct FileSection {
+    std::string marker;
+    std::vector<const OdDxfTag*> tags;
+  };
+  std::vector<const OdDxfTag*> prefix;
+  std::vector<FileSection> file;
+  OdDxfSpan xdata;
+  if (record) {
+    for (const OdDxfTag* t = record->tags.begin(); t != record->tags.end(); ++t) {
+      if (t->code == 1001) {
+        xdata = OdDxfSpan{t, size_t(record->tags.end() - t)};
+        break;
+      }
+      if (m_markers && t->code == 100) file.push_back({std::string(trimmed(m_doc->text.text(*t))), {}});
+      else if (m_markers && file.empty()) prefix.push_back(t);
+      else {
+        if (file.empty()) file.push_back({std::string(), {}});
+        file.back().tags.push_back(t);
+      }
+    }
+  }
+  // Files without markers hold one section with every field.
+  std::vector<OdDxfOut::Section> modelled = out.sections();
+  if (!m_markers) {
+    OdDxfOut::Section all;
+    for (const OdDxfOut::Section& s : modelled) {
+      all.fields.insert(all.fields.end(), s.fields.begin(), s.fields.end());
+      all.codes.insert(all.codes.end(), s.codes.begin(), s.codes.end());
+    }
+    modelled.assign(1, all);
+  }
+
+  if (m_markers) {
+    const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc()) && m_markers;
+    tag(dimStyle ? 105 : 5, handleText(object->objectId()));
+    bool inXDict = false;
+    for (const OdDxfTag* t : prefix) {
+      if (t->code == 5 || t->code == 105 || t->code == 330) continue;
+      if (t->code == 102 && m_doc->text.text(*t).find("{ACAD_XDICTIONARY") == 0) inXDict = true;
+      const bool skip = inXDict;
+      if (t->code == 102 && m_doc->text.text(*t).find('}') == 0) inXDict = false;
+      if (!skip) tag(*t);
+    }
+    if (!object->extensionDictionary().isNull()) {
+      tag(102, "{ACAD_XDICTIONARY");
+      tag(360, handleText(object->extensionDictionary()));
+      tag(102, "}");
+    }
+    tag(330, handleText(object->ownerId()));
+  }
+
+  auto owned = [](const OdDxfOut::Section& s, int code) {
+    for (int c : s.codes)
+      if (c == code) return true;
+    return false;
+  };
+  auto writeSection = [&](const OdDxfOut::Section* m, const FileSection* f) {
+    if (m_markers && (m || !f->marker.empty())) tag(100, m ? m->marker : f->marker);
+    if (!m) {
+      for (const OdDxfTag* t : f->tags) tag(*t);
+      return;
+    }
+    std::vector<const OdDxfTag*> fileOwned, fileOther;
+    if (f)
+      for (const OdDxfTag* t : f->tags) (owned(*m, t->code) ? fileOwned : fileOther).push_back(t);
+    bool sameCodes = f && fileOwned.size() == m->fields.size();
+    for (size_t i = 0; sameCodes && i < fileOwned.size(); ++i) sameCodes = fileOwned[i]->code == m->fields[i].code;
+    if (sameCodes) {
+      // The file's order stays; changed values replace theirs in place.
+      size_t k = 0;
+      for (const OdDxfTag* t : f->tags) {
+        if (owned(*m, t->code)) {
+          const OdDxfOut::Field& field = m->fields[k++];
+          if (sameValue(t->code, m_doc->text.text(*t), field.text)) tag(*t);
+          else tag(field.code, field.text);
+        } else {
+          tag(*t);
+        }
+      }
+      return;
+    }
+    for (const OdDxfOut::Field& field : m->fields) tag(field.code, field.text);
+    for (const OdDxfTag* t : fileOther) tag(*t);
+  };
+  auto findModelled = [&](const std::string& marker) -> int {
+    for (size_t i = 0; i < modelled.size(); ++i)
+      if (modelled[i].marker == marker || !m_markers) return int(i);
+    return -1;
+  };
+  std::vector<bool> done(modelled.size(), false);
+  for (const FileSection& f : file) {
+    const int j = findModelled(f.marker);
+    if (j >= 0) {
+      for (int k = 0; k < j; ++k)
+        if (!done[size_t(k)]) {
+          // A modelled section the file did not have goes before the next one it has.
+          bool inFile = false;
+          for (const FileSection& g : file) inFile = inFile || g.marker == modelled[size_t(k)].marker;
+          if (!inFile) {
+            writeSection(&modelled[size_t(k)], nullptr);
+            done[size_t(k)] = true;
+          }
+        }
+      if (!done[size_t(j)]) {
+        writeSection(&modelled[size_t(j)], &f);
+        done[size_t(j)] = true;
+        continue;
+      }
+    }
+    writeSection(nullptr, &f);
+  }
+  for (size_t k = 0; k < modelled.size(); ++k)
+    if (!done[k]) writeSection(&modelled[k], nullptr);
+  writeXData(object, record, xdata);
+}
+
+void Writer::writeObject(const OdDbObject* object) {
+  m_written.insert(object->objectId().stub());
+  const OdDxfRecord* record = object->dxfRecord();
+  tag(0, typeName(object));
+  if (record && !object->isModifiedSinceRead()) {
+    tags(record->tags);
+    return;
+  }
+  OdDxfOut out(m_codec, m_doc ? &m_doc->text : nullptr, record ? record->tags : OdDxfSpan());
+  object->dxfOutFields(out);
+  writeMerged(object, record, out);
+}
+
+void Writer::writeEntityWithFollowers(OdDbObjectId id) {
+  OdDbObjectPtr object = id.openObject();
+  if (object.isNull()) return;
+  writeObject(object);
+  if (!m_doc) return;
+  auto followers = m_doc->followers.find(id.stub());
+  if (followers == m_doc->followers.end()) return;
+  for (const OdDbObjectId& f : followers->second) {
+    OdDbObjectPtr sub = f.openObject();
+    if (!sub.isNull()) writeObject(sub);
+  }
+}
+
+void Writer::writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile) {
+  OdDbObjectPtr object = tableId.openObject();
+  if (object.isNull()) return;
+  m_written.insert(tableId.stub());
+  OdDbSymbolTablePtr table = OdDbSymbolTable::cast(object);
+  // Files without handles (R12) get no records they did not have: each
+  // reading would give them new handles.
+  std::vector<OdDbObjectId> records;
+  if (!table.isNull())
+    for (const OdDbObjectId& id : table->recordIds()) {
+      if (id.isErased()) continue;
+      OdDbObjectPtr record = id.openObject();
+      const OdDxfRecord* file = record.isNull() ? nullptr : record->dxfRecord();
+      if (!m_markers && file && file->implied && !record->isModifiedSinceRead()) continue;
+      records.push_back(id);
+    }
+  tag(0, "TABLE");
+  if (fromFile) {
+    bool counted = false;
+    std::string_view marker;
+    for (const OdDxfTag& t : fromFile->tags) {
+      if (t.code == 100) marker = trimmed(m_doc->text.text(t));
+      if (t.code == 70 && !counted && !table.isNull() && (marker == "AcDbSymbolTable" || !m_markers)) {
+        counted = true;
+        if (!sameValue(70, m_doc->text.text(t), std::to_string(records.size()))) {
+          tag(70, std::to_string(records.size()));
+          continue;
+        }
+      }
+      tag(t);
+    }
+  } else {
+    tag(2, name);
+    tag(5, handleText(tableId));
+    tag(330, "0");
+    tag(100, "AcDbSymbolTable");
+    tag(70, std::to_string(records.size()));
+  }
+  for (const OdDbObjectId& id : records) {
+    OdDbObjectPtr record = id.openObject();
+    if (!record.isNull()) writeObject(record);
+  }
+  tag(0, "ENDTAB");
+}
+
+void Writer::writeTables() {
+  tag(0, "SECTION");
+  tag(2, "TABLES");
+  const struct {
+    const char* name;
+    OdDbObjectId id;
+  } standard[] = {{"VPORT", m_db->getViewportTableId()}, {"LTYPE", m_db->getLinetypeTableId()},
+                  {"LAYER", m_db->getLayerTableId()},    {"STYLE", m_db->getTextStyleTableId()},
+                  {"VIEW", m_db->getViewTableId()},       {"UCS", m_db->getUCSTableId()},
+                  {"APPID", m_db->getRegAppTableId()},    {"DIMSTYLE", m_db->getDimStyleTableId()},
+                  {"BLOCK_RECORD", m_db->getBlockTableId()}};
+  if (m_doc)
+    for (const OdDxfDocument::Table& t : m_doc->tables) writeTable(t.id, t.name.c_str(), &t);
+  // Tables the file lacked; files without markers (R12) have no block records.
+  if (m_markers)
+    for (const auto& s : standard)
+      if (!m_written.count(s.id.stub())) writeTable(s.id, s.name, nullptr);
+  tag(0, "ENDSEC");
+}
+
+void Writer::writeBlocks() {
+  tag(0, "SECTION");
+  tag(2, "BLOCKS");
+  std::vector<OdDbObjectId> order;
+  if (m_doc) order = m_doc->blocks;
+  OdDbSymbolTablePtr blocks = OdDbSymbolTable::cast(m_db->getBlockTableId().openObject());
+  std::set<OdDbStub*> listed;
+  for (const OdDbObjectId& id : order) listed.insert(id.stub());
+  if (!blocks.isNull())
+    for (const OdDbObjectId& id : blocks->recordIds())
+      if (!listed.count(id.stub()) && !(m_doc && !m_markers)) order.push_back(id);
+  for (const OdDbObjectId& id : order) {
+    OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(id.openObject());
+    if (record.isNull() || record->isErased()) continue;
+    const OdDxfRecord* file = record->dxfRecord();
+    const OdString name = record->getName();
+    // A record the file had without a block definition stays without one.
+    if (file && !file->blockBegin && record->entityIds().isEmpty()) continue;
+    if (file && file->blockBegin) {
+      tag(0, m_doc->text.text(file->blockBegin->type));
+      tags(file->blockBegin->tags);
+    } else {
+      tag(0, "BLOCK");
+      tag(5, handleText(newHandle()));
+      tag(330, handleText(id));
+      tag(100, "AcDbEntity");
+      tag(8, "0");
+      tag(100, "AcDbBlockBegin");
+      tag(2, m_codec.encode(name));
+      tag(70, "0");
+      tag(10, OdDxfOut::formatReal(record->origin().x));
+      tag(20, OdDxfOut::formatReal(record->origin().y));
+      tag(30, OdDxfOut::formatReal(record->origin().z));
+      tag(3, m_codec.encode(name));
+      tag(1, m_codec.encode(record->pathName()));
+    }
+    if (id != m_db->getModelSpaceId() && id != m_db->getPaperSpaceId())
+      for (const OdDbObjectId& e : record->entityIds())
+        if (!e.isErased()) writeEntityWithFollowers(e);
+    if (file && file->blockEnd) {
+      tag(0, m_doc->text.text(file->blockEnd->type));
+      tags(file->blockEnd->tags);
+    } else {
+      tag(0, "ENDBLK");
+      tag(5, handleText(newHandle()));
+      tag(330, handleText(id));
+      tag(100, "AcDbEntity");
+      tag(8, "0");
+      tag(100, "AcDbBlockEnd");
+    }
+  }
+  if (m_doc)
+    for (const OdDxfDocument::Section& s : m_doc->sections)
+      if (s.name == "BLOCKS:RAW") tags(s.tags);
+  tag(0, "ENDSEC");
+}
+
+void Writer::writeEntities() {
+  tag(0, "SECTION");
+  tag(2, "ENTITIES");
+  std::set<OdDbStub*> before = m_written;
+  if (m_doc)
+    for (const OdDbObjectId& id : m_doc->entities) {
+      if (id.isErased()) continue;
+      OdDbObjectPtr object = id.openObject();
+      // An entity moved into a block since reading is written there.
+      if (object.isNull() || (object->ownerId() != m_db->getModelSpaceId() && object->ownerId() != m_db->getPaperSpaceId()))
+        continue;
+      writeEntityWithFollowers(id);
+    }
+  for (OdDbObjectId space : {m_db->getModelSpaceId(), m_db->getPaperSpaceId()}) {
+    OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(space.openObject());
+    if (record.isNull()) continue;
+    for (const OdDbObjectId& id : record->entityIds())
+      if (!id.isErased() && !m_written.count(id.stub())) writeEntityWithFollowers(id);
+  }
+  tag(0, "ENDSEC");
+}
+
+void Writer::writeObjects() {
+  const bool fileHadObjects = m_doc && [&] {
+    for (const OdDxfDocument::Section& s : m_doc->sections)
+      if (s.name == "OBJECTS") return true;
+    return false;
+  }();
+  if (m_doc && !m_markers && !fileHadObjects) return;
+  tag(0, "SECTION");
+  tag(2, "OBJECTS");
+  auto writeId = [&](const OdDbObjectId& id) {
+    if (id.isNull() || id.isErased() || m_written.count(id.stub())) return;
+    OdDbObjectPtr object = id.openObject();
+    if (!object.isNull()) writeObject(object);
+  };
+  writeId(m_db->getNamedObjectsDictionaryId());
+  if (m_doc)
+    for (const OdDbObjectId& id : m_doc->objects) writeId(id);
+  for (const OdDbObjectId& id : m_db->objectIds()) {
+    if (m_written.count(id.stub()) || id.isErased()) continue;
+    OdDbObjectPtr object = id.openObject();
+    if (object.isNull() || object->isKindOf(OdDbEntity::desc()) || object->isKindOf(OdDbSymbolTable::desc()) ||
+        object->isKindOf(OdDbSymbolTableRecord::desc()))
+      continue;
+    // Followers and entities of raw blocks are written with their owners.
+    writeObject(object);
+  }
+  tag(0, "ENDSEC");
+}
+
+std::string Writer::write() {
+  m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
+  if (!m_doc) {
+    writeHeader();
+    tag(0, "SECTION");
+    tag(2, "CLASSES");
+    tag(0, "ENDSEC");
+    writeTables();
+    writeBlocks();
+    writeEntities();
+    writeObjects();
+  } else {
+    for (const OdDxfDocument::Section& s : m_doc->sections) {
+      if (s.name == "HEADER") writeHeader();
+      else if (s.name == "TABLES") writeTables();
+      else if (s.name == "BLOCKS") writeBlocks();
+      else if (s.name == "ENTITIES") writeEntities();
+      else if (s.name == "OBJECTS") writeObjects();
+      else if (s.name != "BLOCKS:RAW") {
+        tag(0, "SECTION");
+        tag(2, s.name);
+        tags(s.tags);
+        tag(0, "ENDSEC");
+      }
+    }
+    bool hasObjects = false;
+    for (const OdDxfDocument::Section& s : m_doc->sections) hasObjects = hasObjects || s.name == "OBJECTS";
+    if (!hasObjects && m_markers) writeObjects();
+  }
+  tag(0, "EOF");
+  return std::move(m_out);
+}
+
+}  // namespace
+
+std::string odDxfWriteString(OdDbDatabase* db) { return Writer(db).write(); }
+
+void odDxfWriteFile(OdDbDatabase* db, const std::string& path) {
+  const std::string text = odDxfWriteString(db);
+  const std::string temporary = path + ".kdtmp." + std::to_string(getpid());
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) throw OdDxfFileError(path, 0, "cannot create the file");
+    out.write(text.data(), std::streamsize(text.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temporary.c_str());
+      throw OdDxfFileError(path, 0, "cannot write the file (disk full?)");
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    throw OdDxfFileError(path, 0, "cannot replace the file");
+  }
+}
