@@ -4,4 +4,5 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/setup.sh"
 bash "$here/scripts/build.sh" "$here/build"
+if [ $# -eq 0 ]; then set -- demo; fi
 "$here/build/bin/kdprops" "$@"

@@ -244,7 +244,9 @@ void OdDbEntity::dxfOutFields(OdDxfOut& out) const {
   if (m_linetype.isNull()) out.original(6);
   else if (db && m_linetype == db->getLinetypeByLayerId()) out.own(6);
   else out.stringOpt(6, linetype());
+  // A true colour keeps whatever index the file gave beside it, or none.
   if (m_color.isByLayer()) out.own(62);
+  else if (m_color.isByColor()) out.original(62);
   else out.integer(62, m_color.colorIndex());
   if (m_color.isByColor()) out.integer(420, m_color.rgb());
   else out.own(420);

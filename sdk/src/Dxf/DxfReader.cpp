@@ -46,7 +46,8 @@ void tokenize(OdDxfDocument& doc) {
     if (codeText.empty() || res.ec != std::errc() || res.ptr != codeText.data() + codeText.size() || code < 0 ||
         code > 1071)
       throw OdDxfError("bad group code \"" + std::string(codeText.substr(0, 40)) + "\"", line);
-    if (!nl) throw OdDxfError("the file ends after group code " + std::to_string(code) + " without its value", line);
+    if (!nl || nl + 1 >= end)
+      throw OdDxfError("the file ends after group code " + std::to_string(code) + " without its value (truncated)", line);
     p = nl + 1;
     const char* vnl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
     const char* valueEnd = vnl ? vnl : end;

@@ -517,8 +517,12 @@ void Writer::writeObjects() {
 
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
+  // The header goes in last, where it belongs, so that $HANDSEED lies beyond
+  // the handles the body gave out while it was written.
+  size_t headerAt = std::string::npos;
+  auto writeHeaderLater = [&] { headerAt = m_out.size(); };
   if (!m_doc) {
-    writeHeader();
+    writeHeaderLater();
     tag(0, "SECTION");
     tag(2, "CLASSES");
     tag(0, "ENDSEC");
@@ -528,7 +532,7 @@ std::string Writer::write() {
     writeObjects();
   } else {
     for (const OdDxfDocument::Section& s : m_doc->sections) {
-      if (s.name == "HEADER") writeHeader();
+      if (s.name == "HEADER") writeHeaderLater();
       else if (s.name == "TABLES") writeTables();
       else if (s.name == "BLOCKS") writeBlocks();
       else if (s.name == "ENTITIES") writeEntities();
@@ -545,6 +549,13 @@ std::string Writer::write() {
     if (!hasObjects && m_markers) writeObjects();
   }
   tag(0, "EOF");
+  if (headerAt != std::string::npos) {
+    std::string body;
+    body.swap(m_out);
+    writeHeader();
+    body.insert(headerAt, m_out);
+    return body;
+  }
   return std::move(m_out);
 }
 

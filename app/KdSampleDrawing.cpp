@@ -1,0 +1,80 @@
+#include "KdSampleDrawing.h"
+
+#include "CKdUtils.h"
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbRay.h"
+#include "Db/DbSymbolTable.h"
+#include "Db/DbXline.h"
+
+namespace kdapp {
+namespace {
+OdDbObjectId addLayer(OdDbDatabase* db, const wchar_t* name, OdInt16 color) {
+  OdDbSymbolTablePtr layers = db->getLayerTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
+  layer->setName(name);
+  layer->setColor(OdCmColor::fromIndex(color));
+  layer->setLinetypeObjectId(db->getLinetypeContinuousId());
+  return layers->add(layer);
+}
+
+OdDbObjectId addLinetype(OdDbDatabase* db, const wchar_t* name, const wchar_t* comments, double dash, double gap) {
+  OdDbSymbolTablePtr linetypes = db->getLinetypeTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbLinetypeTableRecordPtr linetype = OdDbLinetypeTableRecord::createObject();
+  linetype->setName(name);
+  linetype->setComments(comments);
+  OdArray<double> dashes;
+  dashes.append(dash);
+  dashes.append(-gap);
+  linetype->setDashes(dashes);
+  return linetypes->add(linetype);
+}
+
+template <class T>
+OdSmartPtr<T> add(OdDbDatabase* db, OdSmartPtr<T> entity, OdDbObjectId layer) {
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+  ms->appendOdDbEntity(entity);
+  entity->setLayer(layer);
+  return entity;
+}
+}  // namespace
+
+OdDbDatabasePtr makeSampleDrawing() {
+  OdDbDatabasePtr db(new OdDbDatabase, kOdRxObjAttach);
+  db->header().acadver = L"AC1027";
+  db->newRegApp(CKdUtils::HyperlinkApp());
+  const OdDbObjectId walls = addLayer(db, L"Walls", 1);
+  const OdDbObjectId axes = addLayer(db, L"Axes", 5);
+  addLayer(db, L"SITE|Survey", 3);  // a layer of an external reference
+  const OdDbObjectId dashed = addLinetype(db, L"DASHED", L"Dashed __ __ __", 0.5, 0.25);
+
+  OdDbLinePtr line = add(db.get(), OdDbLine::createObject(), walls);
+  line->setStartPoint(OdGePoint3d(1, 1, 0));
+  line->setEndPoint(OdGePoint3d(7, 4, 0));
+  line->setColor(OdCmColor::fromIndex(2));
+  CKdUtils::SetHyperLink(line, L"https://example.org/walls/north");
+
+  OdDbLinePtr riser = add(db.get(), OdDbLine::createObject(), walls);
+  riser->setStartPoint(OdGePoint3d(7, 4, 0));
+  riser->setEndPoint(OdGePoint3d(7, 4, 3));
+  riser->setThickness(0.2);
+  riser->setLinetype(dashed);
+
+  OdDbRayPtr ray = add(db.get(), OdDbRay::createObject(), axes);
+  ray->setBasePoint(OdGePoint3d(0, 0, 0));
+  ray->setUnitDir(OdGeVector3d(1, 1, 0));
+
+  OdDbXlinePtr xline = add(db.get(), OdDbXline::createObject(), axes);
+  xline->setBasePoint(OdGePoint3d(2, -1, 0));
+  xline->setUnitDir(OdGeVector3d(0, 1, 0));
+  OdCmTransparency half;
+  half.setAlpha(128);
+  xline->setTransparency(half);
+
+  OdDbPointPtr point = add(db.get(), OdDbPoint::createObject(), walls);
+  point->setPosition(OdGePoint3d(0, 5, 0));
+  point->setThickness(1.5);
+  return db;
+}
+}  // namespace kdapp

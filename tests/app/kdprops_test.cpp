@@ -1,0 +1,191 @@
+// The command-line host, run as a user runs it: the demo, the catalogue,
+// palettes and listings as JSON, edits saved and read back by ezdxf, and
+// broken input refused with the documented exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+using nlohmann::json;
+
+namespace {
+struct Result {
+  int status;
+  std::string out;
+};
+
+// Runs a shell command; standard error joins standard output.
+Result run(const std::string& command) {
+  Result r{-1, std::string()};
+  FILE* p = popen((command + " 2>&1").c_str(), "r");
+  if (!p) return r;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  const int status = pclose(p);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+std::string kdprops(const std::string& args) { return std::string(KD_KDPROPS) + " " + args; }
+std::string python(const std::string& script, const std::string& args) {
+  return std::string("/usr/bin/python3 ") + KD_TEST_DIR + "/dxf/" + script + " " + args;
+}
+bool haveEzdxf() { return run("/usr/bin/python3 -c 'import ezdxf'").status == 0; }
+
+struct Cli : ::testing::Test {
+  std::string dir;
+  void SetUp() override {
+    char t[] = "/tmp/kdprops_XXXXXX";
+    ASSERT_NE(mkdtemp(t), nullptr);
+    dir = t;
+  }
+  void TearDown() override { run("rm -rf " + dir); }
+  std::string file(const char* name) const { return dir + "/" + name; }
+  json jsonOf(const std::string& args) {
+    Result r = run(kdprops(args) + " 2>/dev/null");
+    EXPECT_EQ(r.status, 0) << r.out;
+    return json::parse(r.out);
+  }
+  // The first object of a listing or palette class, by handle.
+  std::string handleOf(const std::string& drawing, const char* cls) {
+    json list = jsonOf("list " + drawing + " --json");
+    for (const json& o : list["objects"])
+      if (o["class"] == cls) return o["handle"];
+    return std::string();
+  }
+};
+}  // namespace
+
+TEST_F(Cli, DemoShowsThePaletteAndListingOfEverySampleObject) {
+  Result r = run(kdprops("demo"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("OdDbLine ["), std::string::npos);
+  EXPECT_NE(r.out.find("General / LineColor"), std::string::npos);
+  EXPECT_NE(r.out.find("Geometry / Second point Y"), std::string::npos);
+  EXPECT_NE(r.out.find("Angle of X Axis"), std::string::npos);
+  EXPECT_NE(r.out.find("ILINE"), std::string::npos);
+  EXPECT_EQ(run(kdprops("frobnicate")).status, 2);
+  EXPECT_EQ(run(kdprops("list --bogus")).status, 2);
+}
+
+TEST_F(Cli, PaletteAndListingAsJson) {
+  json list = jsonOf("list --json --ucs --ucs-origin 1,0,0");
+  ASSERT_FALSE(list["objects"].empty());
+  const json& line = list["objects"][0];
+  EXPECT_EQ(line["class"], "OdDbLine");
+  bool sawLengthInCcs = false;
+  for (const json& l : line["lines"]) sawLengthInCcs = sawLengthInCcs || l["label"] == "Length in CCS";
+  EXPECT_TRUE(sawLengthInCcs);
+
+  json props = jsonOf("props --handle " + line["handle"].get<std::string>() + " --json --ucs-origin 1,0,0");
+  EXPECT_EQ(props["displayName"], "Line");
+  ASSERT_EQ(props["properties"].size(), 20u);
+  const json& startX = props["properties"][9];
+  EXPECT_EQ(startX["name"], "Start X");
+  EXPECT_EQ(startX["guid"], "kCoordinateXGUID");
+  EXPECT_EQ(startX["icon"], ":/Geometry/Geometry_StartX.png");
+  EXPECT_EQ(startX["readOnly"], false);
+  EXPECT_EQ(startX["value"]["type"], 2);
+  EXPECT_EQ(startX["value"]["value"], 0.0);  // world X 1 seen from a UCS at X 1
+  EXPECT_EQ(startX["value"]["distance"], true);
+  EXPECT_EQ(props["properties"][1]["value"]["type"], 8);
+  EXPECT_TRUE(props["properties"][1]["value"]["handle"].is_string());
+
+  json classes = jsonOf("classes --json");
+  bool sawLine = false;
+  for (const json& c : classes["classes"])
+    if (c["class"] == "OdDbLine") {
+      sawLine = true;
+      EXPECT_EQ(c["properties"].size(), 20u);
+    }
+  EXPECT_TRUE(sawLine);
+}
+
+TEST_F(Cli, EditsAreSavedOnlyWhenAccepted) {
+  const std::string sample = file("sample.dxf");
+  ASSERT_EQ(run(kdprops("sample -o " + sample)).status, 0);
+  const std::string line = handleOf(sample, "OdDbLine");
+  ASSERT_FALSE(line.empty());
+  const std::string edited = file("edited.dxf");
+  Result ok = run(kdprops("set " + sample + " --handle " + line + " --name \"End Y\" --value 0.1 -o " + edited + " --json"));
+  ASSERT_EQ(ok.status, 0) << ok.out;
+  EXPECT_EQ(json::parse(ok.out)["saved"], true);
+  json props = jsonOf("props " + edited + " --handle " + line + " --json");
+  EXPECT_EQ(props["properties"][13]["value"]["value"], 0.1);
+
+  // A wrong type and an external-reference layer are refused: exit 1, nothing written.
+  const std::string refused = file("refused.dxf");
+  EXPECT_EQ(run(kdprops("set " + sample + " --handle " + line + " --name \"End Y\" --value 2 --type 3 -o " + refused)).status, 1);
+  Result xref = run(kdprops("set " + sample + " --handle " + line + " --name Layer --value \"SITE|Survey\" -o " + refused + " --json"));
+  EXPECT_EQ(xref.status, 1);
+  EXPECT_EQ(json::parse(xref.out)["result"], -5001);
+  EXPECT_FALSE(std::ifstream(refused).good());
+  // Usage errors: no such handle, no such property, an unreadable value.
+  EXPECT_EQ(run(kdprops("set " + sample + " --handle FFFFF --name Layer --value 0 -o " + refused)).status, 2);
+  EXPECT_EQ(run(kdprops("set " + sample + " --handle " + line + " --name Nothing --value 0 -o " + refused)).status, 2);
+  EXPECT_EQ(run(kdprops("set " + sample + " --handle " + line + " --name \"End Y\" --value abc -o " + refused)).status, 2);
+
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  Result read = run("/usr/bin/python3 -c \"import ezdxf; d = ezdxf.readfile('" + edited + "'); print(repr(d.entitydb['" + line +
+                 "'].dxf.end.y))\"");
+  EXPECT_EQ(read.status, 0) << read.out;
+  EXPECT_EQ(read.out, "0.1\n");
+}
+
+TEST_F(Cli, BrokenDrawingsExitWithThreeAndNameTheLine) {
+  const std::string broken = file("broken.dxf");
+  { std::ofstream(broken) << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\n1.0\n 20\n"; }
+  Result r = run(kdprops("list " + broken));
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.out.find(broken + ":9:"), std::string::npos) << r.out;
+  { std::ofstream(broken) << "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nx.y\n  0\nENDSEC\n  0\nEOF\n"; }
+  r = run(kdprops("props " + broken + " --handle 1"));
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.out.find("bad number"), std::string::npos) << r.out;
+  EXPECT_EQ(run(kdprops("list /nonexistent.dxf")).status, 3);
+  // A refused save leaves the original as it was.
+  const std::string sample = file("sample.dxf");
+  ASSERT_EQ(run(kdprops("sample -o " + sample)).status, 0);
+  EXPECT_EQ(run(kdprops("set " + sample + " --handle 1A --name Thickness --value 1 -o " + dir + "/no/such/dir.dxf")).status, 3);
+}
+
+TEST_F(Cli, DrawingsWrittenByEzdxfComeBackUnchanged) {
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  for (const char* version : {"R2000", "R2010", "R2018"}) {
+    SCOPED_TRACE(version);
+    const std::string original = file("ezdxf.dxf"), saved = file("saved.dxf");
+    ASSERT_EQ(run(python("ezdxf_make_drawing.py", original + " " + version)).status, 0);
+    ASSERT_EQ(run(kdprops("save " + original + " -o " + saved)).status, 0);
+    Result compare = run(python("ezdxf_compare.py", original + " " + saved));
+    EXPECT_EQ(compare.status, 0) << compare.out;
+    // An edit of one entity changes that value and nothing else.
+    const std::string point = handleOf(original, "OdDbPoint");
+    const std::string edited = file("edited.dxf");
+    ASSERT_EQ(run(kdprops("set " + original + " --handle " + point + " --name \"Position X\" --value -2.5 -o " + edited)).status, 0);
+    compare = run(python("ezdxf_compare.py", original + " " + edited));
+    EXPECT_EQ(compare.status, 1);
+    EXPECT_NE(compare.out.find(point + " POINT.location"), std::string::npos) << compare.out;
+    EXPECT_NE(compare.out.find("1 differences"), std::string::npos) << compare.out;
+  }
+}
+
+TEST_F(Cli, SampleDrawingsOfOtherProgramsRoundTrip) {
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  int compared = 0;
+  for (const char* name : {"examples/text_alignments.dxf", "examples/hatches_1.dxf", "examples/wipeout_door.dxf",
+                           "examples/VP4.dxf", "edge-cases/small_r13.dxf"}) {
+    const std::string original = std::string(KD_SAMPLES_DIR) + "/" + name;
+    if (!std::ifstream(original).good()) continue;
+    SCOPED_TRACE(name);
+    const std::string saved = file("saved.dxf");
+    ASSERT_EQ(run(kdprops("save " + original + " -o " + saved)).status, 0);
+    Result compare = run(python("ezdxf_compare.py", original + " " + saved));
+    EXPECT_EQ(compare.status, 0) << compare.out;
+    ++compared;
+  }
+  if (compared == 0) GTEST_SKIP() << "no sample drawings";
+}
