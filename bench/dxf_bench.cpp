@@ -1,0 +1,104 @@
+// Drawing-file throughput: reading and writing a large generated drawing.
+// Run with the file to measure as KD_BENCH_DXF, or let it make one.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include "Db/DbDeclaredClasses.h"
+#include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbSymbolTable.h"
+#include "Dxf/DxfFile.h"
+
+namespace {
+// A drawing of about the given size: lines and points with odd coordinates.
+std::string generated(size_t bytes) {
+  OdDbDatabasePtr db(new OdDbDatabase, kOdRxObjAttach);
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+  const size_t count = bytes / 190;
+  for (size_t i = 0; i < count; ++i) {
+    const double x = double(i) * 0.731, y = double(i % 977) / 7.0;
+    if (i % 4 == 3) {
+      OdDbPointPtr p = OdDbPoint::createObject();
+      p->setPosition(OdGePoint3d(x, y, 0.5));
+      ms->appendOdDbEntity(p);
+    } else {
+      OdDbLinePtr l = OdDbLine::createObject();
+      l->setStartPoint(OdGePoint3d(x, y, 0));
+      l->setEndPoint(OdGePoint3d(x + 1.0 / 3.0, y - 2.5, 0));
+      ms->appendOdDbEntity(l);
+    }
+  }
+  ms.release();
+  return odDxfWriteString(db);
+}
+
+const std::string& drawing() {
+  static const std::string text = [] {
+    if (const char* path = std::getenv("KD_BENCH_DXF")) {
+      std::ifstream in(path, std::ios::binary);
+      std::ostringstream s;
+      s << in.rdbuf();
+      return s.str();
+    }
+    return generated(64u << 20);
+  }();
+  return text;
+}
+
+long peakKilobytes() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss;
+}
+
+void BM_DxfRead(benchmark::State& state) {
+  const std::string& text = drawing();
+  const long before = peakKilobytes();
+  size_t objects = 0;
+  for (auto _ : state) {
+    OdDbDatabasePtr db = odDxfReadString(text, "bench.dxf");
+    objects = db->objectIds().size();
+    benchmark::DoNotOptimize(db.get());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+  state.counters["objects"] = double(objects);
+  state.counters["fileMB"] = double(text.size()) / 1e6;
+  // Growth of the peak beyond what the text itself holds, per byte of file.
+  state.counters["peakPerFileByte"] = double(peakKilobytes() - before) * 1024.0 / double(text.size());
+}
+BENCHMARK(BM_DxfRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_DxfWrite(benchmark::State& state) {
+  OdDbDatabasePtr db = odDxfReadString(drawing(), "bench.dxf");
+  size_t bytes = 0;
+  for (auto _ : state) {
+    std::string out = odDxfWriteString(db);
+    bytes = out.size();
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+}
+BENCHMARK(BM_DxfWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Writing after an edit of every entity: the merge of modelled fields.
+void BM_DxfWriteEdited(benchmark::State& state) {
+  OdDbDatabasePtr db = odDxfReadString(drawing(), "bench.dxf");
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject();
+  for (const OdDbObjectId& id : ms->entityIds()) {
+    OdDbEntityPtr e = id.safeOpenObject(OdDb::kForWrite);
+    e->setColorIndex(3);
+  }
+  size_t bytes = 0;
+  for (auto _ : state) {
+    std::string out = odDxfWriteString(db);
+    bytes = out.size();
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+}
+BENCHMARK(BM_DxfWriteEdited)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+}  // namespace
+
+BENCHMARK_MAIN();
