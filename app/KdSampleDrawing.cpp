@@ -1,12 +1,16 @@
 #include "KdSampleDrawing.h"
 
 #include "CKdUtils.h"
+#include "Db/DbArc.h"
+#include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbEllipse.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
 #include "Db/DbRay.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbXline.h"
+#include "Ge/GeConst.h"
 
 namespace kdapp {
 namespace {
@@ -75,6 +79,23 @@ OdDbDatabasePtr makeSampleDrawing() {
   OdDbPointPtr point = add(db.get(), OdDbPoint::createObject(), walls);
   point->setPosition(OdGePoint3d(0, 5, 0));
   point->setThickness(1.5);
+
+  OdDbCirclePtr circle = add(db.get(), OdDbCircle::createObject(), walls);
+  circle->setCenter(OdGePoint3d(4, 2, 0));
+  circle->setRadius(1.25);
+
+  OdDbArcPtr arc = add(db.get(), OdDbArc::createObject(), walls);
+  arc->setCenter(OdGePoint3d(10, 2, 0));
+  arc->setRadius(2.0);
+  arc->setStartAngle(OdaPI / 6);
+  arc->setEndAngle(OdaPI);
+  arc->setThickness(0.5);
+
+  OdDbEllipsePtr ellipse = add(db.get(), OdDbEllipse::createObject(), axes);
+  ellipse->set(OdGePoint3d(15, 2, 0), OdGeVector3d::kZAxis, OdGeVector3d(3, 0, 0), 0.5);
+
+  OdDbEllipsePtr ellipticalArc = add(db.get(), OdDbEllipse::createObject(), axes);
+  ellipticalArc->set(OdGePoint3d(15, 8, 0), OdGeVector3d::kZAxis, OdGeVector3d(0, 2, 0), 0.6, 0.0, OdaPI);
   return db;
 }
 }  // namespace kdapp

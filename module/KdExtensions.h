@@ -3,6 +3,9 @@
 // extensions, information extensions, then the group extension. Each line
 // is (class, member of the module object).
 #include "CKdPrintObjectInfoPE.h"
+#include "KdArc.h"
+#include "KdCircle.h"
+#include "KdEllipse.h"
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdPoint.h"
@@ -10,6 +13,9 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdArcPE, m_arcPE)            \
+  X(CKdCirclePE, m_circlePE)      \
+  X(CKdEllipsePE, m_ellipsePE)    \
   X(CKdEntityPE, m_entityPE)      \
   X(CKdLinePE, m_linePE)          \
   X(CKdPointPE, m_pointPE)        \
@@ -17,6 +23,9 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdArcInfo, m_arcInfo)                 \
+  X(CKdCircleInfo, m_circleInfo)           \
+  X(CKdEllipseInfo, m_ellipseInfo)         \
   X(CKdPrintObjectInfoPE, m_entityInfo)    \
   X(CKdLineInfo, m_lineInfo)               \
   X(CKdPointInfo, m_pointInfo)             \

@@ -1,5 +1,8 @@
 #include "KdRegistrationTable.h"
 #include "CKdPropertiesModule.h"
+#include "Db/DbArc.h"
+#include "Db/DbCircle.h"
+#include "Db/DbEllipse.h"
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
@@ -15,6 +18,9 @@ namespace {
 // Rows in table order: PE #, PE removal #, SDK class, property extension,
 // Info #, information extension.
 const Registration kTable[] = {
+    {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
+    {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
+    {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},

@@ -93,6 +93,18 @@ struct PlainDouble {
   }
 };
 
+// Getter of one component of a direction (normal, axis) of T, converted
+// with the UCS conversion service as if it were a point.
+template <class T, OdGeVector3d (T::*Get)() const, int Axis>
+struct UcsVectorAsPoint {
+  static CKdVariant get(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+    OdSmartPtr<T> p = readable<T>(object);
+    if (p.isNull()) return CKdVariant();
+    const OdGeVector3d v = ((*p).*Get)();
+    return CKdVariant(ucsComponent(object, OdGePoint3d(v.x, v.y, v.z), Axis), true);
+  }
+};
+
 // The angle of the XY part of a vector in [0, 2pi); 0 for a vector whose
 // XY length is within 1e-10 of zero.
 double planeAngle(const OdGeVector3d& v);

@@ -4,10 +4,16 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <cstdio>
+#include <cmath>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include "Db/DbArc.h"
+#include "Db/DbEllipse.h"
+#include "Db/DbSymbolTable.h"
+#include "Dxf/DxfFile.h"
 
 using nlohmann::json;
 
@@ -188,4 +194,51 @@ TEST_F(Cli, SampleDrawingsOfOtherProgramsRoundTrip) {
     ++compared;
   }
   if (compared == 0) GTEST_SKIP() << "no sample drawings";
+}
+
+TEST_F(Cli, ArcsAndEllipsesOfEzdxfMeasureAsComputed) {
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const std::string drawing = file("curves.dxf");
+  ASSERT_EQ(run(python("ezdxf_make_drawing.py", drawing)).status, 0);
+  const double pi = 3.14159265358979323846;
+  // The arc: radius 2 from 30 to 210 degrees, half a turn.
+  json arcProps = jsonOf("props " + drawing + " --handle " + handleOf(drawing, "OdDbArc") + " --json");
+  std::map<std::string, double> values;
+  for (const json& p : arcProps["properties"])
+    if (!p["value"].is_null() && p["value"]["type"] == 2) values[p["name"]] = p["value"]["value"];
+  EXPECT_NEAR(values["Arc Length"], 2 * pi, 1e-12);
+  EXPECT_NEAR(values["Area"], 2 * pi, 1e-12);
+  EXPECT_NEAR(values["Total Angle"], pi, 1e-12);
+  EXPECT_NEAR(values["Start X"], 3 + 2 * std::cos(pi / 6), 1e-12);
+  // The ellipses, read by the database: the closed one's area and length, the arc's length.
+  OdDbDatabasePtr db = odDxfReadFile(drawing);
+  int ellipses = 0;
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject();
+  for (const OdDbObjectId& id : ms->entityIds()) {
+    OdDbEllipsePtr e = OdDbEllipse::cast(id.openObject());
+    if (e.isNull()) continue;
+    ++ellipses;
+    double end = 0, length = 0, area = 0;
+    e->getEndParam(end);
+    e->getDistAtParam(end, length);
+    e->getArea(area);
+    const double a = e->majorAxis().length(), b = a * e->radiusRatio();
+    // Reference: Simpson's rule on 2^20 panels of the speed sqrt(a^2 sin^2 + b^2 cos^2).
+    const int n = 1 << 20;
+    const double t0 = e->startParam(), h = (end - t0) / n;
+    double sum = 0;
+    for (int i = 0; i <= n; ++i) {
+      const double t = t0 + i * h, w = (i == 0 || i == n) ? 1 : (i % 2 ? 4 : 2);
+      sum += w * std::sqrt(a * a * std::sin(t) * std::sin(t) + b * b * std::cos(t) * std::cos(t));
+    }
+    EXPECT_NEAR(length / (sum * h / 3), 1.0, 1e-10);
+    if (e->isClosed()) {
+      EXPECT_NEAR(a, 5.0, 1e-12);
+      EXPECT_NEAR(area, pi * 5.0 * 2.0, 1e-12);
+    } else {
+      EXPECT_NEAR(e->startParam(), 0.3, 1e-12);
+      EXPECT_NEAR(area, 0.5 * a * b * (2.2 - std::sin(2.2)), 1e-12);
+    }
+  }
+  EXPECT_EQ(ellipses, 2);
 }

@@ -1,6 +1,7 @@
 // The eight general properties every entity shows first.
 #include "KdModuleTest.h"
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbCircle.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
 #include "Rx/OdError.h"
@@ -35,8 +36,8 @@ TEST_F(GeneralProperties, ComeFirstInOrderWithTheirTypesAndIcons) {
   EXPECT_EQ(c->GetAt(0)->GetIcon().path(), L":/General/General_Color.png");
   EXPECT_EQ(c->GetAt(3)->GetIcon().path(), L":/General/General_LinetypeScale.png");
   // A class without an extension of its own shows exactly these eight.
-  OdDbCirclePtr circle = drawing.add(OdDbCircle::createObject());
-  EXPECT_EQ(names(*describe(circle)), expected);
+  OdDbTracePtr trace = drawing.add(OdDbTrace::createObject());
+  EXPECT_EQ(names(*describe(trace)), expected);
 }
 
 TEST_F(GeneralProperties, ValuesTravelInTheirVariantTypes) {

@@ -1,6 +1,7 @@
 // Run-time classes: the class tree, protocol extensions and checked casts.
 #include <gtest/gtest.h>
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbCircle.h"
 #include "Db/DbLine.h"
 #include "Rx/OdError.h"
 #include "Rx/RxClass.h"

@@ -12,9 +12,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbArc, OdDbCurve, "ARC")                                         \
-  KD_CLASS(OdDbCircle, OdDbCurve, "CIRCLE")                                   \
-  KD_CLASS(OdDbEllipse, OdDbCurve, "ELLIPSE")                                 \
   KD_CLASS(OdDbPolyline, OdDbCurve, "LWPOLYLINE")                             \
   KD_CLASS(OdDb2dPolyline, OdDbCurve, "POLYLINE")                             \
   KD_CLASS(OdDb3dPolyline, OdDbCurve, "POLYLINE")                             \

@@ -1,0 +1,157 @@
+#include "Db/DbArc.h"
+
+#include <cmath>
+
+#include "Dxf/DxfFiler.h"
+#include "Ge/GeConst.h"
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_MEMBERS_EX(OdDbArc, OdDbCurve, L"ARC", new OdDbArc)
+
+namespace {
+// The angle taken into [0, 2 pi).
+double normalized(double a) {
+  a = std::fmod(a, Oda2PI);
+  if (a < 0.0) a += Oda2PI;
+  return a >= Oda2PI ? 0.0 : a;
+}
+}  // namespace
+
+OdGePoint3d OdDbArc::center() const {
+  assertReadEnabled();
+  return m_center;
+}
+
+OdResult OdDbArc::setCenter(const OdGePoint3d& center) {
+  assertWriteEnabled();
+  if (!center.isFinite()) return eInvalidInput;
+  m_center = center;
+  return eOk;
+}
+
+double OdDbArc::radius() const {
+  assertReadEnabled();
+  return m_radius;
+}
+
+OdResult OdDbArc::setRadius(double radius) {
+  assertWriteEnabled();
+  if (!std::isfinite(radius) || radius <= 0.0) return eInvalidInput;
+  m_radius = radius;
+  return eOk;
+}
+
+double OdDbArc::startAngle() const {
+  assertReadEnabled();
+  return m_start;
+}
+
+OdResult OdDbArc::setStartAngle(double angle) {
+  assertWriteEnabled();
+  if (!std::isfinite(angle)) return eInvalidInput;
+  m_start = normalized(angle);
+  return eOk;
+}
+
+double OdDbArc::endAngle() const {
+  assertReadEnabled();
+  return m_end;
+}
+
+OdResult OdDbArc::setEndAngle(double angle) {
+  assertWriteEnabled();
+  if (!std::isfinite(angle)) return eInvalidInput;
+  m_end = normalized(angle);
+  return eOk;
+}
+
+double OdDbArc::thickness() const {
+  assertReadEnabled();
+  return m_thickness;
+}
+
+OdResult OdDbArc::setThickness(double thickness) {
+  assertWriteEnabled();
+  if (!std::isfinite(thickness)) return eInvalidInput;
+  m_thickness = thickness;
+  return eOk;
+}
+
+OdGeVector3d OdDbArc::normal() const {
+  assertReadEnabled();
+  return m_normal;
+}
+
+OdResult OdDbArc::setNormal(const OdGeVector3d& normal) {
+  assertWriteEnabled();
+  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
+  m_normal = normal.normal();
+  return eOk;
+}
+
+double OdDbArc::sweep() const {
+  assertReadEnabled();
+  double s = m_end - m_start;
+  if (s <= 0.0) s += Oda2PI;
+  return s;
+}
+
+OdResult OdDbArc::getStartParam(double& param) const {
+  assertReadEnabled();
+  param = m_start;
+  return eOk;
+}
+
+OdResult OdDbArc::getEndParam(double& param) const {
+  param = m_start + sweep();
+  return eOk;
+}
+
+OdResult OdDbArc::getPointAtParam(double param, OdGePoint3d& point) const {
+  assertReadEnabled();
+  if (!std::isfinite(param)) return eInvalidInput;
+  const OdGeVector3d x = m_normal.perpVector();
+  const OdGeVector3d y = m_normal.normal().crossProduct(x);
+  point = m_center + x * (m_radius * std::cos(param)) + y * (m_radius * std::sin(param));
+  return eOk;
+}
+
+OdResult OdDbArc::getStartPoint(OdGePoint3d& point) const { return getPointAtParam(startAngle(), point); }
+OdResult OdDbArc::getEndPoint(OdGePoint3d& point) const { return getPointAtParam(endAngle(), point); }
+
+OdResult OdDbArc::getDistAtParam(double param, double& dist) const {
+  const double s = sweep();
+  if (!(param >= m_start && param <= m_start + s)) return eInvalidInput;
+  dist = m_radius * (param - m_start);
+  return eOk;
+}
+
+OdResult OdDbArc::getArea(double& area) const {
+  const double s = sweep();
+  area = 0.5 * m_radius * m_radius * (s - std::sin(s));
+  return eOk;
+}
+
+void OdDbArc::dxfInFields(const OdDxfIn& in) {
+  OdDbCurve::dxfInFields(in);
+  const char* S = "AcDbCircle";
+  m_thickness = in.real(S, 39, 0.0);
+  m_center = in.point(S, 10);
+  m_radius = in.real(S, 40, 1.0);
+  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
+  // Files hold the angles in degrees.
+  m_start = normalized(OdaToRadian(in.real("AcDbArc", 50, 0.0)));
+  m_end = normalized(OdaToRadian(in.real("AcDbArc", 51, 360.0)));
+}
+
+void OdDbArc::dxfOutFields(OdDxfOut& out) const {
+  OdDbCurve::dxfOutFields(out);
+  out.subclass("AcDbCircle");
+  out.realOpt(39, m_thickness, 0.0);
+  out.point(10, m_center);
+  out.real(40, m_radius);
+  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.subclass("AcDbArc");
+  out.real(50, OdaToDegree(m_start));
+  out.real(51, OdaToDegree(m_end));
+}

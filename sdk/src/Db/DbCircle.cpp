@@ -1,0 +1,112 @@
+#include "Db/DbCircle.h"
+
+#include <cmath>
+
+#include "Dxf/DxfFiler.h"
+#include "Ge/GeConst.h"
+#include "Rx/RxClass.h"
+
+ODRX_DEFINE_MEMBERS_EX(OdDbCircle, OdDbCurve, L"CIRCLE", new OdDbCircle)
+
+OdGePoint3d OdDbCircle::center() const {
+  assertReadEnabled();
+  return m_center;
+}
+
+OdResult OdDbCircle::setCenter(const OdGePoint3d& center) {
+  assertWriteEnabled();
+  if (!center.isFinite()) return eInvalidInput;
+  m_center = center;
+  return eOk;
+}
+
+double OdDbCircle::radius() const {
+  assertReadEnabled();
+  return m_radius;
+}
+
+OdResult OdDbCircle::setRadius(double radius) {
+  assertWriteEnabled();
+  if (!std::isfinite(radius) || radius <= 0.0) return eInvalidInput;
+  m_radius = radius;
+  return eOk;
+}
+
+double OdDbCircle::thickness() const {
+  assertReadEnabled();
+  return m_thickness;
+}
+
+OdResult OdDbCircle::setThickness(double thickness) {
+  assertWriteEnabled();
+  if (!std::isfinite(thickness)) return eInvalidInput;
+  m_thickness = thickness;
+  return eOk;
+}
+
+OdGeVector3d OdDbCircle::normal() const {
+  assertReadEnabled();
+  return m_normal;
+}
+
+OdResult OdDbCircle::setNormal(const OdGeVector3d& normal) {
+  assertWriteEnabled();
+  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
+  m_normal = normal.normal();
+  return eOk;
+}
+
+OdResult OdDbCircle::getStartParam(double& param) const {
+  assertReadEnabled();
+  param = 0.0;
+  return eOk;
+}
+
+OdResult OdDbCircle::getEndParam(double& param) const {
+  assertReadEnabled();
+  param = Oda2PI;
+  return eOk;
+}
+
+OdResult OdDbCircle::getPointAtParam(double param, OdGePoint3d& point) const {
+  assertReadEnabled();
+  if (!std::isfinite(param)) return eInvalidInput;
+  const OdGeVector3d x = m_normal.perpVector();
+  const OdGeVector3d y = m_normal.normal().crossProduct(x);
+  point = m_center + x * (m_radius * std::cos(param)) + y * (m_radius * std::sin(param));
+  return eOk;
+}
+
+OdResult OdDbCircle::getStartPoint(OdGePoint3d& point) const { return getPointAtParam(0.0, point); }
+OdResult OdDbCircle::getEndPoint(OdGePoint3d& point) const { return getPointAtParam(0.0, point); }
+
+OdResult OdDbCircle::getDistAtParam(double param, double& dist) const {
+  assertReadEnabled();
+  if (!(param >= 0.0 && param <= Oda2PI)) return eInvalidInput;
+  dist = m_radius * param;
+  return eOk;
+}
+
+OdResult OdDbCircle::getArea(double& area) const {
+  assertReadEnabled();
+  area = OdaPI * m_radius * m_radius;
+  return eOk;
+}
+
+void OdDbCircle::dxfInFields(const OdDxfIn& in) {
+  OdDbCurve::dxfInFields(in);
+  const char* S = "AcDbCircle";
+  m_thickness = in.real(S, 39, 0.0);
+  m_center = in.point(S, 10);
+  m_radius = in.real(S, 40, 1.0);
+  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
+}
+
+void OdDbCircle::dxfOutFields(OdDxfOut& out) const {
+  OdDbCurve::dxfOutFields(out);
+  out.subclass("AcDbCircle");
+  out.realOpt(39, m_thickness, 0.0);
+  out.point(10, m_center);
+  out.real(40, m_radius);
+  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+}
