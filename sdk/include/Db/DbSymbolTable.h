@@ -50,6 +50,8 @@ public:
 
 private:
   OdDbObjectIdArray m_records;
+  // The record last found, checked again on each use (records can be renamed).
+  mutable OdDbObjectId m_lastFound;
 };
 typedef OdSmartPtr<OdDbSymbolTable> OdDbSymbolTablePtr;
 

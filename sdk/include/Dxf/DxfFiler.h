@@ -59,6 +59,9 @@ private:
   const OdDxfTag* find(const char* subclass, int code, int nth) const;
   const OdDxfText& m_text;
   OdDxfSpan m_tags;
+  mutable const char* m_cachedSubclass = nullptr;  // by address: callers pass literals
+  mutable const OdDxfTag* m_sectionBegin = nullptr;
+  mutable const OdDxfTag* m_sectionEnd = nullptr;
   const OdDxfCodec& m_codec;
   OdDbDatabase* m_db;
   bool m_markers;

@@ -43,6 +43,9 @@ private:
   std::string m_arena;
 };
 
+// A handle written as hexadecimal text; 0 for text that is not one.
+uint64_t odDxfParseHandle(std::string_view text);
+
 // Value kinds by group code, as drawing files define them.
 enum class OdDxfKind { kString, kDouble, kInt16, kInt32, kInt64, kBool, kHandle, kHex };
 OdDxfKind odDxfKindOf(int code);

@@ -43,13 +43,20 @@ bool OdDbSymbolTableRecord::isDependent() const {
 
 OdDbObjectId OdDbSymbolTable::getAt(const OdString& name, bool getErased) const {
   assertReadEnabled();
-  for (const OdDbObjectId& id : m_records) {
-    if (id.isErased() && !getErased) continue;
+  auto matches = [&](const OdDbObjectId& id) {
+    if (id.isNull() || (id.isErased() && !getErased)) return false;
     OdDbObjectPtr obj = id.openObject(OdDb::kForRead, true);
-    if (obj.isNull()) continue;
+    if (obj.isNull()) return false;
     auto* rec = static_cast<OdDbSymbolTableRecord*>(obj.get());
-    if (rec->getName().iCompare(name.c_str()) == 0) return id;
-  }
+    return rec->getName().iCompare(name.c_str()) == 0;
+  };
+  // Drawings ask for the same layer or line style many times in a row.
+  if (matches(m_lastFound)) return m_lastFound;
+  for (const OdDbObjectId& id : m_records)
+    if (matches(id)) {
+      m_lastFound = id;
+      return id;
+    }
   return OdDbObjectId();
 }
 

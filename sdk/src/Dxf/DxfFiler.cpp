@@ -107,14 +107,32 @@ OdDxfIn::OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec,
     : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers) {}
 
 const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
-  bool inside = !m_markers || !subclass;
-  for (const OdDxfTag& t : m_tags) {
-    if (t.code == 100 && m_markers && subclass) {
-      inside = m_text.text(t) == subclass;
-      continue;
+  if (m_markers && subclass) {
+    // Fields are asked for subclass by subclass: keep where the last one lies.
+    if (subclass != m_cachedSubclass) {
+      m_cachedSubclass = subclass;
+      m_sectionBegin = m_sectionEnd = m_tags.end();
+      for (const OdDxfTag* t = m_tags.begin(); t != m_tags.end(); ++t) {
+        if (t->code >= 1000) break;
+        if (t->code != 100) continue;
+        if (m_sectionBegin != m_tags.end()) {
+          m_sectionEnd = t;
+          break;
+        }
+        if (m_text.text(*t) == subclass) m_sectionBegin = t + 1;
+      }
+      if (m_sectionBegin != m_tags.end() && m_sectionEnd == m_tags.end()) {
+        m_sectionEnd = m_sectionBegin;
+        while (m_sectionEnd != m_tags.end() && m_sectionEnd->code < 1000) ++m_sectionEnd;
+      }
     }
+    for (const OdDxfTag* t = m_sectionBegin; t != m_sectionEnd; ++t)
+      if (t->code == code && nth-- == 0) return t;
+    return nullptr;
+  }
+  for (const OdDxfTag& t : m_tags) {
     if (t.code >= 1000) break;  // extended data
-    if (inside && t.code == code && nth-- == 0) return &t;
+    if (t.code == code && nth-- == 0) return &t;
   }
   return nullptr;
 }
@@ -196,7 +214,7 @@ OdGeVector3d OdDxfIn::vector(const char* subclass, int code, const OdGeVector3d&
 OdDbObjectId OdDxfIn::reference(const char* subclass, int code, int nth) const {
   const OdDxfTag* t = find(subclass, code, nth);
   if (!t || !m_db) return OdDbObjectId();
-  const OdDbHandle h(OdString::fromUtf8(std::string(trim(m_text.text(*t)))));
+  const OdDbHandle h(odDxfParseHandle(m_text.text(*t)));
   return h.isNull() ? OdDbObjectId() : m_db->getOdDbObjectId(h);
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 // Extended data: the tags from the first application name to the end.
-OdResBufPtr readXData(const OdDxfIn& in, OdDxfSpan tags) {
+OdResBufPtr readXDataChain(const OdDxfIn& in, OdDxfSpan tags) {
   OdResBufPtr head;
   OdResBuf* tail = nullptr;
   auto append = [&](OdResBufPtr rb) {
@@ -68,6 +68,7 @@ OdDbObjectId ensureRecord(OdDbDatabase* db, OdDbObjectId tableId, OdDbSymbolTabl
     record->setDxfRecord(std::move(implied));
     OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject(OdDb::kForWrite));
     table->add(record, id);
+    record->clearModifiedSinceRead();
   }
   record->release();
   return id;
@@ -143,40 +144,57 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   db->setWellKnownIds(blockTable, layerTable, linetypeTable, styleTable, dimStyleTable, appTable, ucsTable, viewTable,
                       vportTable, namedObjects);
 
-  // Owners first: records need their names before anything looks them up,
-  // so their own fields are read before those of other objects.
-  for (const auto& o : owners) {
-    if (o.second.isNull()) continue;
-    OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
-    const OdDbObjectId owner = db->getOdDbObjectId(o.second);
-    if (!object.isNull() && object->ownerId().isNull() && !owner.isNull()) object->setOwnerId(owner);
-  }
-  auto readFields = [&](OdDbObject* object) {
+  // Records first, so that every name lookup of the other objects finds
+  // them; then everything else. Each object is opened once.
+  std::vector<bool> isRecord(owners.size(), false);
+  auto readObject = [&](size_t i, OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
+    if (!owners[i].second.isNull() && object->ownerId().isNull()) {
+      const OdDbObjectId owner = db->getOdDbObjectId(owners[i].second);
+      if (!owner.isNull()) object->setOwnerId(owner);
+    }
     if (!record) return;
     const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
     object->dxfInFields(in);
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
     if (!dict.isNull()) object->setExtensionDictionary(dict);
   };
-  for (int pass = 0; pass < 2; ++pass) {
-    for (const auto& o : owners) {
-      OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
-      if (object.isNull()) continue;
-      const bool isRecord = object->isKindOf(OdDbSymbolTableRecord::desc());
-      if (isRecord == (pass == 0)) readFields(object);
-    }
-    if (pass == 0) {
-      OdDbLayerTableRecord* zero = new OdDbLayerTableRecord;
-      ensureRecord(db, layerTable, zero, L"0");
-      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
-      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByLayer");
-      ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"Continuous");
-      ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
-      ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
-      ensureRecord(db, appTable, new OdDbRegAppTableRecord, L"ACAD");
-      db->resolveWellKnownRecords();
-    }
+  // Extended data needs the applications of the APPID table.
+  auto readXData = [&](OdDbObject* object) {
+    const OdDxfRecord* record = object->dxfRecord();
+    if (!record) return;
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+    OdResBufPtr xdata = readXDataChain(in, record->tags);
+    if (!xdata.isNull() && object->setXData(xdata) == eOk)
+      const_cast<OdDxfRecord*>(record)->xdata = object->xData();
+    object->clearModifiedSinceRead();
+  };
+  for (size_t i = 0; i < owners.size(); ++i) {
+    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+    if (object.isNull() || !object->isKindOf(OdDbSymbolTableRecord::desc())) continue;
+    isRecord[i] = true;
+    readObject(i, object);
+  }
+  ensureRecord(db, layerTable, new OdDbLayerTableRecord, L"0");
+  ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
+  ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByLayer");
+  ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"Continuous");
+  ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
+  ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
+  ensureRecord(db, appTable, new OdDbRegAppTableRecord, L"ACAD");
+  db->resolveWellKnownRecords();
+  for (size_t i = 0; i < owners.size(); ++i) {
+    if (!isRecord[i]) continue;
+    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+    if (!object.isNull()) readXData(object);
+  }
+
+  for (size_t i = 0; i < owners.size(); ++i) {
+    if (isRecord[i]) continue;
+    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+    if (object.isNull()) continue;
+    readObject(i, object);
+    readXData(object);
   }
 
   // Entities of the ENTITIES section go to the layout that owns them.
@@ -192,23 +210,16 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
     }
     if (!layout.isNull()) layout->appendEntityId(id);
+    entity->clearModifiedSinceRead();
+  }
+  // What the reader itself touched does not count as a change.
+  for (auto* ids : {&doc.blocks}) {
+    for (const OdDbObjectId& id : *ids) {
+      OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
+      if (!object.isNull()) object->clearModifiedSinceRead();
+    }
   }
 
   applyHeader(db, doc);
 
-  // Extended data last: it needs the applications of the APPID table.
-  for (const auto& o : owners) {
-    OdDbObjectPtr object = o.first.openObject(OdDb::kForWrite);
-    if (object.isNull() || !object->dxfRecord()) continue;
-    const OdDxfRecord* record = object->dxfRecord();
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
-    OdResBufPtr xdata = readXData(in, record->tags);
-    if (!xdata.isNull() && object->setXData(xdata) == eOk)
-      const_cast<OdDxfRecord*>(record)->xdata = object->xData();
-    object->clearModifiedSinceRead();
-  }
-  for (const OdDbObjectId& id : db->objectIds()) {
-    OdDbObjectPtr object = id.openObject(OdDb::kForWrite, true);
-    if (!object.isNull() && object->dxfRecord()) object->clearModifiedSinceRead();
-  }
 }

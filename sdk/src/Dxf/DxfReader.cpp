@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
@@ -69,10 +70,8 @@ OdDbObject* newObject(OdRxClass* cls) {
   return static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
 }
 
-struct PendingObject {
-  OdDbObjectId id;
-  OdDbHandle owner;
-};
+// Each object read, with the handle of its owner, resolved once all exist.
+typedef std::vector<std::pair<OdDbObjectId, OdDbHandle>> PendingObjects;
 
 class Reader {
 public:
@@ -100,10 +99,7 @@ private:
       if (t.code == wanted) return trimmed(m_doc.text.text(t));
     return std::string_view();
   }
-  OdDbHandle handleIn(OdDxfSpan span, int wanted) const {
-    std::string_view v = valueIn(span, wanted);
-    return v.empty() ? OdDbHandle() : OdDbHandle(OdString::fromUtf8(std::string(v)));
-  }
+  OdDbHandle handleIn(OdDxfSpan span, int wanted) const { return OdDbHandle(odDxfParseHandle(valueIn(span, wanted))); }
   // The handle field: 105 for dimension styles, 5 for everything else.
   OdDbHandle ownHandle(OdDxfSpan span, std::string_view type) const {
     const OdDbHandle h = type == "DIMSTYLE" ? handleIn(span, 105) : OdDbHandle();
@@ -113,7 +109,7 @@ private:
     // The owner is the 330 before the first subclass marker (later ones are references).
     for (const OdDxfTag& t : span) {
       if (t.code == 100) break;
-      if (t.code == 330) return OdDbHandle(OdString::fromUtf8(std::string(trimmed(m_doc.text.text(t)))));
+      if (t.code == 330) return OdDbHandle(odDxfParseHandle(m_doc.text.text(t)));
     }
     return OdDbHandle();
   }
@@ -135,7 +131,7 @@ private:
   OdDxfDocument& m_doc;
   OdDbDatabasePtr m_db;
   size_t m_pos = 0;
-  std::vector<PendingObject> m_pending;
+  PendingObjects m_pending;
   std::map<std::string, OdDbObjectId> m_tableIds;  // by table name
   OdDbObjectId m_namedObjects;
 };
@@ -217,7 +213,7 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
   OdDbObjectId id = m_db->addOdDbObject(object, owner, ownHandle(span, type));
-  m_pending.push_back(PendingObject{id, ownerHandle(span)});
+  m_pending.emplace_back(id, ownerHandle(span));
   object->release();
   return id;
 }
@@ -428,12 +424,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
                         std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects);
 
 namespace {
-void Reader::finish() {
-  std::vector<std::pair<OdDbObjectId, OdDbHandle>> owners;
-  owners.reserve(m_pending.size());
-  for (const PendingObject& p : m_pending) owners.emplace_back(p.id, p.owner);
-  odDxfFinishReading(m_db.get(), m_doc, owners, m_tableIds, m_namedObjects);
-}
+void Reader::finish() { odDxfFinishReading(m_db.get(), m_doc, m_pending, m_tableIds, m_namedObjects); }
 }  // namespace
 
 OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
@@ -451,14 +442,24 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
     throw OdDxfFileError(name, e.line(), e.what());
   } catch (const OdError& e) {
     throw OdDxfFileError(name, 0, std::string("inconsistent drawing: ") + e.description().toUtf8());
+  } catch (const std::bad_alloc&) {
+    throw OdDxfFileError(name, 0, "not enough memory to read the drawing");
+  } catch (const std::length_error& e) {
+    throw OdDxfFileError(name, 0, std::string("drawing too large: ") + e.what());
   }
 }
 
 OdDbDatabasePtr odDxfReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) throw OdDxfFileError(path, 0, "cannot open the file for reading");
+  if (!S_ISREG(info.st_mode)) throw OdDxfFileError(path, 0, "not a regular file");
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw OdDxfFileError(path, 0, "cannot open the file for reading");
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) throw OdDxfFileError(path, 0, "cannot read the file");
-  return odDxfReadString(content.str(), path);
+  const std::streamoff size = in.tellg();
+  if (size < 0) throw OdDxfFileError(path, 0, "cannot read the file");
+  // Read in one piece into the text the drawing keeps: no second copy.
+  std::string content(size_t(size), '\0');
+  in.seekg(0);
+  if (!in.read(&content[0], size)) throw OdDxfFileError(path, 0, "cannot read the file");
+  return odDxfReadString(std::move(content), path);
 }

@@ -46,3 +46,16 @@ OdDxfKind odDxfKindOf(int code) {
   if (code == 5) return OdDxfKind::kHandle;
   return OdDxfKind::kString;
 }
+
+uint64_t odDxfParseHandle(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  if (s.empty() || s.size() > 16) return 0;
+  uint64_t v = 0;
+  for (char c : s) {
+    const int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+    if (d < 0) return 0;
+    v = (v << 4) | uint64_t(d);
+  }
+  return v;
+}

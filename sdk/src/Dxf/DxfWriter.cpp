@@ -65,10 +65,19 @@ public:
   std::string write();
 
 private:
+  // The group code right-aligned in three columns, as drawing files write it.
   void tag(int code, std::string_view text) {
     char buf[16];
-    const int n = std::snprintf(buf, sizeof buf, "%3d\n", code);
-    m_out.append(buf, size_t(n));
+    char* end = buf + sizeof buf;
+    char* p = end;
+    *--p = '\n';
+    unsigned c = unsigned(code);
+    do {
+      *--p = char('0' + c % 10);
+      c /= 10;
+    } while (c);
+    while (end - p < 4) *--p = ' ';
+    m_out.append(p, size_t(end - p));
     m_out.append(text.data(), text.size());
     m_out += '\n';
   }
