@@ -189,3 +189,29 @@ TEST(DxfErrors, AFailedSaveLeavesTheOriginalUntouched) {
   std::remove(path.c_str());
   rmdir(dir);
 }
+
+// Inputs the fuzzer once found troublesome: each is read or refused, and what
+// reads is written in a form that reads back.
+TEST(DxfRegressions, FuzzerFindingsReadOrAreRefusedCleanly) {
+  const std::string dir = std::string(KD_TEST_DIR) + "/dxf/regressions";
+  DIR* d = opendir(dir.c_str());
+  ASSERT_NE(d, nullptr);
+  int files = 0;
+  while (dirent* e = readdir(d)) {
+    if (e->d_name[0] == '.') continue;
+    const std::string path = dir + "/" + e->d_name;
+    SCOPED_TRACE(path);
+    ++files;
+    OdDbDatabasePtr db;
+    try {
+      db = odDxfReadFile(path);
+    } catch (const OdDxfFileError& error) {
+      EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
+      continue;
+    }
+    const std::string written = odDxfWriteString(db);
+    EXPECT_NO_THROW(odDxfReadString(written, path + " (written)"));
+  }
+  closedir(d);
+  EXPECT_GT(files, 0);
+}

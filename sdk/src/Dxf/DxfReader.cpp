@@ -114,6 +114,12 @@ private:
     return OdDbHandle();
   }
 
+  // A section that a file repeats is read into the same place and written once.
+  void markSection(const char* name) {
+    for (const OdDxfDocument::Section& s : m_doc.sections)
+      if (s.name == name) return;
+    m_doc.sections.push_back({name, OdDxfSpan()});
+  }
   void readHeader();
   void readRawSection(const std::string& name);
   void readTables();
@@ -247,7 +253,7 @@ void Reader::readRawSection(const std::string& name) {
 }
 
 void Reader::readHeader() {
-  m_doc.sections.push_back({"HEADER", OdDxfSpan()});
+  markSection("HEADER");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (code(m_pos) != 9) fail("expected a header variable (group code 9), found " + std::to_string(code(m_pos)), m_pos);
     const std::string name(trimmed(text(m_pos)));
@@ -270,7 +276,7 @@ OdDbObjectId Reader::ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* n
 }
 
 void Reader::readTables() {
-  m_doc.sections.push_back({"TABLES", OdDxfSpan()});
+  markSection("TABLES");
   static const std::map<std::string, OdRxClass* (*)(), std::less<>> tableClasses = {
       {"VPORT", &OdDbViewportTable::desc}, {"LTYPE", &OdDbLinetypeTable::desc},  {"LAYER", &OdDbLayerTable::desc},
       {"STYLE", &OdDbTextStyleTable::desc}, {"VIEW", &OdDbViewTable::desc},       {"UCS", &OdDbUCSTable::desc},
@@ -331,7 +337,7 @@ OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
 }
 
 void Reader::readBlocks() {
-  m_doc.sections.push_back({"BLOCKS", OdDxfSpan()});
+  markSection("BLOCKS");
   OdDbObjectId blockTable = ensureTable(m_tableIds["BLOCK_RECORD"], OdDbBlockTable::desc(), "BLOCK_RECORD");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (!isZero(m_pos, "BLOCK")) fail("expected BLOCK in the BLOCKS section", m_pos);
@@ -364,8 +370,10 @@ void Reader::readBlocks() {
     const size_t endTag = m_pos;
     OdDxfSpan end = recordSpan(m_pos, next);
     m_pos = next;
+    // A second BLOCK for a record that already has one cannot be attached either.
+    if (!record.isNull() && record->dxfRecord() && record->dxfRecord()->blockBegin) record.release();
     if (record.isNull()) {
-      // A block no record can hold (no usable name): kept as it came.
+      // A block no record can hold (no usable name, or a duplicate): kept as it came.
       m_doc.sections.push_back({"BLOCKS:RAW", OdDxfSpan{m_doc.tags.data() + beginTag, next - beginTag}});
       for (OdDbObjectId id : inBlock) {
         OdDbObjectPtr o = id.openObject(OdDb::kForWrite);
@@ -396,15 +404,17 @@ void Reader::readBlocks() {
 }
 
 void Reader::readEntities() {
-  m_doc.sections.push_back({"ENTITIES", OdDxfSpan()});
+  markSection("ENTITIES");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (code(m_pos) != 0 || isZero(m_pos, "EOF")) fail("expected an entity", m_pos);
+    for (const char* structural : {"BLOCK", "ENDBLK", "TABLE", "ENDTAB", "SECTION"})
+      if (isZero(m_pos, structural)) fail(std::string(structural) + " in the ENTITIES section", m_pos);
     m_doc.entities.push_back(readEntity(m_pos, OdDbObjectId()));
   }
 }
 
 void Reader::readObjects() {
-  m_doc.sections.push_back({"OBJECTS", OdDxfSpan()});
+  markSection("OBJECTS");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (code(m_pos) != 0 || isZero(m_pos, "EOF")) fail("expected an object", m_pos);
     size_t next = 0;
