@@ -313,6 +313,9 @@ void Reader::readTables() {
 }
 
 OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
+  // Structure words are never entity names: such a file is out of order.
+  for (const char* structural : {"BLOCK", "ENDBLK", "TABLE", "ENDTAB", "SECTION", "ENDSEC", "EOF"})
+    if (isZero(i, structural)) fail(std::string(structural) + " where an entity belongs", i);
   size_t next = 0;
   const size_t zero = i;
   OdDxfSpan span = recordSpan(i, next);
@@ -407,8 +410,6 @@ void Reader::readEntities() {
   markSection("ENTITIES");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (code(m_pos) != 0 || isZero(m_pos, "EOF")) fail("expected an entity", m_pos);
-    for (const char* structural : {"BLOCK", "ENDBLK", "TABLE", "ENDTAB", "SECTION"})
-      if (isZero(m_pos, structural)) fail(std::string(structural) + " in the ENTITIES section", m_pos);
     m_doc.entities.push_back(readEntity(m_pos, OdDbObjectId()));
   }
 }
