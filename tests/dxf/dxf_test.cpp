@@ -121,6 +121,22 @@ TEST(DxfRoundTrip, UnknownFieldsAndExtendedDataSurviveAnEdit) {
   EXPECT_NE(text.find(" 10\n1.5\n"), std::string::npos);
 }
 
+TEST(DxfRoundTrip, TextsLongerThanAnyLineLimitSurviveAChangedObject) {
+  const std::string longText(70000, 'w');
+  std::string drawing = kLineDrawing;
+  drawing.replace(drawing.find("1000\nkept\n"), 10, "1000\n" + longText + "\n");
+  OdDbDatabasePtr db = odDxfReadString(drawing, "long.dxf");
+  OdDbLinePtr line = db->getOdDbObjectId(OdDbHandle(0x50)).safeOpenObject(OdDb::kForWrite);
+  EXPECT_EQ(line->xData(L"KD_NOTE")->next()->getString().getLength(), 70000);
+  line->setColorIndex(5);
+  line.release();
+  const std::string text = odDxfWriteString(db);
+  EXPECT_NE(text.find("1000\n" + longText + "\n"), std::string::npos);
+  OdDbDatabasePtr again = odDxfReadString(text, "long2.dxf");
+  OdDbLinePtr back = again->getOdDbObjectId(OdDbHandle(0x50)).safeOpenObject();
+  EXPECT_EQ(back->color().colorIndex(), 5);
+}
+
 TEST(DxfRoundTrip, NewDrawingWritesAFileThatReadsBack) {
   OdDbDatabasePtr db(new OdDbDatabase, kOdRxObjAttach);
   OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 // Colours and transparency of drawing objects.
 #include "Rx/OdTypes.h"
 #include "Rx/OdString.h"
@@ -48,9 +49,9 @@ public:
   // 0x00RRGGBB of the colour as shown.
   OdUInt32 rgb() const;
   // Optional colour-book name ("BOOK$COLOR" in files).
-  const OdString& colorName() const { return m_name; }
-  const OdString& bookName() const { return m_book; }
-  void setNames(const OdString& colorName, const OdString& bookName) { m_name = colorName; m_book = bookName; }
+  const OdString& colorName() const;
+  const OdString& bookName() const;
+  void setNames(const OdString& colorName, const OdString& bookName);
   // Words a person reads: "ByLayer", "ByBlock", "red", "7", "120,40,10".
   OdString colorNameForDisplay() const;
 
@@ -61,7 +62,11 @@ private:
   OdCmEntityColor::ColorMethod m_method = OdCmEntityColor::kByLayer;
   OdUInt8 m_index = 0;
   OdUInt32 m_rgb = 0;
-  OdString m_name, m_book;
+  // Colour-book names are rare: shared, and absent for most colours.
+  struct Names {
+    OdString name, book;
+  };
+  std::shared_ptr<const Names> m_names;
 };
 
 class OdCmTransparency {

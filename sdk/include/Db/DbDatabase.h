@@ -1,6 +1,7 @@
 #pragma once
 // A drawing: the objects with their handles, the tables and dictionaries
 // that own them, and the drawing's settings (header variables).
+#include <deque>
 #include <memory>
 #include <vector>
 #include "Db/DbObjectId.h"
@@ -9,8 +10,15 @@
 #include "Ge/GePoint3d.h"
 #include "Ge/GeVector3d.h"
 
-class OdDbStub;
 class OdDxfDocument;
+
+// What an object id points at; owned by its database.
+class OdDbStub {
+public:
+  OdDbHandle handle;
+  OdDbDatabase* database = nullptr;
+  OdDbObject* object = nullptr;  // one reference held
+};
 
 // Drawing settings the database keeps for its users.
 struct OdDbHeaderVars {
@@ -118,7 +126,7 @@ private:
   OdDbObjectId addDefaultRecord(OdDbObjectId tableId, class OdDbSymbolTableRecord* record, const wchar_t* name);
   long m_nRefs = 1;
   OdDbHandle m_nextHandle = 1;
-  std::vector<std::unique_ptr<OdDbStub>> m_stubs;  // handle order is kept by the index below
+  std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
   std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
   OdDbHeaderVars m_header;
   std::shared_ptr<OdDxfDocument> m_dxf;
@@ -128,10 +136,4 @@ private:
 };
 typedef OdSmartPtr<OdDbDatabase> OdDbDatabasePtr;
 
-// What an object id points at; owned by its database.
-class OdDbStub {
-public:
-  OdDbHandle handle;
-  OdDbDatabase* database = nullptr;
-  OdDbObject* object = nullptr;  // one reference held
-};
+

@@ -64,9 +64,6 @@ public:
   // Creates the extension dictionary when the object has none; needs a database.
   OdResult createExtensionDictionary();
 
-  // Values a derived class cannot model; kept so that files keep them.
-  OdResBufPtr unmodelledData() const { return m_unmodelled; }
-  void setUnmodelledData(const OdResBuf* data);
 
   // Called by the database when the object is added; sets the current settings of the drawing.
   virtual void setDatabaseDefaults(OdDbDatabase* db);
@@ -93,7 +90,6 @@ private:
   bool m_erased = false;
   bool m_isNew = true;
   OdArray<OdResBufPtr> m_xdata;  // one chain per application
-  OdResBufPtr m_unmodelled;
   std::unique_ptr<OdDxfRecord> m_dxf;
   mutable bool m_modified = false;
 };

@@ -7,10 +7,12 @@
 #include <string_view>
 #include <vector>
 
+// Eight bytes a tag: a drawing holds millions of them.
 struct OdDxfTag {
-  int32_t code = 0;
   uint32_t offset = 0;  // into the file text, or into the arena when the top bit is set
-  uint32_t length = 0;
+  uint16_t code = 0;    // group codes run from 0 to 1071
+  uint16_t length = 0;  // kLongText: the text runs to the end of its line
+  static constexpr uint16_t kLongText = 0xFFFF;
 };
 typedef std::vector<OdDxfTag> OdDxfTags;
 
@@ -30,7 +32,9 @@ public:
   explicit OdDxfText(std::string file = std::string()) : m_file(std::move(file)) {}
   std::string_view text(const OdDxfTag& tag) const {
     const std::string& s = (tag.offset & kArenaBit) ? m_arena : m_file;
-    return std::string_view(s.data() + (tag.offset & ~kArenaBit), tag.length);
+    const size_t at = tag.offset & ~kArenaBit;
+    if (tag.length != OdDxfTag::kLongText) return std::string_view(s.data() + at, tag.length);
+    return longText(s, at);
   }
   // A tag with a text of its own.
   OdDxfTag make(int code, std::string_view text);
@@ -39,6 +43,7 @@ public:
   int lineOf(const OdDxfTag& tag) const;
 
 private:
+  static std::string_view longText(const std::string& s, size_t at);
   std::string m_file;
   std::string m_arena;
 };

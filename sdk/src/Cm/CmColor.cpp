@@ -70,7 +70,7 @@ OdCmColor OdCmColor::fromRGB(OdUInt8 r, OdUInt8 g, OdUInt8 b) {
 }
 
 void OdCmColor::setColorIndex(OdInt16 index) {
-  m_name = m_book = OdString();
+  m_names.reset();
   if (index == 0) {
     m_method = OdCmEntityColor::kByBlock;
   } else if (index == 256) {
@@ -126,7 +126,7 @@ OdString OdCmColor::colorNameForDisplay() const {
       s.format(L"%d", int(m_index));
       return s;
     default:
-      if (!m_name.isEmpty()) return m_book.isEmpty() ? m_name : m_book + L"$" + m_name;
+      if (!colorName().isEmpty()) return bookName().isEmpty() ? colorName() : bookName() + L"$" + colorName();
       s.format(L"%d,%d,%d", int(red()), int(green()), int(blue()));
       return s;
   }
@@ -135,7 +135,8 @@ OdString OdCmColor::colorNameForDisplay() const {
 bool OdCmColor::operator==(const OdCmColor& o) const {
   if (m_method != o.m_method) return false;
   if (m_method == OdCmEntityColor::kByACI) return m_index == o.m_index;
-  if (m_method == OdCmEntityColor::kByColor) return m_rgb == o.m_rgb && m_name == o.m_name && m_book == o.m_book;
+  if (m_method == OdCmEntityColor::kByColor)
+    return m_rgb == o.m_rgb && colorName() == o.colorName() && bookName() == o.bookName();
   return true;
 }
 
@@ -161,4 +162,19 @@ void OdCmTransparency::setAlphaPercent(double fraction) {
   if (!(fraction >= 0.0)) fraction = 0.0;
   if (fraction > 1.0) fraction = 1.0;
   setAlpha(static_cast<OdUInt8>(std::lround(fraction * 255.0)));
+}
+
+namespace {
+const OdString& emptyName() {
+  static const OdString empty;
+  return empty;
+}
+}  // namespace
+
+const OdString& OdCmColor::colorName() const { return m_names ? m_names->name : emptyName(); }
+const OdString& OdCmColor::bookName() const { return m_names ? m_names->book : emptyName(); }
+
+void OdCmColor::setNames(const OdString& colorName, const OdString& bookName) {
+  if (colorName.isEmpty() && bookName.isEmpty()) m_names.reset();
+  else m_names = std::make_shared<const Names>(Names{colorName, bookName});
 }

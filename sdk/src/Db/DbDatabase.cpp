@@ -65,10 +65,10 @@ OdDbObjectId OdDbDatabase::addDefaultRecord(OdDbObjectId tableId, OdDbSymbolTabl
 OdDbDatabase::~OdDbDatabase() {
   // Objects may refer to each other by id only, so they go in any order; ids
   // stay valid while the stubs exist.
-  for (auto& stub : m_stubs) {
-    if (stub->object) {
-      OdDbObject* obj = stub->object;
-      stub->object = nullptr;
+  for (OdDbStub& stub : m_stubs) {
+    if (stub.object) {
+      OdDbObject* obj = stub.object;
+      stub.object = nullptr;
       obj->m_id = OdDbObjectId();
       obj->release();
     }
@@ -84,13 +84,12 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
   if (handle.isNull() || !getOdDbObjectId(handle).isNull()) handle = m_nextHandle;
   if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
-  auto stub = std::make_unique<OdDbStub>();
-  stub->handle = handle;
-  stub->database = this;
-  stub->object = object;
+  m_stubs.emplace_back();
+  OdDbStub* raw = &m_stubs.back();
+  raw->handle = handle;
+  raw->database = this;
+  raw->object = object;
   object->addRef();
-  OdDbStub* raw = stub.get();
-  m_stubs.push_back(std::move(stub));
   auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
                               [](const auto& e, OdUInt64 h) { return e.first < h; });
   m_byHandle.insert(pos, {OdUInt64(handle), raw});

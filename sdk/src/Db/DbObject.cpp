@@ -131,9 +131,6 @@ OdResult OdDbObject::createExtensionDictionary() {
   return eOk;
 }
 
-void OdDbObject::setUnmodelledData(const OdResBuf* data) {
-  m_unmodelled = data ? data->copyChain() : OdResBufPtr();
-}
 
 void OdDbObject::setDatabaseDefaults(OdDbDatabase*) {}
 

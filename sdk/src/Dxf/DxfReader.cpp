@@ -57,9 +57,12 @@ void tokenize(OdDxfDocument& doc) {
     if (length > 0 && p[length - 1] == '\r') --length;
     if (length >= 0x7fffffffu || size_t(p - base) >= 0x7fffffffu) throw OdDxfError("file too large", line);
     // Comments (999) carry no drawing data.
-    if (code != 999) doc.tags.push_back(OdDxfTag{code, uint32_t(p - base), uint32_t(length)});
+    if (code != 999)
+      doc.tags.push_back(OdDxfTag{uint32_t(p - base), uint16_t(code),
+                                  length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});
+    const char* value = p;
     p = vnl ? vnl + 1 : end;
-    if (code == 0 && std::string_view(base + doc.tags.back().offset, length) == "EOF") return;
+    if (code == 0 && std::string_view(value, length) == "EOF") return;
   }
 }
 

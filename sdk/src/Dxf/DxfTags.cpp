@@ -1,16 +1,26 @@
 #include "Dxf/DxfTags.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 OdDxfTag OdDxfText::make(int code, std::string_view text) {
   if (m_arena.size() + text.size() >= kArenaBit) throw std::length_error("drawing text too large");
   OdDxfTag tag;
-  tag.code = code;
+  tag.code = static_cast<uint16_t>(code);
   tag.offset = static_cast<uint32_t>(m_arena.size()) | kArenaBit;
-  tag.length = static_cast<uint32_t>(text.size());
+  tag.length = text.size() < OdDxfTag::kLongText ? static_cast<uint16_t>(text.size()) : OdDxfTag::kLongText;
   m_arena.append(text.data(), text.size());
+  m_arena += '\n';  // ends the text for long ones, as in the file
   return tag;
+}
+
+std::string_view OdDxfText::longText(const std::string& s, size_t at) {
+  const char* begin = s.data() + at;
+  const void* nl = std::memchr(begin, '\n', s.size() - at);
+  size_t length = nl ? size_t(static_cast<const char*>(nl) - begin) : s.size() - at;
+  if (length > 0 && begin[length - 1] == '\r') --length;
+  return std::string_view(begin, length);
 }
 
 int OdDxfText::lineOf(const OdDxfTag& tag) const {
