@@ -21,6 +21,7 @@ public:
     std::string name;  // "LAYER"
     OdDbObjectId id;   // the table object
     OdDxfSpan tags;    // the TABLE entry's own tags
+    OdDxfSpan raw;     // a table the database cannot hold (unknown or repeated): TABLE to ENDTAB as read
   };
   struct Section {
     std::string name;  // "HEADER", "CLASSES", ...

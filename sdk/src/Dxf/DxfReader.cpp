@@ -291,23 +291,29 @@ void Reader::readTables() {
     OdDxfSpan tableSpan = recordSpan(m_pos, next);
     const std::string name(valueIn(tableSpan, 2));
     auto known = tableClasses.find(name);
-    OdDbObjectId tableId;
-    if (known != tableClasses.end() && !m_tableIds.count(name)) {
-      tableId = addObject(newObject(known->second()), tableTag, tableSpan);
-      m_tableIds[name] = tableId;
-    } else {
-      tableId = addObject(new OdDbUnknownObject, tableTag, tableSpan);
+    if (known == tableClasses.end() || m_tableIds.count(name)) {
+      // Kept as it came, records and all, and written back in its place.
+      size_t end = next;
+      while (end < m_doc.tags.size() && !isZero(end, "ENDTAB")) {
+        if (isZero(end, "ENDSEC") || isZero(end, "EOF")) fail("table " + name + " is not closed", end);
+        ++end;
+      }
+      if (end >= m_doc.tags.size()) fail("table " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);
+      m_doc.tables.push_back({name, OdDbObjectId(), tableSpan, OdDxfSpan{m_doc.tags.data() + tableTag, end + 1 - tableTag}});
+      m_pos = end + 1;
+      continue;
     }
-    m_doc.tables.push_back({name, tableId, tableSpan});
+    const OdDbObjectId tableId = addObject(newObject(known->second()), tableTag, tableSpan);
+    m_tableIds[name] = tableId;
+    m_doc.tables.push_back({name, tableId, tableSpan, OdDxfSpan()});
     m_pos = next;
     OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject(OdDb::kForWrite));
     while (!atEnd() && !isZero(m_pos, "ENDTAB")) {
       if (isZero(m_pos, "ENDSEC") || isZero(m_pos, "EOF")) fail("table " + name + " is not closed", m_pos);
       const size_t recordTag = m_pos;
       OdDxfSpan span = recordSpan(m_pos, next);
-      OdDbObject* record = table.isNull() ? new OdDbUnknownObject : newObject(table->recordClass());
-      OdDbObjectId id = addObject(record, recordTag, span, tableId);
-      if (!table.isNull()) table->appendRecordId(id);
+      OdDbObjectId id = addObject(newObject(table->recordClass()), recordTag, span, tableId);
+      table->appendRecordId(id);
       m_pos = next;
     }
     if (atEnd()) fail("table " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);

@@ -408,7 +408,10 @@ void Writer::writeTables() {
                   {"APPID", m_db->getRegAppTableId()},    {"DIMSTYLE", m_db->getDimStyleTableId()},
                   {"BLOCK_RECORD", m_db->getBlockTableId()}};
   if (m_doc)
-    for (const OdDxfDocument::Table& t : m_doc->tables) writeTable(t.id, t.name.c_str(), &t);
+    for (const OdDxfDocument::Table& t : m_doc->tables) {
+      if (!t.raw.empty()) tags(t.raw);
+      else writeTable(t.id, t.name.c_str(), &t);
+    }
   // Tables the file lacked; files without markers (R12) have no block records.
   if (m_markers)
     for (const auto& s : standard)
