@@ -35,7 +35,10 @@ void tokenize(OdDxfDocument& doc) {
   const char* p = base;
   const char* end = base + s.size();
   int line = 0;
-  doc.tags.reserve(s.size() / 12);
+  // Two lines a tag: count them once rather than grow the vector.
+  size_t lines = 0;
+  for (const char* q = base; (q = static_cast<const char*>(std::memchr(q, '\n', size_t(end - q)))) != nullptr; ++q) ++lines;
+  doc.tags.reserve(lines / 2 + 1);
   while (p < end) {
     const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
     const char* codeEnd = nl ? nl : end;
@@ -230,6 +233,8 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
 OdDbDatabasePtr Reader::read() {
   tokenize(m_doc);
   if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
+  // Most objects have a dozen tags or more.
+  m_pending.reserve(m_doc.tags.size() / 10);
   while (!atEnd()) {
     if (isZero(m_pos, "EOF")) break;
     if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
