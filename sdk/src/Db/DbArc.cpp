@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Db/DbAssign.h"
+
 #include "Dxf/DxfFiler.h"
 #include "Ge/GeConst.h"
 #include "Rx/RxClass.h"
@@ -24,9 +26,7 @@ OdGePoint3d OdDbArc::center() const {
 
 OdResult OdDbArc::setCenter(const OdGePoint3d& center) {
   assertWriteEnabled();
-  if (!center.isFinite()) return eInvalidInput;
-  m_center = center;
-  return eOk;
+  return odDbAssignFinite(m_center, center);
 }
 
 double OdDbArc::radius() const {
@@ -36,9 +36,7 @@ double OdDbArc::radius() const {
 
 OdResult OdDbArc::setRadius(double radius) {
   assertWriteEnabled();
-  if (!std::isfinite(radius) || radius <= 0.0) return eInvalidInput;
-  m_radius = radius;
-  return eOk;
+  return odDbAssignPositive(m_radius, radius);
 }
 
 double OdDbArc::startAngle() const {
@@ -72,9 +70,7 @@ double OdDbArc::thickness() const {
 
 OdResult OdDbArc::setThickness(double thickness) {
   assertWriteEnabled();
-  if (!std::isfinite(thickness)) return eInvalidInput;
-  m_thickness = thickness;
-  return eOk;
+  return odDbAssignFinite(m_thickness, thickness);
 }
 
 OdGeVector3d OdDbArc::normal() const {
@@ -84,9 +80,7 @@ OdGeVector3d OdDbArc::normal() const {
 
 OdResult OdDbArc::setNormal(const OdGeVector3d& normal) {
   assertWriteEnabled();
-  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
-  m_normal = normal.normal();
-  return eOk;
+  return odDbAssignNormal(m_normal, normal);
 }
 
 double OdDbArc::sweep() const {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Db/DbAssign.h"
+
 #include "Dxf/DxfFiler.h"
 #include "Ge/GeConst.h"
 #include "Rx/RxClass.h"
@@ -15,9 +17,7 @@ OdGePoint3d OdDbCircle::center() const {
 
 OdResult OdDbCircle::setCenter(const OdGePoint3d& center) {
   assertWriteEnabled();
-  if (!center.isFinite()) return eInvalidInput;
-  m_center = center;
-  return eOk;
+  return odDbAssignFinite(m_center, center);
 }
 
 double OdDbCircle::radius() const {
@@ -27,9 +27,7 @@ double OdDbCircle::radius() const {
 
 OdResult OdDbCircle::setRadius(double radius) {
   assertWriteEnabled();
-  if (!std::isfinite(radius) || radius <= 0.0) return eInvalidInput;
-  m_radius = radius;
-  return eOk;
+  return odDbAssignPositive(m_radius, radius);
 }
 
 double OdDbCircle::thickness() const {
@@ -39,9 +37,7 @@ double OdDbCircle::thickness() const {
 
 OdResult OdDbCircle::setThickness(double thickness) {
   assertWriteEnabled();
-  if (!std::isfinite(thickness)) return eInvalidInput;
-  m_thickness = thickness;
-  return eOk;
+  return odDbAssignFinite(m_thickness, thickness);
 }
 
 OdGeVector3d OdDbCircle::normal() const {
@@ -51,9 +47,7 @@ OdGeVector3d OdDbCircle::normal() const {
 
 OdResult OdDbCircle::setNormal(const OdGeVector3d& normal) {
   assertWriteEnabled();
-  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
-  m_normal = normal.normal();
-  return eOk;
+  return odDbAssignNormal(m_normal, normal);
 }
 
 OdResult OdDbCircle::getStartParam(double& param) const {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Db/DbAssign.h"
+
 #include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
@@ -19,16 +21,12 @@ OdGePoint3d OdDbLine::endPoint() const {
 
 OdResult OdDbLine::setStartPoint(const OdGePoint3d& point) {
   assertWriteEnabled();
-  if (!point.isFinite()) return eInvalidInput;
-  m_start = point;
-  return eOk;
+  return odDbAssignFinite(m_start, point);
 }
 
 OdResult OdDbLine::setEndPoint(const OdGePoint3d& point) {
   assertWriteEnabled();
-  if (!point.isFinite()) return eInvalidInput;
-  m_end = point;
-  return eOk;
+  return odDbAssignFinite(m_end, point);
 }
 
 double OdDbLine::thickness() const {
@@ -38,9 +36,7 @@ double OdDbLine::thickness() const {
 
 OdResult OdDbLine::setThickness(double thickness) {
   assertWriteEnabled();
-  if (!std::isfinite(thickness)) return eInvalidInput;
-  m_thickness = thickness;
-  return eOk;
+  return odDbAssignFinite(m_thickness, thickness);
 }
 
 OdGeVector3d OdDbLine::normal() const {
@@ -50,9 +46,7 @@ OdGeVector3d OdDbLine::normal() const {
 
 OdResult OdDbLine::setNormal(const OdGeVector3d& normal) {
   assertWriteEnabled();
-  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
-  m_normal = normal.normal();
-  return eOk;
+  return odDbAssignNormal(m_normal, normal);
 }
 
 OdResult OdDbLine::getStartParam(double& param) const {

@@ -1,9 +1,9 @@
 #include "Db/DbLinearRay.h"
 
+#include "Db/DbAssign.h"
+
 OdResult OdDbLinearRay::setBasePoint(const OdGePoint3d& point) {
-  if (!point.isFinite()) return eInvalidInput;
-  m_base = point;
-  return eOk;
+  return odDbAssignFinite(m_base, point);
 }
 
 OdResult OdDbLinearRay::setUnitDir(const OdGeVector3d& direction) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Db/DbAssign.h"
+
 #include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
@@ -14,9 +16,7 @@ OdGePoint3d OdDbPoint::position() const {
 
 OdResult OdDbPoint::setPosition(const OdGePoint3d& position) {
   assertWriteEnabled();
-  if (!position.isFinite()) return eInvalidInput;
-  m_position = position;
-  return eOk;
+  return odDbAssignFinite(m_position, position);
 }
 
 double OdDbPoint::thickness() const {
@@ -26,9 +26,7 @@ double OdDbPoint::thickness() const {
 
 OdResult OdDbPoint::setThickness(double thickness) {
   assertWriteEnabled();
-  if (!std::isfinite(thickness)) return eInvalidInput;
-  m_thickness = thickness;
-  return eOk;
+  return odDbAssignFinite(m_thickness, thickness);
 }
 
 OdGeVector3d OdDbPoint::normal() const {
@@ -38,9 +36,7 @@ OdGeVector3d OdDbPoint::normal() const {
 
 OdResult OdDbPoint::setNormal(const OdGeVector3d& normal) {
   assertWriteEnabled();
-  if (!normal.isFinite() || normal.isZeroLength()) return eInvalidInput;
-  m_normal = normal.normal();
-  return eOk;
+  return odDbAssignNormal(m_normal, normal);
 }
 
 double OdDbPoint::ecsRotation() const {
@@ -50,9 +46,7 @@ double OdDbPoint::ecsRotation() const {
 
 OdResult OdDbPoint::setEcsRotation(double angle) {
   assertWriteEnabled();
-  if (!std::isfinite(angle)) return eInvalidInput;
-  m_ecsRotation = angle;
-  return eOk;
+  return odDbAssignFinite(m_ecsRotation, angle);
 }
 
 void OdDbPoint::dxfInFields(const OdDxfIn& in) {
