@@ -5,6 +5,8 @@
 // children; a class that gains data moves to a header of its own.
 #include "Db/DbDimension.h"
 #include "Db/DbEntity.h"
+#include "Db/DbText.h"
+#include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
 
 // KD_CLASS(class, parent, DXF name) for classes with objects;
@@ -18,7 +20,6 @@
   KD_CLASS(OdDbSpline, OdDbCurve, "SPLINE")                                   \
   KD_CLASS(OdDbHelix, OdDbSpline, "HELIX")                                    \
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
-  KD_CLASS(OdDbText, OdDbEntity, "TEXT")                                      \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
   KD_CLASS(OdDbMText, OdDbEntity, "MTEXT")                                    \
@@ -70,7 +71,6 @@
   KD_CLASS(OdDbTrace, OdDbEntity, "TRACE")                                    \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
-  KD_CLASS(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, "STYLE")          \
   KD_CLASS(OdDbDimStyleTableRecord, OdDbSymbolTableRecord, "DIMSTYLE")        \
   KD_ABSTRACT(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)             \
   KD_CLASS(OdDbViewTableRecord, OdDbAbstractViewTableRecord, "VIEW")          \

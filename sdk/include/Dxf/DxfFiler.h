@@ -96,6 +96,11 @@ public:
   void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
   void reference(int code, OdDbObjectId id);
   void referenceOpt(int code, OdDbObjectId id);
+  // An angle kept in radians, written in degrees as files hold it: the
+  // shortest degree text that converts back to exactly the same radians.
+  void angle(int code, double radians);
+  void angleOpt(int code, double radians, double defRadians);
+  static double degreesOf(double radians);
   // Declares codes owned without writing them (fields written elsewhere).
   void own(int code);
   // Writes the field as the file had it (a name the database could not resolve).

@@ -146,6 +146,6 @@ void OdDbArc::dxfOutFields(OdDxfOut& out) const {
   out.real(40, m_radius);
   out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
   out.subclass("AcDbArc");
-  out.real(50, OdaToDegree(m_start));
-  out.real(51, OdaToDegree(m_end));
+  out.angle(50, m_start);
+  out.angle(51, m_end);
 }

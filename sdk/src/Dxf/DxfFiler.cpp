@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "Db/DbDatabase.h"
@@ -128,6 +130,13 @@ const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
     }
     for (const OdDxfTag* t = m_sectionBegin; t != m_sectionEnd; ++t)
       if (t->code == code && nth-- == 0) return t;
+    // A marker can stand twice (text has two AcDbText sections): look in the later ones too.
+    bool inside = false;
+    for (const OdDxfTag* t = m_sectionEnd; t != m_tags.end(); ++t) {
+      if (t->code >= 1000) break;
+      if (t->code == 100) inside = m_text.text(*t) == subclass;
+      else if (inside && t->code == code && nth-- == 0) return t;
+    }
     return nullptr;
   }
   for (const OdDxfTag& t : m_tags) {
@@ -296,4 +305,37 @@ void OdDxfOut::original(int code) {
         return;
       }
   own(code);
+}
+
+double OdDxfOut::degreesOf(double radians) {
+  const double degrees = radians * (180.0 / 3.14159265358979323846);
+  for (int digits = 1; digits <= 17; ++digits) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*g", digits, degrees);
+    const double d = std::strtod(buf, nullptr);
+    if (d * (3.14159265358979323846 / 180.0) == radians) return d;
+  }
+  return degrees;
+}
+
+void OdDxfOut::angle(int code, double radians) {
+  // The file's own degrees, when they still name the same angle.
+  if (m_text)
+    for (const OdDxfTag& t : m_original)
+      if (t.code == code) {
+        const std::string text(trim(m_text->text(t)));
+        char* end = nullptr;
+        const double d = std::strtod(text.c_str(), &end);
+        if (end && *end == 0 && !text.empty() && d * (3.14159265358979323846 / 180.0) == radians) {
+          add(code, text);
+          return;
+        }
+        break;
+      }
+  real(code, degreesOf(radians));
+}
+
+void OdDxfOut::angleOpt(int code, double radians, double defRadians) {
+  if (radians == defRadians) own(code);
+  else angle(code, radians);
 }

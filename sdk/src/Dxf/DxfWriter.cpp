@@ -293,12 +293,13 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     for (const OdDxfOut::Field& field : m->fields) tag(field.code, field.text);
     for (const OdDxfTag* t : fileOther) tag(*t);
   };
+  std::vector<bool> done(modelled.size(), false);
+  // The k-th section of a marker in the file is the k-th modelled one of that marker.
   auto findModelled = [&](const std::string& marker) -> int {
     for (size_t i = 0; i < modelled.size(); ++i)
-      if (modelled[i].marker == marker || !m_markers) return int(i);
+      if ((modelled[i].marker == marker || !m_markers) && !done[i]) return int(i);
     return -1;
   };
-  std::vector<bool> done(modelled.size(), false);
   for (const FileSection& f : file) {
     const int j = findModelled(f.marker);
     if (j >= 0) {
