@@ -9,6 +9,8 @@
 #include "Db/DbPoint.h"
 #include "Db/DbRay.h"
 #include "Db/DbSymbolTable.h"
+#include "Db/DbText.h"
+#include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbXline.h"
 #include "Ge/GeConst.h"
 
@@ -93,6 +95,44 @@ OdDbDatabasePtr makeSampleDrawing() {
 
   OdDbEllipsePtr ellipse = add(db.get(), OdDbEllipse::createObject(), axes);
   ellipse->set(OdGePoint3d(15, 2, 0), OdGeVector3d::kZAxis, OdGeVector3d(3, 0, 0), 0.5);
+
+  OdDbObjectId narrow;
+  {
+    OdDbSymbolTablePtr styles = db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+    OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+    style->setName(L"Narrow");
+    style->setFileName(L"arialn.ttf");
+    style->setXScale(0.8);
+    style->setObliquingAngle(OdaPI / 12);
+    narrow = styles->add(style);
+    style->setTypeface(L"Arial Narrow");
+  }
+  struct SampleText {
+    const wchar_t* text;
+    OdDb::TextHorzMode horz;
+    OdDb::TextVertMode vert;
+    OdGePoint3d at;
+  };
+  const SampleText texts[] = {{L"North wall", OdDb::kTextLeft, OdDb::kTextBase, OdGePoint3d(1, 6, 0)},
+                              {L"Room 1.04", OdDb::kTextRight, OdDb::kTextTop, OdGePoint3d(12, 6, 0)},
+                              {L"Axis A", OdDb::kTextCenter, OdDb::kTextVertMid, OdGePoint3d(4, -2, 0)}};
+  for (const SampleText& st : texts) {
+    OdDbTextPtr text = add(db.get(), OdDbText::createObject(), walls);
+    text->setTextString(st.text);
+    text->setHeight(0.35);
+    text->setHorizontalMode(st.horz);
+    text->setVerticalMode(st.vert);
+    text->setPosition(st.at);
+    text->setAlignmentPoint(st.at);
+    text->adjustAlignment();
+  }
+  OdDbTextPtr aligned = add(db.get(), OdDbText::createObject(), axes);
+  aligned->setTextString(L"Section B-B");
+  aligned->setTextStyle(narrow);
+  aligned->setPosition(OdGePoint3d(0, 10, 0));
+  aligned->setAlignmentPoint(OdGePoint3d(6, 12, 0));
+  aligned->setHorizontalMode(OdDb::kTextAlign);
+  aligned->adjustAlignment();
 
   OdDbEllipsePtr ellipticalArc = add(db.get(), OdDbEllipse::createObject(), axes);
   ellipticalArc->set(OdGePoint3d(15, 8, 0), OdGeVector3d::kZAxis, OdGeVector3d(0, 2, 0), 0.6, 0.0, OdaPI);

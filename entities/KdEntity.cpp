@@ -88,6 +88,8 @@ CKdVariant getLineWeight(const OdDbObject* object, const Desc&, const CKdVariant
 int setLineWeight(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbEntityPtr e = kd::writable<OdDbEntity>(object, value, CKdVariant::kInt32);
   if (e.isNull()) return KD_PROPERTY_FAILED;
+  // A number that is no line weight is what the drawing would refuse.
+  if (!OdDb::isValidLineWeight(int(value.GetInt32()))) return KD_PROPERTY_FAILED;
   return result(e->setLineWeight(OdDb::LineWeight(value.GetInt32()), true));
 }
 

@@ -10,6 +10,7 @@
 #include "KdLine.h"
 #include "KdPoint.h"
 #include "KdRay.h"
+#include "KdText.h"
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
@@ -20,6 +21,7 @@
   X(CKdLinePE, m_linePE)          \
   X(CKdPointPE, m_pointPE)        \
   X(CKdRayPE, m_rayPE)            \
+  X(CKdTextPE, m_textPE)          \
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
@@ -30,6 +32,7 @@
   X(CKdLineInfo, m_lineInfo)               \
   X(CKdPointInfo, m_pointInfo)             \
   X(CKdRayInfo, m_rayInfo)                 \
+  X(CKdTextInfo, m_textInfo)               \
   X(CKdXlineInfo, m_xlineInfo)
 
 #define KD_LAST_EXTENSIONS(X)

@@ -7,6 +7,7 @@
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
 #include "Db/DbRay.h"
+#include "Db/DbText.h"
 #include "Db/DbXline.h"
 
 // Member of the module object as a registration column.
@@ -25,6 +26,7 @@ const Registration kTable[] = {
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
+    {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
 };
 }  // namespace

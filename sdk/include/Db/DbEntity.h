@@ -5,7 +5,7 @@
 #include "Cm/CmColor.h"
 
 namespace OdDb {
-enum LineWeight {
+enum LineWeight : int {
   kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18,
   kLnWt020 = 20, kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50,
   kLnWt053 = 53, kLnWt060 = 60, kLnWt070 = 70, kLnWt080 = 80, kLnWt090 = 90, kLnWt100 = 100,
@@ -14,7 +14,7 @@ enum LineWeight {
 };
 // True for the values of the enumeration above.
 bool isValidLineWeight(int value);
-enum Visibility { kVisible = 0, kInvisible = 1 };
+enum Visibility : int { kVisible = 0, kInvisible = 1 };
 }  // namespace OdDb
 
 class OdDbEntity : public OdDbObject {
