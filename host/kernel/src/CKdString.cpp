@@ -20,20 +20,11 @@ int CKdString::deleteChars(int index, int count) {
 int CKdString::compareNoCase(const wchar_t* other) const { return OdString(m_s).iCompare(other); }
 
 CKdString& CKdString::format(const wchar_t* fmt, ...) {
-  std::vector<wchar_t> buf(256);
-  for (;;) {
-    va_list args;
-    va_start(args, fmt);
-    int n = std::vswprintf(buf.data(), buf.size(), fmt, args);
-    va_end(args);
-    if (n >= 0 && static_cast<size_t>(n) < buf.size()) {
-      m_s.assign(buf.data(), static_cast<size_t>(n));
-      return *this;
-    }
-    if (buf.size() > (1u << 24)) {
-      m_s.clear();
-      return *this;
-    }
-    buf.resize(buf.size() * 4);
-  }
+  va_list args;
+  va_start(args, fmt);
+  OdString s;
+  s.formatV(fmt, args);
+  va_end(args);
+  m_s = s.wstr();
+  return *this;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Wide-character string of the drawing database.
 #include <string>
+#include <cstdarg>
 #include <cwchar>
 
 class OdString {
@@ -58,6 +59,7 @@ public:
   OdString& trimRight();
   // printf-style formatting with a wide format string.
   OdString& format(const wchar_t* fmt, ...);
+  OdString& formatV(const wchar_t* fmt, va_list args);
   // Decodes escaped Unicode sequences kept in older files; text is held decoded already.
   OdString& syncUnicode() { return *this; }
 

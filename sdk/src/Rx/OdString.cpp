@@ -202,12 +202,20 @@ OdString& OdString::trimRight() {
 }
 
 OdString& OdString::format(const wchar_t* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  formatV(fmt, args);
+  va_end(args);
+  return *this;
+}
+
+OdString& OdString::formatV(const wchar_t* fmt, va_list args) {
   std::vector<wchar_t> buf(256);
   for (;;) {
-    va_list args;
-    va_start(args, fmt);
-    int n = std::vswprintf(buf.data(), buf.size(), fmt, args);
-    va_end(args);
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vswprintf(buf.data(), buf.size(), fmt, copy);
+    va_end(copy);
     if (n >= 0 && static_cast<size_t>(n) < buf.size()) {
       m_s.assign(buf.data(), static_cast<size_t>(n));
       return *this;
