@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Db/DbDatabase.h"
+#include "Db/DbField.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "KdAccess.h"
@@ -49,11 +50,38 @@ CKdVariant getContents(const OdDbObject* object, const Desc&, const CKdVariant&)
   OdDbTextPtr t = kd::readable<OdDbText>(object);
   return t.isNull() ? CKdVariant() : CKdVariant(CKdString(t->textString()));
 }
+// Child fields whose values the new text still shows are kept, as markers
+// numbered in the order they are found; a text that shows none drops the field.
 int setContents(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbTextPtr t = kd::writable<OdDbText>(object, value, CKdVariant::kString);
   if (t.isNull()) return KD_PROPERTY_FAILED;
   const OdString text = value.GetString().toOdString();
-  if (text != t->textString()) t->setTextString(text);
+  if (text == t->textString()) return KD_PROPERTY_OK;
+  OdDbFieldPtr field = OdDbField::cast(t->getField(L"TEXT").openObject(OdDb::kForWrite));
+  if (field.isNull()) {
+    t->setTextString(text);
+    return KD_PROPERTY_OK;
+  }
+  std::wstring code = text.wstr();
+  OdDbObjectIdArray kept;
+  for (int i = 0; i < field->childCount(); ++i) {
+    OdDbFieldPtr child = OdDbField::cast(field->childId(i).openObject());
+    if (child.isNull()) continue;
+    const std::wstring shown = child->getFieldCode(OdDbField::kEvaluatedText).wstr();
+    const size_t at = shown.empty() ? std::wstring::npos : code.find(shown);
+    if (at == std::wstring::npos) continue;
+    CKdString marker;
+    marker.format(L"%%<\\_FldIdx %d>%%", int(kept.size()));
+    kept.append(field->childId(i));
+    code.replace(at, shown.size(), marker.wstr());
+  }
+  if (!kept.isEmpty()) {
+    field->setFieldCode(OdString(code), OdDbField::kTextField, &kept);
+    return KD_PROPERTY_OK;
+  }
+  field.release();
+  t->removeField(L"TEXT");
+  t->setTextString(text);
   return KD_PROPERTY_OK;
 }
 

@@ -2,6 +2,7 @@
 // of points, read-only rules, angles, sizes, style and mirroring, listing.
 #include <cmath>
 #include "KdModuleTest.h"
+#include "Db/DbField.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Rx/OdError.h"
@@ -169,4 +170,37 @@ TEST_F(TextProperties, Listing) {
   OdDbTextPtr orphan = drawing.add(OdDbText::createObject());
   orphan->setTextStyle(drawing.db->getLayerZeroId());
   EXPECT_FALSE(hasItem(*list(orphan), "TextStyle"));
+}
+
+TEST_F(TextProperties, ContentsKeepTheChildFieldsTheTextStillShows) {
+  OdDbTextPtr t = text();
+  t->setTextString(L"Drawn 2026 by Alice");
+  OdDbFieldPtr field = OdDbField::createObject();
+  ASSERT_EQ(t->setField(L"TEXT", field), eOk);
+  OdDbObjectIdArray children;
+  for (const wchar_t* shown : {L"Alice", L"2026", L"Sheet 3"}) {
+    OdDbFieldPtr child = OdDbField::createObject();
+    child->setEvaluatedText(shown);
+    children.append(drawing.db->addOdDbObject(child, field->objectId()));
+  }
+  field->setFieldCode(L"Drawn %<\\_FldIdx 1>% by %<\\_FldIdx 0>%", OdDbField::kTextField, &children);
+  const OdDbObjectId fieldId = field->objectId();
+  field.release();
+
+  // Alice and 2026 are still shown, the sheet is not: two children, numbered in the order found.
+  EXPECT_EQ(set(t, "Contents", CKdVariant(CKdString(L"Checked by Alice in 2026"))), 5100);
+  OdDbFieldPtr kept = fieldId.safeOpenObject();
+  EXPECT_EQ(kept->getFieldCode(), OdString(L"Checked by %<\\_FldIdx 0>% in %<\\_FldIdx 1>%"));
+  EXPECT_TRUE(kept->isTextField());
+  ASSERT_EQ(kept->childCount(), 2);
+  EXPECT_EQ(kept->childId(0), children[0]);
+  EXPECT_EQ(kept->childId(1), children[1]);
+  EXPECT_EQ(t->textString(), OdString(L"Drawn 2026 by Alice"));  // the field holds the text now
+  kept.release();
+
+  // A text that shows none of them drops the field and takes the string.
+  EXPECT_EQ(set(t, "Contents", CKdVariant(CKdString(L"Plain"))), 5100);
+  EXPECT_TRUE(t->getField(L"TEXT").isNull());
+  EXPECT_TRUE(fieldId.isErased());
+  EXPECT_EQ(t->textString(), OdString(L"Plain"));
 }

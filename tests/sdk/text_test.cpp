@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include "Db/DbDatabase.h"
+#include "Db/DbField.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
@@ -116,4 +117,33 @@ TEST(Text, AnglesAndModesSurviveAFile) {
   EXPECT_EQ(read->alignmentPoint(), OdGePoint3d(3, 4, 0));
   EXPECT_EQ(read->textString(), OdString(L"Caf\u00e9"));
   EXPECT_EQ(read->textStyle(), back->header().textstyle);
+}
+
+TEST(Text, FieldsAreAttachedUnderAPropertyNameAndSurviveAFile) {
+  OdDbDatabasePtr db(new OdDbDatabase, kOdRxObjAttach);
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+  OdDbTextPtr t = text(L"Sheet 3", 1.0);
+  const OdDbObjectId id = ms->appendOdDbEntity(t);
+  EXPECT_TRUE(t->getField(L"TEXT").isNull());
+  OdDbFieldPtr field = OdDbField::createObject();
+  ASSERT_EQ(t->setField(L"TEXT", field), eOk);
+  OdDbFieldPtr child = OdDbField::createObject();
+  OdDbObjectIdArray children;
+  children.append(db->addOdDbObject(child, field->objectId()));
+  field->setFieldCode(std::wstring(300, L'a') + L"Sheet %<\\_FldIdx 0>%", OdDbField::kTextField, &children);
+  EXPECT_EQ(t->getField(L"TEXT"), field->objectId());
+  field.release();
+  child.release();
+  t.release();
+  ms.release();
+  OdDbDatabasePtr back = odDxfReadString(odDxfWriteString(db), "fields.dxf");
+  OdDbTextPtr read = back->getOdDbObjectId(id.getHandle()).safeOpenObject(OdDb::kForWrite);
+  OdDbFieldPtr readField = read->getField(L"TEXT").safeOpenObject();
+  EXPECT_EQ(readField->getFieldCode(), OdString(std::wstring(300, L'a') + L"Sheet %<\\_FldIdx 0>%"));
+  EXPECT_TRUE(readField->isTextField());
+  ASSERT_EQ(readField->childCount(), 1);
+  EXPECT_EQ(readField->childId(0).getHandle(), children[0].getHandle());
+  readField.release();
+  EXPECT_EQ(read->removeField(L"TEXT"), eOk);
+  EXPECT_TRUE(read->getField(L"TEXT").isNull());
 }

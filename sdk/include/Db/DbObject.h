@@ -59,6 +59,13 @@ public:
   // Names of the applications with extended data, in stored order.
   OdArray<OdString> xDataApps() const;
 
+  // The field attached under a property name ("TEXT"), kept in the
+  // extension dictionary's "ACAD_FIELD" dictionary; null when there is none.
+  OdDbObjectId getField(const OdString& propertyName) const;
+  // Attaches the field (adding it to the database); the object must be open for writing.
+  OdResult setField(const OdString& propertyName, OdDbObject* field);
+  OdResult removeField(const OdString& propertyName);
+
   OdDbObjectId extensionDictionary() const { return m_extDict; }
   void setExtensionDictionary(OdDbObjectId id) { m_extDict = id; }
   // Creates the extension dictionary when the object has none; needs a database.

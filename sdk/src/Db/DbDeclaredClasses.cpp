@@ -17,6 +17,7 @@ ODRX_DEFINE_MEMBERS_EX(OdDbViewportTable, OdDbSymbolTable, L"TABLE", new OdDbVie
 #include "Db/DbArc.h"
 #include "Db/DbCircle.h"
 #include "Db/DbEllipse.h"
+#include "Db/DbField.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
 #include "Db/DbRay.h"
@@ -30,7 +31,7 @@ void odDbInitClasses() {
       OdDbUCSTableRecord::desc(), OdDbBlockTableRecord::desc(), OdDbLayerTable::desc(),
       OdDbLinetypeTable::desc(), OdDbRegAppTable::desc(), OdDbUCSTable::desc(), OdDbBlockTable::desc(),
       OdDbTextStyleTable::desc(), OdDbDimStyleTable::desc(), OdDbViewTable::desc(), OdDbViewportTable::desc(),
-      OdDbDimension::desc(), OdDbText::desc(), OdDbTextStyleTableRecord::desc(), OdDbCircle::desc(), OdDbArc::desc(), OdDbEllipse::desc(), OdDbLine::desc(), OdDbRay::desc(), OdDbXline::desc(), OdDbPoint::desc()};
+      OdDbDimension::desc(), OdDbText::desc(), OdDbTextStyleTableRecord::desc(), OdDbField::desc(), OdDbCircle::desc(), OdDbArc::desc(), OdDbEllipse::desc(), OdDbLine::desc(), OdDbRay::desc(), OdDbXline::desc(), OdDbPoint::desc()};
   (void)core;
 #define KD_TOUCH_DB_CLASS(ClassName, ...) ClassName::desc();
   KD_DECLARED_DB_CLASSES(KD_TOUCH_DB_CLASS, KD_TOUCH_DB_CLASS)

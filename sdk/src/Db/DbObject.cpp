@@ -137,3 +137,46 @@ void OdDbObject::setDatabaseDefaults(OdDbDatabase*) {}
 void OdDbObject::dxfInFields(const OdDxfIn&) {}
 void OdDbObject::dxfOutFields(OdDxfOut&) const {}
 void OdDbObject::setDxfRecord(std::unique_ptr<OdDxfRecord> record) { m_dxf = std::move(record); }
+
+namespace {
+// The "ACAD_FIELD" dictionary of the object's extension dictionary, or null.
+OdDbDictionaryPtr fieldDictionary(OdDbObjectId extDict, OdDb::OpenMode mode) {
+  OdDbDictionaryPtr ext = OdDbDictionary::cast(extDict.openObject(mode));
+  if (ext.isNull()) return OdDbDictionaryPtr();
+  return OdDbDictionary::cast(ext->getAt(L"ACAD_FIELD").openObject(mode));
+}
+}  // namespace
+
+OdDbObjectId OdDbObject::getField(const OdString& propertyName) const {
+  assertReadEnabled();
+  OdDbDictionaryPtr fields = fieldDictionary(m_extDict, OdDb::kForRead);
+  return fields.isNull() ? OdDbObjectId() : fields->getAt(propertyName);
+}
+
+OdResult OdDbObject::setField(const OdString& propertyName, OdDbObject* field) {
+  assertWriteEnabled();
+  if (!field) return eNullObjectPointer;
+  if (m_extDict.isNull()) {
+    const OdResult res = createExtensionDictionary();
+    if (res != eOk) return res;
+  }
+  OdDbDictionaryPtr ext = OdDbDictionary::cast(m_extDict.openObject(OdDb::kForWrite));
+  if (ext.isNull()) return eWrongObjectType;
+  OdDbDictionaryPtr fields = OdDbDictionary::cast(ext->getAt(L"ACAD_FIELD").openObject(OdDb::kForWrite));
+  if (fields.isNull()) {
+    fields = OdDbDictionary::createObject();
+    ext->setAt(L"ACAD_FIELD", fields);
+  }
+  fields->setAt(propertyName, field);
+  return eOk;
+}
+
+OdResult OdDbObject::removeField(const OdString& propertyName) {
+  assertWriteEnabled();
+  OdDbDictionaryPtr fields = fieldDictionary(m_extDict, OdDb::kForWrite);
+  if (fields.isNull()) return eKeyNotFound;
+  OdDbObjectPtr field = fields->getAt(propertyName).openObject(OdDb::kForWrite);
+  const OdResult res = fields->remove(propertyName);
+  if (res == eOk && !field.isNull()) field->erase();
+  return res;
+}
