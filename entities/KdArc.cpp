@@ -10,12 +10,8 @@ typedef CKdPropertyDescription Desc;
 const double k2Pi = 6.283185307179586;
 
 typedef kd::PlainDouble<OdDbArc, &OdDbArc::thickness, &OdDbArc::setThickness, true> Thickness;
-typedef kd::UcsCoordinate<OdDbArc, &OdDbArc::center, &OdDbArc::setCenter, 0> CenterX;
-typedef kd::UcsCoordinate<OdDbArc, &OdDbArc::center, &OdDbArc::setCenter, 1> CenterY;
-typedef kd::UcsCoordinate<OdDbArc, &OdDbArc::center, &OdDbArc::setCenter, 2> CenterZ;
-typedef kd::UcsVectorAsPoint<OdDbArc, &OdDbArc::normal, 0> NormalX;
-typedef kd::UcsVectorAsPoint<OdDbArc, &OdDbArc::normal, 1> NormalY;
-typedef kd::UcsVectorAsPoint<OdDbArc, &OdDbArc::normal, 2> NormalZ;
+typedef kd::UcsPoint<OdDbArc, &OdDbArc::center, &OdDbArc::setCenter> Center;
+typedef kd::UcsVectorPoint<OdDbArc, &OdDbArc::normal> Normal;
 
 // The start or end point in the UCS.
 template <OdResult (OdDbArc::*Point)(OdGePoint3d&) const, int Axis>
@@ -92,9 +88,9 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Start X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_StartX.png", RO, getEndPoint<&OdDbArc::getStartPoint, 0>, nullptr},
     {"Geometry", "Start Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_StartY.png", RO, getEndPoint<&OdDbArc::getStartPoint, 1>, nullptr},
     {"Geometry", "Start Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_StartZ.png", RO, getEndPoint<&OdDbArc::getStartPoint, 2>, nullptr},
-    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CenterX.png", RW, CenterX::get, CenterX::set},
-    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CenterY.png", RW, CenterY::get, CenterY::set},
-    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CenterZ.png", RW, CenterZ::get, CenterZ::set},
+    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CenterX.png", RW, Center::X::get, Center::X::set},
+    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CenterY.png", RW, Center::Y::get, Center::Y::set},
+    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CenterZ.png", RW, Center::Z::get, Center::Z::set},
     {"Geometry", "End X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EndX.png", RO, getEndPoint<&OdDbArc::getEndPoint, 0>, nullptr},
     {"Geometry", "End Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EndY.png", RO, getEndPoint<&OdDbArc::getEndPoint, 1>, nullptr},
     {"Geometry", "End Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EndZ.png", RO, getEndPoint<&OdDbArc::getEndPoint, 2>, nullptr},
@@ -106,9 +102,9 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Total Angle", 2, T::kAngleGUID, ":/Geometry/Geometry_TotalAngle.png", RO, getTotalAngle, nullptr},
     {"Geometry", "Arc Length", 2, nullptr, ":/Geometry/Geometry_ArcLength.png", RO, getArcLength, nullptr},
     {"Geometry", "Area", 2, nullptr, ":/Geometry/Geometry_Area.png", RO, getArea, nullptr},
-    {"Geometry", "Normal X", 2, nullptr, ":/Geometry/Geometry_NormalX.png", RO, NormalX::get, nullptr},
-    {"Geometry", "Normal Y", 2, nullptr, ":/Geometry/Geometry_NormalY.png", RO, NormalY::get, nullptr},
-    {"Geometry", "Normal Z", 2, nullptr, ":/Geometry/Geometry_NormalZ.png", RO, NormalZ::get, nullptr},
+    {"Geometry", "Normal X", 2, nullptr, ":/Geometry/Geometry_NormalX.png", RO, Normal::X::get, nullptr},
+    {"Geometry", "Normal Y", 2, nullptr, ":/Geometry/Geometry_NormalY.png", RO, Normal::Y::get, nullptr},
+    {"Geometry", "Normal Z", 2, nullptr, ":/Geometry/Geometry_NormalZ.png", RO, Normal::Z::get, nullptr},
 };
 }  // namespace
 

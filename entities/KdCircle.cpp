@@ -11,12 +11,8 @@ const double kPi = 3.141592653589793;
 const double k2Pi = 6.283185307179586;
 
 typedef kd::PlainDouble<OdDbCircle, &OdDbCircle::thickness, &OdDbCircle::setThickness, true> Thickness;
-typedef kd::UcsCoordinate<OdDbCircle, &OdDbCircle::center, &OdDbCircle::setCenter, 0> CenterX;
-typedef kd::UcsCoordinate<OdDbCircle, &OdDbCircle::center, &OdDbCircle::setCenter, 1> CenterY;
-typedef kd::UcsCoordinate<OdDbCircle, &OdDbCircle::center, &OdDbCircle::setCenter, 2> CenterZ;
-typedef kd::UcsVectorAsPoint<OdDbCircle, &OdDbCircle::normal, 0> NormalX;
-typedef kd::UcsVectorAsPoint<OdDbCircle, &OdDbCircle::normal, 1> NormalY;
-typedef kd::UcsVectorAsPoint<OdDbCircle, &OdDbCircle::normal, 2> NormalZ;
+typedef kd::UcsPoint<OdDbCircle, &OdDbCircle::center, &OdDbCircle::setCenter> Center;
+typedef kd::UcsVectorPoint<OdDbCircle, &OdDbCircle::normal> Normal;
 
 // One way of giving the size: the value shown for a radius, and the radius for a value.
 struct Size {
@@ -48,17 +44,17 @@ typedef CKdPropertyType T;
 
 const kd::PropertyRow kRows[] = {
     {"General", "Thickness", 0, nullptr, ":/General/General_Thickness.png", RW, Thickness::get, Thickness::set},
-    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CenterX.png", RW, CenterX::get, CenterX::set},
-    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CenterY.png", RW, CenterY::get, CenterY::set},
-    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CenterZ.png", RW, CenterZ::get, CenterZ::set},
+    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CenterX.png", RW, Center::X::get, Center::X::set},
+    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CenterY.png", RW, Center::Y::get, Center::Y::set},
+    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CenterZ.png", RW, Center::Z::get, Center::Z::set},
     {"Geometry", "Radius", 2, nullptr, ":/Geometry/Geometry_Radius.png", RW, getSize<kRadius>, setSize<kRadius>},
     {"Geometry", "Diameter", 2, nullptr, ":/Geometry/Geometry_Diameter.png", RW, getSize<kDiameter>, setSize<kDiameter>},
     {"Geometry", "Circumference", 2, nullptr, ":/Geometry/Geometry_Circumference.png", RW, getSize<kCircumference>,
      setSize<kCircumference>},
     {"Geometry", "Area", 2, nullptr, ":/Geometry/Geometry_Area.png", RW, getSize<kArea>, setSize<kArea>},
-    {"Geometry", "Normal X", 2, nullptr, ":/Geometry/Geometry_NormalX.png", RO, NormalX::get, nullptr},
-    {"Geometry", "Normal Y", 2, nullptr, ":/Geometry/Geometry_NormalY.png", RO, NormalY::get, nullptr},
-    {"Geometry", "Normal Z", 2, nullptr, ":/Geometry/Geometry_NormalZ.png", RO, NormalZ::get, nullptr},
+    {"Geometry", "Normal X", 2, nullptr, ":/Geometry/Geometry_NormalX.png", RO, Normal::X::get, nullptr},
+    {"Geometry", "Normal Y", 2, nullptr, ":/Geometry/Geometry_NormalY.png", RO, Normal::Y::get, nullptr},
+    {"Geometry", "Normal Z", 2, nullptr, ":/Geometry/Geometry_NormalZ.png", RO, Normal::Z::get, nullptr},
 };
 }  // namespace
 

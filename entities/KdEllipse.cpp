@@ -9,15 +9,9 @@ namespace {
 typedef CKdPropertyDescription Desc;
 const double k2Pi = 6.283185307179586;
 
-typedef kd::UcsCoordinate<OdDbEllipse, &OdDbEllipse::center, &OdDbEllipse::setCenter, 0> CenterX;
-typedef kd::UcsCoordinate<OdDbEllipse, &OdDbEllipse::center, &OdDbEllipse::setCenter, 1> CenterY;
-typedef kd::UcsCoordinate<OdDbEllipse, &OdDbEllipse::center, &OdDbEllipse::setCenter, 2> CenterZ;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::majorAxis, 0> MajorX;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::majorAxis, 1> MajorY;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::majorAxis, 2> MajorZ;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::minorAxis, 0> MinorX;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::minorAxis, 1> MinorY;
-typedef kd::UcsVectorAsPoint<OdDbEllipse, &OdDbEllipse::minorAxis, 2> MinorZ;
+typedef kd::UcsPoint<OdDbEllipse, &OdDbEllipse::center, &OdDbEllipse::setCenter> Center;
+typedef kd::UcsVectorPoint<OdDbEllipse, &OdDbEllipse::majorAxis> Major;
+typedef kd::UcsVectorPoint<OdDbEllipse, &OdDbEllipse::minorAxis> Minor;
 
 // Start and end points stay in world coordinates.
 template <OdResult (OdDbEllipse::*Point)(OdGePoint3d&) const, int Axis>
@@ -122,9 +116,9 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Start X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EllipseStartX.png", RO, getEndPoint<&OdDbEllipse::getStartPoint, 0>, nullptr},
     {"Geometry", "Start Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EllipseStartY.png", RO, getEndPoint<&OdDbEllipse::getStartPoint, 1>, nullptr},
     {"Geometry", "Start Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EllipseStartZ.png", RO, getEndPoint<&OdDbEllipse::getStartPoint, 2>, nullptr},
-    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EllipseCenterX.png", RW, CenterX::get, CenterX::set},
-    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EllipseCenterY.png", RW, CenterY::get, CenterY::set},
-    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EllipseCenterZ.png", RW, CenterZ::get, CenterZ::set},
+    {"Geometry", "Center X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EllipseCenterX.png", RW, Center::X::get, Center::X::set},
+    {"Geometry", "Center Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EllipseCenterY.png", RW, Center::Y::get, Center::Y::set},
+    {"Geometry", "Center Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EllipseCenterZ.png", RW, Center::Z::get, Center::Z::set},
     {"Geometry", "End X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EllipseEndX.png", RO, getEndPoint<&OdDbEllipse::getEndPoint, 0>, nullptr},
     {"Geometry", "End Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EllipseEndY.png", RO, getEndPoint<&OdDbEllipse::getEndPoint, 1>, nullptr},
     {"Geometry", "End Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EllipseEndZ.png", RO, getEndPoint<&OdDbEllipse::getEndPoint, 2>, nullptr},
@@ -133,12 +127,12 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Radius ratio", 0, nullptr, ":/Geometry/Geometry_RadiusRatio.png", RW, getRatio, setRatio},
     {"Geometry", "Start angle", 2, T::kAngleGUID, ":/Geometry/Geometry_StartAngle.png", RW, getStartAngle, setStartAngle},
     {"Geometry", "End angle", 2, T::kAngleGUID, ":/Geometry/Geometry_EndAngle.png", RW, getEndAngle, setEndAngle},
-    {"Geometry", "Major axis vector X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_MajorVectorX.png", RO, MajorX::get, nullptr},
-    {"Geometry", "Major axis vector Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_MajorVectorY.png", RO, MajorY::get, nullptr},
-    {"Geometry", "Major axis vector Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_MajorVectorZ.png", RO, MajorZ::get, nullptr},
-    {"Geometry", "Minor axis vector X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_MinorVectorX.png", RO, MinorX::get, nullptr},
-    {"Geometry", "Minor axis vector Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_MinorVectorY.png", RO, MinorY::get, nullptr},
-    {"Geometry", "Minor axis vector Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_MinorVectorZ.png", RO, MinorZ::get, nullptr},
+    {"Geometry", "Major axis vector X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_MajorVectorX.png", RO, Major::X::get, nullptr},
+    {"Geometry", "Major axis vector Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_MajorVectorY.png", RO, Major::Y::get, nullptr},
+    {"Geometry", "Major axis vector Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_MajorVectorZ.png", RO, Major::Z::get, nullptr},
+    {"Geometry", "Minor axis vector X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_MinorVectorX.png", RO, Minor::X::get, nullptr},
+    {"Geometry", "Minor axis vector Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_MinorVectorY.png", RO, Minor::Y::get, nullptr},
+    {"Geometry", "Minor axis vector Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_MinorVectorZ.png", RO, Minor::Z::get, nullptr},
 };
 }  // namespace
 

@@ -6,12 +6,8 @@
 namespace {
 typedef CKdPropertyDescription Desc;
 typedef kd::PlainDouble<OdDbLine, &OdDbLine::thickness, &OdDbLine::setThickness, true> Thickness;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint, 0> StartX;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint, 1> StartY;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint, 2> StartZ;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::endPoint, &OdDbLine::setEndPoint, 0> EndX;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::endPoint, &OdDbLine::setEndPoint, 1> EndY;
-typedef kd::UcsCoordinate<OdDbLine, &OdDbLine::endPoint, &OdDbLine::setEndPoint, 2> EndZ;
+typedef kd::UcsPoint<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint> Start;
+typedef kd::UcsPoint<OdDbLine, &OdDbLine::endPoint, &OdDbLine::setEndPoint> End;
 
 // End minus start, both in the UCS.
 template <int Axis>
@@ -40,12 +36,12 @@ typedef CKdPropertyType T;
 
 const kd::PropertyRow kRows[] = {
     {"General", "Thickness", 0, nullptr, ":/General/General_Thickness.png", RW, Thickness::get, Thickness::set},
-    {"Geometry", "Start X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_StartX.png", RW, StartX::get, StartX::set},
-    {"Geometry", "Start Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_StartY.png", RW, StartY::get, StartY::set},
-    {"Geometry", "Start Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_StartZ.png", RW, StartZ::get, StartZ::set},
-    {"Geometry", "End X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EndX.png", RW, EndX::get, EndX::set},
-    {"Geometry", "End Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EndY.png", RW, EndY::get, EndY::set},
-    {"Geometry", "End Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EndZ.png", RW, EndZ::get, EndZ::set},
+    {"Geometry", "Start X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_StartX.png", RW, Start::X::get, Start::X::set},
+    {"Geometry", "Start Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_StartY.png", RW, Start::Y::get, Start::Y::set},
+    {"Geometry", "Start Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_StartZ.png", RW, Start::Z::get, Start::Z::set},
+    {"Geometry", "End X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_EndX.png", RW, End::X::get, End::X::set},
+    {"Geometry", "End Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_EndY.png", RW, End::Y::get, End::Y::set},
+    {"Geometry", "End Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_EndZ.png", RW, End::Z::get, End::Z::set},
     {"Geometry", "Delta X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_DeltaX.png", RO, getDelta<0>, nullptr},
     {"Geometry", "Delta Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_DeltaY.png", RO, getDelta<1>, nullptr},
     {"Geometry", "Delta Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_DeltaZ.png", RO, getDelta<2>, nullptr},

@@ -10,9 +10,7 @@ namespace kd {
 template <class T>
 struct LinearRay {
   typedef CKdPropertyDescription Desc;
-  typedef UcsCoordinate<T, &T::basePoint, &T::setBasePoint, 0> BaseX;
-  typedef UcsCoordinate<T, &T::basePoint, &T::setBasePoint, 1> BaseY;
-  typedef UcsCoordinate<T, &T::basePoint, &T::setBasePoint, 2> BaseZ;
+  typedef UcsPoint<T, &T::basePoint, &T::setBasePoint> Base;
 
   // The point one unit along the direction from the base point, in the UCS.
   template <int Axis>
@@ -59,11 +57,11 @@ struct LinearRay {
 template <class T>
 const PropertyRow LinearRay<T>::rows[9] = {
     {"Geometry", "Base point X", 2, CKdPropertyType::kCoordinateXGUID, ":/Geometry/Geometry_BasePointX.png",
-     CKdPropertyPEImpl::IsReadOnlyFalse, BaseX::get, BaseX::set},
+     CKdPropertyPEImpl::IsReadOnlyFalse, Base::X::get, Base::X::set},
     {"Geometry", "Base point Y", 2, CKdPropertyType::kCoordinateYGUID, ":/Geometry/Geometry_BasePointY.png",
-     CKdPropertyPEImpl::IsReadOnlyFalse, BaseY::get, BaseY::set},
+     CKdPropertyPEImpl::IsReadOnlyFalse, Base::Y::get, Base::Y::set},
     {"Geometry", "Base point Z", 2, CKdPropertyType::kCoordinateZGUID, ":/Geometry/Geometry_BasePointZ.png",
-     CKdPropertyPEImpl::IsReadOnlyFalse, BaseZ::get, BaseZ::set},
+     CKdPropertyPEImpl::IsReadOnlyFalse, Base::Z::get, Base::Z::set},
     {"Geometry", "Second point X", 2, CKdPropertyType::kCoordinateXGUID, ":/Geometry/Geometry_SecondPointX.png",
      CKdPropertyPEImpl::IsReadOnlyFalse, getSecond<0>, setSecond<0>},
     {"Geometry", "Second point Y", 2, CKdPropertyType::kCoordinateYGUID, ":/Geometry/Geometry_SecondPointY.png",

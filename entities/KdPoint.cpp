@@ -5,18 +5,16 @@
 
 namespace {
 typedef kd::PlainDouble<OdDbPoint, &OdDbPoint::thickness, &OdDbPoint::setThickness, true> Thickness;
-typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 0> PositionX;
-typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 1> PositionY;
-typedef kd::UcsCoordinate<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition, 2> PositionZ;
+typedef kd::UcsPoint<OdDbPoint, &OdDbPoint::position, &OdDbPoint::setPosition> Position;
 
 const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
 typedef CKdPropertyType T;
 
 const kd::PropertyRow kRows[] = {
     {"General", "Thickness", 2, nullptr, ":/General/General_Thickness.png", RW, Thickness::get, Thickness::set},
-    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", RW, PositionX::get, PositionX::set},
-    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", RW, PositionY::get, PositionY::set},
-    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", RW, PositionZ::get, PositionZ::set},
+    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", RW, Position::X::get, Position::X::set},
+    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", RW, Position::Y::get, Position::Y::set},
+    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", RW, Position::Z::get, Position::Z::set},
 };
 }  // namespace
 

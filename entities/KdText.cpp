@@ -39,12 +39,8 @@ int justificationOf(const OdDbText& t) {
 }
 
 typedef kd::PlainDouble<OdDbText, &OdDbText::thickness, &OdDbText::setThickness, true> Thickness;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::alignmentPoint, &OdDbText::setAlignmentPoint, 0> AlignX;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::alignmentPoint, &OdDbText::setAlignmentPoint, 1> AlignY;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::alignmentPoint, &OdDbText::setAlignmentPoint, 2> AlignZ;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::position, &OdDbText::setPosition, 0> PositionX;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::position, &OdDbText::setPosition, 1> PositionY;
-typedef kd::UcsCoordinate<OdDbText, &OdDbText::position, &OdDbText::setPosition, 2> PositionZ;
+typedef kd::UcsPoint<OdDbText, &OdDbText::alignmentPoint, &OdDbText::setAlignmentPoint> Align;
+typedef kd::UcsPoint<OdDbText, &OdDbText::position, &OdDbText::setPosition> Position;
 
 CKdVariant getContents(const OdDbObject* object, const Desc&, const CKdVariant&) {
   OdDbTextPtr t = kd::readable<OdDbText>(object);
@@ -260,12 +256,12 @@ const kd::PropertyRow kRows[] = {
      setSize<&OdDbText::widthFactor, &OdDbText::setWidthFactor>},
     {"Text", "Angle", 2, T::kAngleGUID, ":/Text/Text_Obliquing.png", RW, getAngle<&OdDbText::oblique>,
      setAngle<&OdDbText::setOblique>},
-    {"Text", "Text alignment X", 0, nullptr, ":/Text/Text_TextAlignmentX.png", isAlignmentReadOnly, AlignX::get, AlignX::set},
-    {"Text", "Text alignment Y", 0, nullptr, ":/Text/Text_TextAlignmentY.png", isAlignmentReadOnly, AlignY::get, AlignY::set},
-    {"Text", "Text alignment Z", 0, nullptr, ":/Text/Text_TextAlignmentZ.png", isAlignmentReadOnly, AlignZ::get, AlignZ::set},
-    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", isPositionReadOnly, PositionX::get, PositionX::set},
-    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", isPositionReadOnly, PositionY::get, PositionY::set},
-    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", isPositionReadOnly, PositionZ::get, PositionZ::set},
+    {"Text", "Text alignment X", 0, nullptr, ":/Text/Text_TextAlignmentX.png", isAlignmentReadOnly, Align::X::get, Align::X::set},
+    {"Text", "Text alignment Y", 0, nullptr, ":/Text/Text_TextAlignmentY.png", isAlignmentReadOnly, Align::Y::get, Align::Y::set},
+    {"Text", "Text alignment Z", 0, nullptr, ":/Text/Text_TextAlignmentZ.png", isAlignmentReadOnly, Align::Z::get, Align::Z::set},
+    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", isPositionReadOnly, Position::X::get, Position::X::set},
+    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", isPositionReadOnly, Position::Y::get, Position::Y::set},
+    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", isPositionReadOnly, Position::Z::get, Position::Z::set},
     {"Misc", "UpsideDown", 0, nullptr, ":/Misc/Misc_UpsideDown.png", isMirrorReadOnly<&OdDbTextStyleTableRecord::isUpsideDown>,
      getMirror<KD_UPSIDE_DOWN>, setMirror<&OdDbText::mirrorInY, &OdDbText::isMirroredInY>},
     {"Misc", "Backward", 0, nullptr, ":/Misc/Misc_Backward.png", isMirrorReadOnly<&OdDbTextStyleTableRecord::isBackwards>,

@@ -77,6 +77,15 @@ struct UcsCoordinate {
   }
 };
 
+// The three components of a point property, for the X, Y and Z rows:
+// UcsPoint<OdDbLine, &OdDbLine::startPoint, &OdDbLine::setStartPoint>::X::get.
+template <class T, OdGePoint3d (T::*Get)() const, OdResult (T::*Set)(const OdGePoint3d&)>
+struct UcsPoint {
+  typedef UcsCoordinate<T, Get, Set, 0> X;
+  typedef UcsCoordinate<T, Get, Set, 1> Y;
+  typedef UcsCoordinate<T, Get, Set, 2> Z;
+};
+
 // Accessors of a double written without a range check; the result of the
 // drawing call is not examined.
 template <class T, double (T::*Get)() const, OdResult (T::*Set)(double), bool Distance>
@@ -103,6 +112,14 @@ struct UcsVectorAsPoint {
     const OdGeVector3d v = ((*p).*Get)();
     return CKdVariant(ucsComponent(object, OdGePoint3d(v.x, v.y, v.z), Axis), true);
   }
+};
+
+// The three components of a direction shown like a point.
+template <class T, OdGeVector3d (T::*Get)() const>
+struct UcsVectorPoint {
+  typedef UcsVectorAsPoint<T, Get, 0> X;
+  typedef UcsVectorAsPoint<T, Get, 1> Y;
+  typedef UcsVectorAsPoint<T, Get, 2> Z;
 };
 
 // The angle of the XY part of a vector in [0, 2pi); 0 for a vector whose
