@@ -10,6 +10,7 @@
 #include "CKdSystemServices.h"
 #include "CKdUcsService.h"
 #include "CKdUtils.h"
+#include "CKdValueFormat.h"
 #include "CKdVariant.h"
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
@@ -226,4 +227,47 @@ TEST(HostPrintContext, CounterStopsAfterItsLimit) {
   EXPECT_TRUE(ctx.CheckCounter());
   EXPECT_FALSE(ctx.CheckCounter());
   EXPECT_EQ(ctx.CounterCalls(), 3);
+}
+
+TEST(HostValueFormat, ShowsLengthsInEveryUnitMode) {
+  using kdunits::formatLength;
+  // Scientific and decimal: precision counts decimals; no "-0".
+  EXPECT_EQ(formatLength(15.5, 1, 4), L"1.5500E+01");
+  EXPECT_EQ(formatLength(15.5, 2, 4), L"15.5000");
+  EXPECT_EQ(formatLength(-0.00001, 2, 4), L"0.0000");
+  EXPECT_EQ(formatLength(-2.5, 2, 1), L"-2.5");
+  // Engineering: feet and decimal inches, rounding into the next foot.
+  EXPECT_EQ(formatLength(15.5, 3, 4), L"1'-3.5000\"");
+  EXPECT_EQ(formatLength(23.99996, 3, 4), L"2'-0.0000\"");
+  EXPECT_EQ(formatLength(-3.25, 3, 2), L"-0'-3.25\"");
+  // Architectural: feet, inches and the reduced fraction of 1/2^precision.
+  EXPECT_EQ(formatLength(15.5, 4, 4), L"1'-3 1/2\"");
+  EXPECT_EQ(formatLength(288, 4, 4), L"24'-0\"");
+  EXPECT_EQ(formatLength(0.4375, 4, 4), L"0'-0 7/16\"");
+  EXPECT_EQ(formatLength(11.99, 4, 4), L"1'-0\"");
+  EXPECT_EQ(formatLength(-13.125, 4, 3), L"-1'-1 1/8\"");
+  // Fractional: whole units and the reduced fraction.
+  EXPECT_EQ(formatLength(15.5, 5, 4), L"15 1/2");
+  EXPECT_EQ(formatLength(0.75, 5, 4), L"3/4");
+  EXPECT_EQ(formatLength(2.0, 5, 4), L"2");
+  EXPECT_EQ(formatLength(0.01, 5, 2), L"0");
+  // Nothing that cannot be counted breaks the text.
+  EXPECT_EQ(formatLength(1e300, 4, 8).find(L'\''), -1);
+  EXPECT_EQ(formatLength(std::nan(""), 4, 4), L"?");
+  EXPECT_EQ(formatLength(1.0, 2, 99), L"1.00000000");
+}
+
+TEST(HostValueFormat, ServiceTakesTheDrawingsUnitsAndListsAreasInSquareFeet) {
+  OdDbDatabasePtr db = newDrawing();
+  db->header().lunits = 4;
+  db->header().luprec = 4;
+  const CKdUcsService ucs = GetKdUcsService(db.get());
+  EXPECT_EQ(ucs.FormatValue(15.5), L"1'-3 1/2\"");
+  EXPECT_EQ(ucs.FormatValue(15.5, 2), L"15.5000");
+  EXPECT_EQ(ucs.FormatValue(15.5, 2, 1), L"15.5");
+  CKdPrintRecorder ctx(db.get());
+  ctx.PrintArea(CKdString(L"Area"), 288.0);
+  EXPECT_EQ(ctx.FormatValue(ctx.Records()[0]), L"288.0000 sq in (2.0000 sq ft)");
+  db->header().lunits = 2;
+  EXPECT_EQ(ctx.FormatValue(ctx.Records()[0]), L"288.0000");
 }

@@ -1,4 +1,5 @@
 #include "CKdPrintRecorder.h"
+#include "CKdValueFormat.h"
 
 #include <cmath>
 
@@ -85,8 +86,15 @@ CKdString CKdPrintRecorder::FormatValue(const CKdPrintRecord& r) const {
       if (m_inUcs) v.transformBy(GetKdUcsService(m_db).WorldToUcsMatrix());
       return CKdString(L"X=") + number(v.x) + L"  Y=" + number(v.y) + L"  Z=" + number(v.z);
     }
-    case CKdPrintRecord::kDist:
-    case CKdPrintRecord::kArea: return number(r.number);
+    case CKdPrintRecord::kDist: return number(r.number);
+    case CKdPrintRecord::kArea: {
+      // Feet-and-inch drawings read areas in square inches and square feet.
+      const int units = m_db ? m_db->getLUNITS() : int(kdunits::kDecimal);
+      if (units != kdunits::kEngineering && units != kdunits::kArchitectural) return number(r.number);
+      const CKdUcsService ucs = GetKdUcsService(m_db);
+      return ucs.FormatValue(r.number, kdunits::kDecimal) + L" sq in (" +
+             ucs.FormatValue(r.number / 144.0, kdunits::kDecimal) + L" sq ft)";
+    }
     case CKdPrintRecord::kScale: return s.format(L"%.4f", r.number);
     case CKdPrintRecord::kAngle: {
       double degrees = r.number * 180.0 / OdaPI;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "CKdValueFormat.h"
 #include "Db/DbDatabase.h"
 
 CKdUcsService::CKdUcsService(const OdDbDatabase* db) : m_db(db) {
@@ -21,14 +22,9 @@ void CKdUcsService::WorldToUcs(OdGePoint3d& point) const { point.transformBy(m_t
 void CKdUcsService::UcsToWorld(OdGePoint3d& point) const { point.transformBy(m_toWorld); }
 
 CKdString CKdUcsService::FormatValue(double value, int unitMode, int precision, int) const {
-  if (unitMode < 0) unitMode = m_db ? m_db->getLUNITS() : 2;
+  if (unitMode < 0) unitMode = m_db ? m_db->getLUNITS() : int(kdunits::kDecimal);
   if (precision < 0) precision = m_db ? m_db->getLUPREC() : 4;
-  if (precision > 8) precision = 8;
-  CKdString s;
-  if (!std::isfinite(value)) return CKdString(L"?");
-  if (unitMode == 1) s.format(L"%.*E", precision, value);
-  else s.format(L"%.*f", precision, value);
-  return s;
+  return kdunits::formatLength(value, unitMode, precision);
 }
 
 CKdUcsService GetKdUcsService(const OdDbDatabase* db) { return CKdUcsService(db); }
