@@ -5,6 +5,7 @@
 // children; a class that gains data moves to a header of its own.
 #include "Db/DbDimension.h"
 #include "Db/DbEntity.h"
+#include "Db/DbPolyline.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -14,7 +15,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbPolyline, OdDbCurve, "LWPOLYLINE")                             \
   KD_CLASS(OdDb2dPolyline, OdDbCurve, "POLYLINE")                             \
   KD_CLASS(OdDb3dPolyline, OdDbCurve, "POLYLINE")                             \
   KD_CLASS(OdDbSpline, OdDbCurve, "SPLINE")                                   \
