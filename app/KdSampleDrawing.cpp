@@ -7,6 +7,7 @@
 #include "Db/DbEllipse.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
+#include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbText.h"
@@ -136,6 +137,13 @@ OdDbDatabasePtr makeSampleDrawing() {
 
   OdDbEllipsePtr ellipticalArc = add(db.get(), OdDbEllipse::createObject(), axes);
   ellipticalArc->set(OdGePoint3d(15, 8, 0), OdGeVector3d::kZAxis, OdGeVector3d(0, 2, 0), 0.6, 0.0, OdaPI);
+  // A room outline with a bay window (a half circle) and a wider threshold segment.
+  OdDbPolylinePtr room = add(db.get(), OdDbPolyline::createObject(), walls);
+  const double outline[][3] = {{20, 0, 0}, {28, 0, 0}, {28, 6, 0}, {26, 6, 1}, {22, 6, 0}, {20, 6, 0}};
+  for (const auto& v : outline) room->addVertexAt(room->numVerts(), OdGePoint2d(v[0], v[1]), v[2]);
+  room->setClosed(true);
+  room->setWidthsAt(0, 0.2, 0.2);
+  room->setPlinegen(true);
   return db;
 }
 }  // namespace kdapp

@@ -9,6 +9,7 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdPoint.h"
+#include "KdPolyline.h"
 #include "KdRay.h"
 #include "KdText.h"
 #include "KdXline.h"
@@ -20,6 +21,7 @@
   X(CKdEntityPE, m_entityPE)      \
   X(CKdLinePE, m_linePE)          \
   X(CKdPointPE, m_pointPE)        \
+  X(CKdPolylinePE, m_polylinePE)  \
   X(CKdRayPE, m_rayPE)            \
   X(CKdTextPE, m_textPE)          \
   X(CKdXlinePE, m_xlinePE)
@@ -31,6 +33,7 @@
   X(CKdPrintObjectInfoPE, m_entityInfo)    \
   X(CKdLineInfo, m_lineInfo)               \
   X(CKdPointInfo, m_pointInfo)             \
+  X(CKdPolylineInfo, m_polylineInfo)       \
   X(CKdRayInfo, m_rayInfo)                 \
   X(CKdTextInfo, m_textInfo)               \
   X(CKdXlineInfo, m_xlineInfo)

@@ -6,6 +6,7 @@
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
+#include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
 #include "Db/DbText.h"
 #include "Db/DbXline.h"
@@ -25,6 +26,7 @@ const Registration kTable[] = {
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
+    {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},

@@ -2,6 +2,7 @@
 // The shared steps of every accessor: casting the object for reading or
 // writing, refusing values, and coordinates shown in the current UCS.
 #include "CKdPropertyDescription.h"
+#include "KdChoiceLists.h"
 #include "Db/DbObject.h"
 #include "Ge/GePoint3d.h"
 #include "Rx/OdResult.h"
@@ -121,6 +122,29 @@ struct UcsVectorPoint {
   typedef UcsVectorAsPoint<T, Get, 1> Y;
   typedef UcsVectorAsPoint<T, Get, 2> Z;
 };
+
+// Accessors of a two-way choice ("Yes"/"No", "Enabled"/"Disabled"): the
+// list selects element 0 when the flag is set; tag 1 sets it through Apply,
+// tag 0 clears it, any other tag changes nothing.
+template <class T, bool (T::*Get)() const, void (*Apply)(T&, bool), BoolLabels Labels>
+struct FlagChoice {
+  static CKdVariant get(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+    OdSmartPtr<T> p = readable<T>(object);
+    return p.isNull() ? CKdVariant() : booleanList(((*p).*Get)(), Labels);
+  }
+  static int set(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant& value,
+                 const CKdVariant&) {
+    OdSmartPtr<T> p = writable<T>(object, value, CKdVariant::kCollectionElement);
+    long tag = 0;
+    if (p.isNull() || !choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+    if (tag == 0 || tag == 1) Apply(*p, tag == 1);
+    return KD_PROPERTY_OK;
+  }
+};
+
+// The index of the vertex the host addresses: the context value when it is
+// a 32-bit integer, otherwise 0; -1 for a negative one (no vertex has it).
+int vertexIndex(const CKdVariant& context);
 
 // The angle of the XY part of a vector in [0, 2pi); 0 for a vector whose
 // XY length is within 1e-10 of zero.

@@ -40,7 +40,7 @@ CKdVariant angularPrecisionList(int angleFormat, int angularPrecision, int linea
 CKdVariant decimalPrecisionList(int precision);
 
 // Element 0 is the flag set (tag 1), element 1 the flag cleared (tag 0).
-enum class BoolLabels { YesNo, OnOff, OffOn };
+enum class BoolLabels { YesNo, OnOff, OffOn, EnabledDisabled };
 CKdVariant booleanList(bool flag, BoolLabels labels);
 // Tag 1 sets, tag 0 clears, any other tag keeps the flag.
 bool booleanFromTag(long tag, bool current);

@@ -32,6 +32,12 @@ bool replaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, int axis,
   return true;
 }
 
+int vertexIndex(const CKdVariant& context) {
+  if (context.GetType() != CKdVariant::kInt32) return 0;
+  const long index = context.GetInt32();
+  return index >= 0 && index <= 0x7fffffffL ? int(index) : -1;  // -1: no vertex has it
+}
+
 double planeAngle(const OdGeVector3d& v) {
   const OdGeVector2d xy(v.x, v.y);
   const double length = xy.length();

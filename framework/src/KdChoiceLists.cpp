@@ -121,8 +121,9 @@ CKdVariant angularPrecisionList(int angleFormat, int angularPrecision, int linea
 CKdVariant decimalPrecisionList(int precision) { return linearPrecisionList(2, precision); }
 
 CKdVariant booleanList(bool flag, BoolLabels labels) {
-  const char* set = labels == BoolLabels::YesNo ? "Yes" : labels == BoolLabels::OnOff ? "On" : "Off";
-  const char* cleared = labels == BoolLabels::YesNo ? "No" : labels == BoolLabels::OnOff ? "Off" : "On";
+  static const char* const kLabels[][2] = {{"Yes", "No"}, {"On", "Off"}, {"Off", "On"}, {"Enabled", "Disabled"}};
+  const char* set = kLabels[int(labels)][0];
+  const char* cleared = kLabels[int(labels)][1];
   CKdVariantCollection list;
   list.Add(element(value(set), 1));
   list.Add(element(value(cleared), 0));
