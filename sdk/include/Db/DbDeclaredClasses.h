@@ -5,7 +5,11 @@
 // children; a class that gains data moves to a header of its own.
 #include "Db/DbDimension.h"
 #include "Db/DbEntity.h"
+#include "Db/Db2dPolyline.h"
+#include "Db/Db3dPolyline.h"
 #include "Db/DbPolyline.h"
+#include "Db/DbSpline.h"
+#include "Db/DbVertex.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -15,9 +19,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDb2dPolyline, OdDbCurve, "POLYLINE")                             \
-  KD_CLASS(OdDb3dPolyline, OdDbCurve, "POLYLINE")                             \
-  KD_CLASS(OdDbSpline, OdDbCurve, "SPLINE")                                   \
   KD_CLASS(OdDbHelix, OdDbSpline, "HELIX")                                    \
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
@@ -36,9 +37,6 @@
   KD_CLASS(OdDbBlockReference, OdDbEntity, "INSERT")                          \
   KD_CLASS(OdDbMInsertBlock, OdDbBlockReference, "INSERT")                    \
   KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
-  KD_CLASS(OdDbVertex, OdDbEntity, "VERTEX")                                  \
-  KD_CLASS(OdDb2dVertex, OdDbVertex, "VERTEX")                                \
-  KD_CLASS(OdDb3dPolylineVertex, OdDbVertex, "VERTEX")                        \
   KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
   KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
   KD_CLASS(OdDbFaceRecord, OdDbVertex, "VERTEX")                              \

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing entities: the objects of model and paper space with their general
 // appearance settings.
+#include <vector>
 #include "Db/DbObject.h"
 #include "Cm/CmColor.h"
 
@@ -57,6 +58,15 @@ public:
   // Objects that belong to this entity and take its settings with it
   // (vertices of old-style polylines, attributes of block references).
   virtual void subEntityIds(OdDbObjectIdArray& ids) const;
+  // Takes colour, layer, line type and scale, print style, line weight,
+  // transparency and visibility from the other entity.
+  void setPropertiesFrom(const OdDbEntity* other);
+
+  // Entities a drawing file holds right after this one (vertices and their
+  // sequence end). The reader offers them; an entity that keeps them
+  // answers true and gives them back to the writer.
+  virtual bool dxfAdoptFollowers(const std::vector<OdDbObjectId>& followers);
+  virtual void dxfFollowers(std::vector<OdDbObjectId>& ids) const;
 
   void setDatabaseDefaults(OdDbDatabase* db) override;
   void dxfInFields(const OdDxfIn& in) override;
@@ -90,5 +100,7 @@ public:
   virtual OdResult getPointAtParam(double param, OdGePoint3d& point) const;
   virtual OdResult getDistAtParam(double param, double& dist) const;
   virtual OdResult getArea(double& area) const;
+  // The curve as an equivalent spline, for curves that have one.
+  virtual OdResult getSpline(OdSmartPtr<class OdDbSpline>& spline) const;
 };
 typedef OdSmartPtr<OdDbCurve> OdDbCurvePtr;

@@ -184,6 +184,23 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_plotStyle = h.cepsname;
 }
 
+void OdDbEntity::setPropertiesFrom(const OdDbEntity* other) {
+  assertWriteEnabled();
+  if (!other) return;
+  m_color = other->m_color;
+  m_layer = other->m_layer;
+  m_linetype = other->m_linetype;
+  m_ltScale = other->m_ltScale;
+  m_plotStyle = other->m_plotStyle;
+  m_lineWeight = other->m_lineWeight;
+  m_transparency = other->m_transparency;
+  m_visibility = other->m_visibility;
+}
+
+bool OdDbEntity::dxfAdoptFollowers(const std::vector<OdDbObjectId>&) { return false; }
+void OdDbEntity::dxfFollowers(std::vector<OdDbObjectId>&) const {}
+
+OdResult OdDbCurve::getSpline(OdSmartPtr<OdDbSpline>&) const { return eNotApplicable; }
 OdResult OdDbCurve::getStartParam(double&) const { return eNotImplemented; }
 OdResult OdDbCurve::getEndParam(double&) const { return eNotImplemented; }
 OdResult OdDbCurve::getStartPoint(OdGePoint3d&) const { return eNotImplemented; }

@@ -197,6 +197,17 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     readXData(object);
   }
 
+  // Entities that keep their vertices take them over from the file's order.
+  for (auto it = doc.followers.begin(); it != doc.followers.end();) {
+    OdDbEntityPtr owner = OdDbEntity::cast(OdDbObjectId(it->first).openObject(OdDb::kForWrite));
+    if (owner.isNull() || !owner->dxfAdoptFollowers(it->second)) {
+      ++it;
+      continue;
+    }
+    owner->clearModifiedSinceRead();
+    it = doc.followers.erase(it);
+  }
+
   // Entities of the ENTITIES section go to the layout that owns them.
   for (const OdDbObjectId& id : doc.entities) {
     OdDbEntityPtr entity = OdDbEntity::cast(id.openObject(OdDb::kForWrite));

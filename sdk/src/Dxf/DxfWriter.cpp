@@ -343,7 +343,14 @@ void Writer::writeEntityWithFollowers(OdDbObjectId id) {
   OdDbObjectPtr object = id.openObject();
   if (object.isNull()) return;
   writeObject(object);
-  if (!m_doc) return;
+  std::vector<OdDbObjectId> own;
+  OdDbEntityPtr entity = OdDbEntity::cast(object);
+  if (!entity.isNull()) entity->dxfFollowers(own);
+  for (const OdDbObjectId& f : own) {
+    OdDbObjectPtr sub = f.openObject();
+    if (!sub.isNull()) writeObject(sub);
+  }
+  if (!m_doc || !own.empty()) return;
   auto followers = m_doc->followers.find(id.stub());
   if (followers == m_doc->followers.end()) return;
   for (const OdDbObjectId& f : followers->second) {

@@ -1,0 +1,37 @@
+#pragma once
+// Non-rational B-spline curve in 3D: degree, a non-decreasing knot vector of
+// (control point count + degree + 1) knots, and the control points. The
+// parameter runs from knot[degree] to knot[count].
+#include <vector>
+#include "Ge/GePoint3d.h"
+#include "Ge/GeVector3d.h"
+
+class OdGeNurbCurve3d {
+public:
+  OdGeNurbCurve3d() = default;
+  // False (and an empty curve) when the knots do not fit the degree and points.
+  bool set(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& controlPoints);
+  // Uniform B-spline over the points: clamped to the first and last point
+  // when open, periodic (the curve closes on itself) when closed. The degree
+  // is lowered when there are too few points for it.
+  static OdGeNurbCurve3d uniform(int degree, const std::vector<OdGePoint3d>& controlPoints, bool closed);
+
+  bool isEmpty() const { return m_points.empty(); }
+  int degree() const { return m_degree; }
+  const std::vector<double>& knots() const { return m_knots; }
+  const std::vector<OdGePoint3d>& controlPoints() const { return m_points; }
+  double startParam() const { return m_points.empty() ? 0.0 : m_knots[m_degree]; }
+  double endParam() const { return m_points.empty() ? 0.0 : m_knots[m_points.size()]; }
+
+  // Point and first derivative at a parameter, clamped to the range.
+  OdGePoint3d evalPoint(double param) const;
+  OdGeVector3d evalDerivative(double param) const;
+  // Arc length between two parameters (Gauss-Legendre over each knot span, refined until it settles).
+  double length(double fromParam, double toParam) const;
+
+private:
+  size_t span(double param) const;
+  int m_degree = 0;
+  std::vector<double> m_knots;
+  std::vector<OdGePoint3d> m_points;
+};
