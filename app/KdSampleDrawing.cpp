@@ -1,6 +1,8 @@
 #include "KdSampleDrawing.h"
 
 #include "CKdUtils.h"
+#include "Db/Db2dPolyline.h"
+#include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -144,6 +146,29 @@ OdDbDatabasePtr makeSampleDrawing() {
   room->setClosed(true);
   room->setWidthsAt(0, 0.2, 0.2);
   room->setPlinegen(true);
+
+  // A garden path: a 2D polyline 0.8 wide, smoothed by curve fitting.
+  OdDb2dPolylinePtr path = add(db.get(), OdDb2dPolyline::createObject(), axes);
+  const double pathPoints[][2] = {{0, -6}, {5, -4}, {9, -7}, {14, -5}};
+  for (const auto& p : pathPoints) {
+    OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+    vertex->setPosition(OdGePoint3d(p[0], p[1], 0));
+    vertex->setStartWidth(0.8);
+    vertex->setEndWidth(0.8);
+    OdDbObjectId id;
+    path->appendVertex(id, vertex);
+  }
+  path->curveFit();
+
+  // A cable run rising along a wall: a 3D polyline.
+  OdDb3dPolylinePtr cable = add(db.get(), OdDb3dPolyline::createObject(), walls);
+  const OdGePoint3d cablePoints[] = {{20, 0, 0}, {20, 0, 2.5}, {28, 0, 2.5}, {28, 6, 2.5}};
+  for (const OdGePoint3d& p : cablePoints) {
+    OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+    vertex->setPosition(p);
+    OdDbObjectId id;
+    cable->appendVertex(id, vertex);
+  }
   return db;
 }
 }  // namespace kdapp

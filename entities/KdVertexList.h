@@ -4,6 +4,7 @@
 // while it does not lie parallel to the current UCS.
 #include "CKdVariant.h"
 #include "Ge/GePoint3d.h"
+#include "Db/DbObjectIterator.h"
 #include "KdAccess.h"
 
 namespace kd {
@@ -44,4 +45,17 @@ bool isVertexReadOnly(const OdDbObject* object, const CKdPropertyDescription&) {
   return !p.isNull() && isOutsideUcsPlane(p->normal());
 }
 
+}  // namespace kd
+
+namespace kd {
+// The vertex the iterator reaches after stepping index times over every
+// vertex (erased ones aside); null when there is none. A vertex of another
+// class than V raises OdError_NotThatKindOfClass.
+template <class V>
+OdSmartPtr<V> steppedVertex(OdDbObjectIteratorPtr it, int index) {
+  if (index < 0) return OdSmartPtr<V>();
+  for (int k = 0; k < index && !it->done(); ++k) it->step();
+  if (it->done()) return OdSmartPtr<V>();
+  return OdSmartPtr<V>(it->entity());
+}
 }  // namespace kd

@@ -3,6 +3,8 @@
 // extensions, information extensions, then the group extension. Each line
 // is (class, member of the module object).
 #include "CKdPrintObjectInfoPE.h"
+#include "Kd2dPolyline.h"
+#include "Kd3dPolyline.h"
 #include "KdArc.h"
 #include "KdCircle.h"
 #include "KdEllipse.h"
@@ -12,9 +14,12 @@
 #include "KdPolyline.h"
 #include "KdRay.h"
 #include "KdText.h"
+#include "KdVertex.h"
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKd2dPolylinePE, m_2dPolylinePE) \
+  X(CKd3dPolylinePE, m_3dPolylinePE) \
   X(CKdArcPE, m_arcPE)            \
   X(CKdCirclePE, m_circlePE)      \
   X(CKdEllipsePE, m_ellipsePE)    \
@@ -24,9 +29,12 @@
   X(CKdPolylinePE, m_polylinePE)  \
   X(CKdRayPE, m_rayPE)            \
   X(CKdTextPE, m_textPE)          \
+  X(CKdVertexPE, m_vertexPE)      \
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKd2dPolylineInfo, m_2dPolylineInfo)   \
+  X(CKd3dPolylineInfo, m_3dPolylineInfo)   \
   X(CKdArcInfo, m_arcInfo)                 \
   X(CKdCircleInfo, m_circleInfo)           \
   X(CKdEllipseInfo, m_ellipseInfo)         \
@@ -36,6 +44,7 @@
   X(CKdPolylineInfo, m_polylineInfo)       \
   X(CKdRayInfo, m_rayInfo)                 \
   X(CKdTextInfo, m_textInfo)               \
+  X(CKdVertexInfo, m_vertexInfo)           \
   X(CKdXlineInfo, m_xlineInfo)
 
 #define KD_LAST_EXTENSIONS(X)

@@ -1,5 +1,7 @@
 #include "KdRegistrationTable.h"
 #include "CKdPropertiesModule.h"
+#include "Db/Db2dPolyline.h"
+#include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
 #include "Db/DbCircle.h"
 #include "Db/DbEllipse.h"
@@ -9,6 +11,7 @@
 #include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
 #include "Db/DbText.h"
+#include "Db/DbVertex.h"
 #include "Db/DbXline.h"
 
 // Member of the module object as a registration column.
@@ -20,6 +23,8 @@ namespace {
 // Rows in table order: PE #, PE removal #, SDK class, property extension,
 // Info #, information extension.
 const Registration kTable[] = {
+    {2, 2, &OdDb2dPolyline::desc, KD_EXT(m_2dPolylinePE), 2, KD_EXT(m_2dPolylineInfo)},
+    {3, 3, &OdDb3dPolyline::desc, KD_EXT(m_3dPolylinePE), 3, KD_EXT(m_3dPolylineInfo)},
     {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
@@ -29,6 +34,7 @@ const Registration kTable[] = {
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
+    {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
 };
 }  // namespace

@@ -32,6 +32,20 @@
     if (container) Table().addTo(container, filterClass);                                           \
   }
 
+// A level that adds no properties of its own.
+#define KD_DEFINE_EMPTY_PROPERTY_PE(Name, Parent, SdkClass, DisplayName)                         \
+  CKdString Name::GetDisplayName(const OdDbObject*) const { return kd::entityType(DisplayName); }  \
+  const kd::PropertyTable& Name::Table() {                                                          \
+    static const kd::PropertyTable table(&SdkClass::desc);                                          \
+    return table;                                                                                   \
+  }                                                                                                 \
+  void Name::GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,        \
+                              const OdRxClass* filterClass) const {                                 \
+    container = nullptr;                                                                            \
+    Parent::GetPropertyNames(object, container, filterClass);                                       \
+    if (container) Table().addTo(container, filterClass);                                           \
+  }
+
 #define KD_DECLARE_INFO(Name)                                                                    \
   class Name : public CKdPrintObjectInfoPE {                                                     \
    public:                                                                                       \

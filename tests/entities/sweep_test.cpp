@@ -27,6 +27,11 @@ std::string snapshot(const OdDbObject* object) {
   }
   for (OdResBufPtr rb = object->xData(); !rb.isNull(); rb = rb->next())
     s += std::to_string(rb->restype()) + ":" + rb->getString().toUtf8() + ":" + OdDxfOut::formatReal(rb->getDouble()) + "\n";
+  // What the object owns (vertices) belongs to it.
+  OdDbEntityPtr entity = OdDbEntity::cast(object);
+  OdDbObjectIdArray owned;
+  if (!entity.isNull()) entity->subEntityIds(owned);
+  for (const OdDbObjectId& id : owned) s += "owned " + snapshot(id.openObject());
   return s;
 }
 
@@ -70,9 +75,17 @@ std::vector<CKdVariant> hostileValues(OdDbDatabase* own, OdDbDatabase* foreign) 
   return v;
 }
 
+// Every entity of model space, each followed by those it owns (vertices).
 std::vector<OdDbObjectId> entitiesOf(OdDbDatabase* db) {
   OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject();
-  return std::vector<OdDbObjectId>(ms->entityIds().begin(), ms->entityIds().end());
+  std::vector<OdDbObjectId> ids;
+  for (const OdDbObjectId& id : ms->entityIds()) {
+    ids.push_back(id);
+    OdDbObjectIdArray owned;
+    OdDbEntityPtr(id.openObject())->subEntityIds(owned);
+    ids.insert(ids.end(), owned.begin(), owned.end());
+  }
+  return ids;
 }
 }  // namespace
 
@@ -95,6 +108,7 @@ TEST(SetterSweep, EverySetterRefusesWithoutChangeAndStoresNothingUnstorable) {
   long calls = 0, refused = 0;
   for (const OdDbObjectId& id : entitiesOf(db)) {
     OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
+    if (object.isNull()) continue;  // a fit vertex that straightening an earlier polyline erased
     SCOPED_TRACE(object->isA()->name().toUtf8());
     auto container = describe(object);
     ASSERT_TRUE(container);
