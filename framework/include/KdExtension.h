@@ -19,24 +19,17 @@
 
 // Rows is the class's table of kd::PropertyRow; DisplayName is translated
 // under "entity_types".
-#define KD_DEFINE_PROPERTY_PE(Name, Parent, SdkClass, DisplayName, Rows)                          \
-  CKdString Name::GetDisplayName(const OdDbObject*) const { return kd::entityType(DisplayName); }  \
-  const kd::PropertyTable& Name::Table() {                                                          \
-    static const kd::PropertyTable table(&SdkClass::desc, Rows);                                    \
-    return table;                                                                                   \
-  }                                                                                                 \
-  void Name::GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,        \
-                              const OdRxClass* filterClass) const {                                 \
-    container = nullptr;                                                                            \
-    Parent::GetPropertyNames(object, container, filterClass);                                       \
-    if (container) Table().addTo(container, filterClass);                                           \
-  }
-
+#define KD_DEFINE_PROPERTY_PE(Name, Parent, SdkClass, DisplayName, Rows) \
+  KD_DEFINE_PROPERTY_LEVEL(Name, Parent, DisplayName, &SdkClass::desc, Rows)
 // A level that adds no properties of its own.
-#define KD_DEFINE_EMPTY_PROPERTY_PE(Name, Parent, SdkClass, DisplayName)                         \
+#define KD_DEFINE_EMPTY_PROPERTY_PE(Name, Parent, SdkClass, DisplayName) \
+  KD_DEFINE_PROPERTY_LEVEL(Name, Parent, DisplayName, &SdkClass::desc)
+
+// The level's members; the last arguments build its kd::PropertyTable.
+#define KD_DEFINE_PROPERTY_LEVEL(Name, Parent, DisplayName, ...)                                  \
   CKdString Name::GetDisplayName(const OdDbObject*) const { return kd::entityType(DisplayName); }  \
   const kd::PropertyTable& Name::Table() {                                                          \
-    static const kd::PropertyTable table(&SdkClass::desc);                                          \
+    static const kd::PropertyTable table(__VA_ARGS__);                                              \
     return table;                                                                                   \
   }                                                                                                 \
   void Name::GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,        \

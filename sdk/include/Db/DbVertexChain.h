@@ -14,8 +14,13 @@ public:
   OdResult insert(OdDbEntity* owner, OdDbEntity* vertex, OdDbObjectId& id, size_t position = size_t(-1));
   // Erases the vertex and drops it from the chain.
   void remove(OdDbObjectId id);
-  // Vertices and sequence end that a file gave the owner.
-  void adopt(const std::vector<OdDbObjectId>& vertices, OdDbObjectId sequenceEnd);
+  // The entities a file holds after the owner: its vertices, then the sequence end.
+  void adopt(const std::vector<OdDbObjectId>& followers);
+  // The vertices that are not erased.
+  void subEntityIds(OdDbObjectIdArray& ids) const;
+  // Fit vertices per frame span for a requested count (a drawing's spline
+  // segments): its size, 8 for none, at most 1024.
+  static int fitSegments(int requested);
   // What a file holds after the owner: the vertices that are not erased, then the sequence end.
   void followers(std::vector<OdDbObjectId>& ids) const;
 

@@ -26,6 +26,9 @@ public:
   // Point and first derivative at a parameter, clamped to the range.
   OdGePoint3d evalPoint(double param) const;
   OdGeVector3d evalDerivative(double param) const;
+  // Points at equal parameter steps, segmentsPerSpan to a knot span, from
+  // start to end; without the end point when it repeats the start (closed curves).
+  std::vector<OdGePoint3d> samples(int segmentsPerSpan, bool withoutEnd) const;
   // Arc length between two parameters (Gauss-Legendre over each knot span, refined until it settles).
   double length(double fromParam, double toParam) const;
 

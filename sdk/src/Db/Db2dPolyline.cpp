@@ -4,7 +4,6 @@
 
 #include "Db/DbAssign.h"
 #include "Db/DbDatabase.h"
-#include "Db/DbDeclaredClasses.h"
 #include "Dxf/DxfFiler.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GeNurbCurve3d.h"
@@ -261,31 +260,25 @@ OdResult OdDb2dPolyline::splineFit(OdDb::Poly2dType type, int segments) {
   assertWriteEnabled();
   if (type != OdDb::k2dQuadSplinePoly && type != OdDb::k2dCubicSplinePoly) return eInvalidInput;
   if (m_type != OdDb::k2dSimplePoly) straighten();
-  segments = std::abs(segments);
-  if (segments == 0) segments = 8;
-  if (segments > 1024) segments = 1024;
   const std::vector<PlaneVertex> vs = planeVertices(m_vertices);
   m_type = type;
   if (vs.size() < 2) return eOk;
   std::vector<OdGePoint3d> frame;
   for (const PlaneVertex& v : vs) frame.push_back(OdGePoint3d(v.point.x, v.point.y, m_elevation));
-  const OdGeNurbCurve3d curve = OdGeNurbCurve3d::uniform(type == OdDb::k2dQuadSplinePoly ? 2 : 3, frame, m_closed);
-  for (const PlaneVertex& v : vs) {
-    OdDb2dVertexPtr control = OdDb2dVertex::cast(v.id.openObject(OdDb::kForWrite));
-    control->setVertexType(OdDb::k2dSplineCtlVertex);
-  }
-  const double t0 = curve.startParam(), t1 = curve.endParam();
-  const size_t count = size_t(std::lround((t1 - t0) * segments)) + (m_closed ? 0 : 1);
+  const std::vector<OdGePoint3d> fit = OdGeNurbCurve3d::uniform(type == OdDb::k2dQuadSplinePoly ? 2 : 3, frame, m_closed)
+                                           .samples(OdDbVertexChain::fitSegments(segments), m_closed);
+  for (const PlaneVertex& v : vs) OdDb2dVertexPtr(v.id.openObject(OdDb::kForWrite))->setVertexType(OdDb::k2dSplineCtlVertex);
+  // Widths run from the first vertex's start to the last one's end.
   const double w0 = vs.front().startWidth, w1 = vs.back().endWidth;
-  for (size_t k = 0; k < count; ++k) {
-    const double f = double(k) / double(count - (m_closed ? 0 : 1));
-    OdDb2dVertexPtr fit = OdDb2dVertex::createObject();
-    fit->setPosition(curve.evalPoint(t0 + f * (t1 - t0)));
-    fit->setVertexType(OdDb::k2dSplineFitVertex);
-    fit->setStartWidth(w0 + f * (w1 - w0));
-    fit->setEndWidth(w0 + f * (w1 - w0));
+  for (size_t k = 0; k < fit.size(); ++k) {
+    const double w = w0 + (w1 - w0) * double(k) / double(fit.size() > 1 ? fit.size() - 1 : 1);
+    OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+    vertex->setPosition(fit[k]);
+    vertex->setVertexType(OdDb::k2dSplineFitVertex);
+    vertex->setStartWidth(w);
+    vertex->setEndWidth(w);
     OdDbObjectId id;
-    m_vertices.insert(this, fit, id, k);
+    m_vertices.insert(this, vertex, id, k);
   }
   return eOk;
 }
@@ -317,28 +310,19 @@ OdResult OdDb2dPolyline::getDistAtParam(double param, double& dist) const {
 }
 OdResult OdDb2dPolyline::getArea(double& area) const { return shape()->getArea(area); }
 
-void OdDb2dPolyline::subEntityIds(OdDbObjectIdArray& ids) const {
-  for (const OdDbObjectId& id : m_vertices.ids())
-    if (!id.isErased()) ids.append(id);
-}
+void OdDb2dPolyline::subEntityIds(OdDbObjectIdArray& ids) const { m_vertices.subEntityIds(ids); }
 
 bool OdDb2dPolyline::dxfAdoptFollowers(const std::vector<OdDbObjectId>& followers) {
-  std::vector<OdDbObjectId> vertices;
-  OdDbObjectId end;
-  for (const OdDbObjectId& id : followers) {
-    OdDbObjectPtr o = id.openObject(OdDb::kForWrite);
-    if (!o.isNull() && o->isKindOf(OdDbSequenceEnd::desc())) end = id;
-    else vertices.push_back(id);
-    // A 2D vertex lies at the polyline's elevation.
-    OdDb2dVertexPtr v = OdDb2dVertex::cast(o);
-    if (!v.isNull()) {
-      OdGePoint3d p = v->position();
-      p.z = m_elevation;
-      v->setPosition(p);
-      v->clearModifiedSinceRead();
-    }
+  m_vertices.adopt(followers);
+  // A 2D vertex lies at the polyline's elevation.
+  for (const OdDbObjectId& id : m_vertices.ids()) {
+    OdDb2dVertexPtr v = OdDb2dVertex::cast(id.openObject(OdDb::kForWrite));
+    if (v.isNull()) continue;
+    OdGePoint3d p = v->position();
+    p.z = m_elevation;
+    v->setPosition(p);
+    v->clearModifiedSinceRead();
   }
-  m_vertices.adopt(vertices, end);
   return true;
 }
 

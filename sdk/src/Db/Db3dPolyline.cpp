@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "Db/DbDatabase.h"
-#include "Db/DbDeclaredClasses.h"
 #include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
@@ -81,13 +80,10 @@ OdResult OdDb3dPolyline::splineFit(OdDb::Poly3dType type, int segments) {
   assertWriteEnabled();
   if (type != OdDb::k3dQuadSplinePoly && type != OdDb::k3dCubicSplinePoly) return eInvalidInput;
   if (m_type != OdDb::k3dSimplePoly) straighten();
-  segments = std::abs(segments);
-  if (segments == 0) segments = 8;
-  if (segments > 1024) segments = 1024;
   std::vector<OdDbObjectId> frameIds;
   std::vector<OdGePoint3d> frame;
   for (OdDbObjectIteratorPtr it = m_vertices.iterator(); !it->done(); it->step()) {
-    OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::cast(it->entity(OdDb::kForWrite));
+    OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::cast(it->entity());
     if (v.isNull()) continue;
     frameIds.push_back(it->objectId());
     frame.push_back(v->position());
@@ -95,16 +91,15 @@ OdResult OdDb3dPolyline::splineFit(OdDb::Poly3dType type, int segments) {
   m_type = type;
   if (frame.size() < 2) return eOk;
   for (const OdDbObjectId& id : frameIds)
-    OdDb3dPolylineVertex::cast(id.openObject(OdDb::kForWrite))->setVertexType(OdDb::k3dControlVertex);
-  const OdGeNurbCurve3d curve = OdGeNurbCurve3d::uniform(type == OdDb::k3dQuadSplinePoly ? 2 : 3, frame, m_closed);
-  const double t0 = curve.startParam(), t1 = curve.endParam();
-  const size_t count = size_t(std::lround((t1 - t0) * segments)) + (m_closed ? 0 : 1);
-  for (size_t k = 0; k < count; ++k) {
-    OdDb3dPolylineVertexPtr fit = OdDb3dPolylineVertex::createObject();
-    fit->setPosition(curve.evalPoint(t0 + (t1 - t0) * double(k) / double(count - (m_closed ? 0 : 1))));
-    fit->setVertexType(OdDb::k3dFitVertex);
+    OdDb3dPolylineVertexPtr(id.openObject(OdDb::kForWrite))->setVertexType(OdDb::k3dControlVertex);
+  const std::vector<OdGePoint3d> fit = OdGeNurbCurve3d::uniform(type == OdDb::k3dQuadSplinePoly ? 2 : 3, frame, m_closed)
+                                           .samples(OdDbVertexChain::fitSegments(segments), m_closed);
+  for (size_t k = 0; k < fit.size(); ++k) {
+    OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+    vertex->setPosition(fit[k]);
+    vertex->setVertexType(OdDb::k3dFitVertex);
     OdDbObjectId id;
-    m_vertices.insert(this, fit, id, k);
+    m_vertices.insert(this, vertex, id, k);
   }
   return eOk;
 }
@@ -187,20 +182,10 @@ OdResult OdDb3dPolyline::getSpline(OdDbSplinePtr& spline) const {
   return spline->setNurbsData(curve.degree(), curve.knots(), curve.controlPoints(), m_closed);
 }
 
-void OdDb3dPolyline::subEntityIds(OdDbObjectIdArray& ids) const {
-  for (const OdDbObjectId& id : m_vertices.ids())
-    if (!id.isErased()) ids.append(id);
-}
+void OdDb3dPolyline::subEntityIds(OdDbObjectIdArray& ids) const { m_vertices.subEntityIds(ids); }
 
 bool OdDb3dPolyline::dxfAdoptFollowers(const std::vector<OdDbObjectId>& followers) {
-  std::vector<OdDbObjectId> vertices;
-  OdDbObjectId end;
-  for (const OdDbObjectId& id : followers) {
-    OdDbObjectPtr o = id.openObject();
-    if (!o.isNull() && o->isKindOf(OdDbSequenceEnd::desc())) end = id;
-    else vertices.push_back(id);
-  }
-  m_vertices.adopt(vertices, end);
+  m_vertices.adopt(followers);
   return true;
 }
 

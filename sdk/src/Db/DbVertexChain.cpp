@@ -37,9 +37,23 @@ void OdDbVertexChain::remove(OdDbObjectId id) {
     }
 }
 
-void OdDbVertexChain::adopt(const std::vector<OdDbObjectId>& vertices, OdDbObjectId sequenceEnd) {
-  m_vertices = vertices;
-  m_sequenceEnd = sequenceEnd;
+void OdDbVertexChain::adopt(const std::vector<OdDbObjectId>& followers) {
+  m_vertices.clear();
+  for (const OdDbObjectId& id : followers) {
+    OdDbObjectPtr o = id.openObject();
+    if (!o.isNull() && o->isKindOf(OdDbSequenceEnd::desc())) m_sequenceEnd = id;
+    else m_vertices.push_back(id);
+  }
+}
+
+void OdDbVertexChain::subEntityIds(OdDbObjectIdArray& ids) const {
+  for (const OdDbObjectId& id : m_vertices)
+    if (!id.isErased()) ids.append(id);
+}
+
+int OdDbVertexChain::fitSegments(int requested) {
+  const int n = requested < 0 ? -requested : requested;
+  return n == 0 ? 8 : n > 1024 ? 1024 : n;
 }
 
 void OdDbVertexChain::followers(std::vector<OdDbObjectId>& ids) const {

@@ -120,3 +120,12 @@ double OdGeNurbCurve3d::length(double from, double to) const {
   }
   return total;
 }
+
+std::vector<OdGePoint3d> OdGeNurbCurve3d::samples(int segmentsPerSpan, bool withoutEnd) const {
+  std::vector<OdGePoint3d> out;
+  if (m_points.empty() || segmentsPerSpan < 1) return out;
+  const double t0 = startParam(), t1 = endParam();
+  const long steps = std::lround((t1 - t0) * segmentsPerSpan);
+  for (long k = 0; k < steps + (withoutEnd ? 0 : 1); ++k) out.push_back(evalPoint(t0 + (t1 - t0) * double(k) / double(steps)));
+  return out;
+}
