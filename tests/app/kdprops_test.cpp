@@ -242,3 +242,55 @@ TEST_F(Cli, ArcsAndEllipsesOfEzdxfMeasureAsComputed) {
   }
   EXPECT_EQ(ellipses, 2);
 }
+
+TEST_F(Cli, PolylinesOfEzdxfMeasureAsComputed) {
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const std::string drawing = file("polylines.dxf");
+  ASSERT_EQ(run(python("ezdxf_make_drawing.py", drawing)).status, 0);
+  const double pi = 3.14159265358979323846;
+  auto numbers = [&](const std::string& handle) {
+    std::map<std::string, json> values;
+    const json palette = jsonOf("props " + drawing + " --handle " + handle + " --json");
+    for (const json& p : palette["properties"])
+      if (p["value"].contains("value")) values[p["name"]] = p["value"]["value"];
+      else if (p["value"].contains("elements")) values[p["name"]] = p["value"]["elements"];
+    return values;
+  };
+  auto listed = [&](const std::string& handle) {
+    std::map<std::string, json> values;
+    const json listing = jsonOf("list " + drawing + " --handle " + handle + " --json");
+    for (const json& l : listing["objects"][0]["lines"])
+      values[l["label"]] = l["value"];
+    return values;
+  };
+  // The lightweight one: a 4 by 2 rectangle, a half circle of radius 1 out
+  // of its right side, and a quarter circle of radius sqrt 2 into its left
+  // side, which takes away the segment r^2 / 2 (pi / 2 - 1) = pi / 2 - 1.
+  json list = jsonOf("list " + drawing + " --json");
+  std::string lw, p2d;
+  std::map<std::string, json> lwProps;
+  for (const json& o : list["objects"]) {
+    if (o["class"] == "OdDb2dPolyline") p2d = o["handle"];
+    if (o["class"] != "OdDbPolyline" || !lw.empty()) continue;
+    lwProps = numbers(o["handle"]);
+    if (lwProps["Elevation"] == 1.5) lw = o["handle"];
+  }
+  ASSERT_FALSE(lw.empty());
+  lwProps = numbers(lw);
+  const double lwArea = 8 + pi / 2 - (pi / 2 - 1), lwLength = 4 + pi + 4 + std::sqrt(2.0) * pi / 2;
+  EXPECT_EQ(lwProps["Area"], "9.0000");
+  EXPECT_NEAR(double(lwProps["Length"]), lwLength, 1e-12);
+  EXPECT_EQ(double(lwProps["Elevation"]), 1.5);
+  auto lwListing = listed(lw);
+  EXPECT_NEAR(double(lwListing["Area"]), lwArea, 1e-12);
+  EXPECT_NEAR(double(lwListing["Perimeter"]), lwLength, 1e-12);
+  EXPECT_EQ(lwListing["Location 1"], json({4.0, 0.0, 1.5}));
+  // The 2D one: bulge 0.5 on a chord of 4 turns by 4 atan 0.5, whose sine is
+  // 24/25, on a radius of 2.5; the triangle under it has area 6.
+  const double sweep = 4 * std::atan(0.5), r = 2.5;
+  auto p2dProps = numbers(p2d);
+  EXPECT_NEAR(double(p2dProps["Area"]), 6 + r * r / 2 * (sweep - 24.0 / 25), 1e-12);
+  EXPECT_NEAR(double(p2dProps["Length"]), r * sweep + 3, 1e-12);  // the walk leaves the closing side out
+  EXPECT_NEAR(double(listed(p2d)["Length"]), r * sweep + 3 + 5, 1e-12);
+  EXPECT_EQ(p2dProps["Vertex"].size(), 3u);
+}

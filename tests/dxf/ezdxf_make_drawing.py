@@ -36,4 +36,10 @@ block.add_attdef("TAG", (0, 0))
 ref = msp.add_blockref("KD_BLOCK", (4, 4))
 ref.add_attrib("TAG", "value", (4, 4))
 msp.add_polyline3d([(0, 0, 0), (1, 2, 3), (4, 5, 6)])
+# Polylines with arc segments, measured by the tests against hand values: a
+# half circle out of one side, a quarter circle into another; a closed 2D
+# polyline whose first segment bulges by 0.5.
+msp.add_lwpolyline([(0, 0, 0), (4, 0, 1), (4, 2, 0), (0, 2, -0.41421356237309503)], format="xyb", close=True,
+                   dxfattribs={"layer": "Walls", "elevation": 1.5})
+msp.add_polyline2d([(10, 0, 0, 0, 0.5), (14, 0, 0, 0, 0), (14, 3, 0, 0, 0)], format="xyseb", close=True)
 doc.saveas(out)
