@@ -22,6 +22,7 @@
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFile.h"
+#include "Dxf/DxfRecord.h"
 #include "KdModuleLocator.h"
 #include "KdSampleDrawing.h"
 #include "KdValues.h"
@@ -43,7 +44,8 @@ const char* const kUsageText =
     "  set DRAWING --handle H --name NAME [--category C] (--value TEXT | --choice TAG | --points \"x,y,z;...\")\n"
     "      [--type CODE] [--index N] (--output FILE | --in-place) [--json]\n"
     "  classes [--json]                       every registered class with its descriptions\n"
-    "  save DRAWING -o FILE                   read a drawing and write it again\n"
+    "  save DRAWING -o FILE [--rewrite]       read a drawing and write it again; --rewrite writes\n"
+    "                                         every object from its fields, as if each had changed\n"
     "  --classes                              the SDK's run-time class tree\n"
     "options on every command: --ucs-origin X,Y,Z --ucs-x X,Y,Z --ucs-y X,Y,Z\n"
     "DRAWING omitted means the built-in sample drawing.\n";
@@ -56,7 +58,7 @@ struct Options {
   std::string command;
   std::string drawing;
   std::vector<std::string> handles;
-  bool ucs = false, json = false, inPlace = false;
+  bool ucs = false, json = false, inPlace = false, rewrite = false;
   std::optional<long> index;
   std::string name, category, output;
   kdapp::EditValue edit;
@@ -90,6 +92,7 @@ Options parse(int argc, char** argv) {
     else if (a == "--ucs") o.ucs = true;
     else if (a == "--json") o.json = true;
     else if (a == "--in-place") o.inPlace = true;
+    else if (a == "--rewrite") o.rewrite = true;
     else if (a == "--index") {
       const std::string v = need(i);
       char* end = nullptr;
@@ -430,6 +433,13 @@ int cmdSample(const Options& o) {
 int cmdSave(const Options& o) {
   if (o.drawing.empty() || o.output.empty()) throw UsageError("save needs DRAWING and -o FILE");
   OdDbDatabasePtr db = openDrawing(o);
+  if (o.rewrite)
+    for (const OdDbObjectId& id : db->objectIds()) {
+      OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
+      // Records a file lacked and the reader supplied stay out of files that had none.
+      if (object.isNull() || (object->dxfRecord() && object->dxfRecord()->implied)) continue;
+      object->assertWriteEnabled();  // counts as a change
+    }
   odDxfWriteFile(db, o.output);
   return kOk;
 }

@@ -21,9 +21,14 @@ inline OdResult odDbAssignPositive(double& member, double value) {
   member = value;
   return eOk;
 }
-// Stored as a unit vector.
+// A normal as stored: of unit length; one that is already keeps its digits
+// (a file's, so that it is written back unchanged); a zero one is world Z.
+inline OdGeVector3d odDbUnitNormal(const OdGeVector3d& value) {
+  if (value.isZeroLength()) return OdGeVector3d::kZAxis;
+  return std::fabs(value.length() - 1.0) <= 1e-15 ? value : value.normal();
+}
 inline OdResult odDbAssignNormal(OdGeVector3d& member, const OdGeVector3d& value) {
   if (!value.isFinite() || value.isZeroLength()) return eInvalidInput;
-  member = value.normal();
+  member = odDbUnitNormal(value);
   return eOk;
 }

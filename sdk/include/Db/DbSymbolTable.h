@@ -25,8 +25,14 @@ public:
   // "AcDbLayerTableRecord" and so on, from the class's file name.
   const char* dxfMarker() const;
 
+protected:
+  // The record's flags as a file gave them, with the bits of the mask
+  // replaced by what the record models.
+  int flagsWith(int mask, int modelled) const { return (m_fileFlags & ~mask) | (modelled & mask); }
+
 private:
   OdString m_name;
+  int m_fileFlags = 0;
 };
 typedef OdSmartPtr<OdDbSymbolTableRecord> OdDbSymbolTableRecordPtr;
 

@@ -82,8 +82,10 @@ public:
     std::vector<int> codes;  // the codes the class owns in this section
   };
 
-  explicit OdDxfOut(const OdDxfCodec& codec, const OdDxfText* text = nullptr, OdDxfSpan original = OdDxfSpan())
-      : m_codec(codec), m_text(text), m_original(original) {}
+  // original: the object's tags when it was read from a file (fromFile).
+  explicit OdDxfOut(const OdDxfCodec& codec, const OdDxfText* text = nullptr, OdDxfSpan original = OdDxfSpan(),
+                    bool fromFile = false)
+      : m_codec(codec), m_text(text), m_original(original), m_fromFile(fromFile && text) {}
   void subclass(const char* marker);
   void real(int code, double value);
   void realOpt(int code, double value, double def);
@@ -91,6 +93,8 @@ public:
   void integerOpt(int code, long long value, long long def);
   void string(int code, const OdString& value);
   void stringOpt(int code, const OdString& value);
+  // A record name: the file's text where it names the same record in another case.
+  void name(int code, const OdString& value);
   void point(int code, const OdGePoint3d& value);
   void pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def);
   void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
@@ -105,6 +109,11 @@ public:
   void own(int code);
   // Writes the field as the file had it (a name the database could not resolve).
   void original(int code);
+  // Whether the file wrote the code in the current subclass. Optional
+  // fields at their defaults stay written where the file wrote them.
+  bool hadField(int code) const;
+  // Whether the fields are those of an object read from a file.
+  bool fromFile() const { return m_fromFile; }
 
   const std::vector<Section>& sections() const { return m_sections; }
   // The shortest text that reads back as exactly the same double.
@@ -116,5 +125,6 @@ private:
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;
   OdDxfSpan m_original;
+  bool m_fromFile;
   std::vector<Section> m_sections;
 };

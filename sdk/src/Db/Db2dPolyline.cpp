@@ -343,7 +343,7 @@ void OdDb2dPolyline::dxfInFields(const OdDxfIn& in) {
            : (flags & kCurveFitFlag) ? OdDb::k2dFitCurvePoly
                                      : OdDb::k2dSimplePoly;
   const OdGeVector3d n = in.vector(S, 210, OdGeVector3d::kZAxis);
-  m_normal = n.isZeroLength() ? OdGeVector3d::kZAxis : n.normal();
+  m_normal = odDbUnitNormal(n);
 }
 
 void OdDb2dPolyline::dxfOutFields(OdDxfOut& out) const {
@@ -355,7 +355,7 @@ void OdDb2dPolyline::dxfOutFields(OdDxfOut& out) const {
   int flags = (m_closed ? kClosedFlag : 0) | (m_plinegen ? kPlinegenFlag : 0);
   if (m_type == OdDb::k2dFitCurvePoly) flags |= kCurveFitFlag;
   if (m_type == OdDb::k2dQuadSplinePoly || m_type == OdDb::k2dCubicSplinePoly) flags |= kSplineFitFlag;
-  out.integer(70, flags);
+  out.integerOpt(70, flags, 0);
   out.realOpt(40, m_startWidth, 0.0);
   out.realOpt(41, m_endWidth, 0.0);
   out.integerOpt(75, m_type == OdDb::k2dQuadSplinePoly ? 5 : m_type == OdDb::k2dCubicSplinePoly ? 6 : 0, 0);

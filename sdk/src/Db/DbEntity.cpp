@@ -257,12 +257,14 @@ void OdDbEntity::dxfOutFields(OdDxfOut& out) const {
   const OdDbDatabase* db = database();
   out.integerOpt(67, db && ownerId() == db->getPaperSpaceId() ? 1 : 0, 0);
   if (m_layer.isNull()) out.original(8);
-  else out.string(8, layer());
+  else if (db && m_layer == db->getLayerZeroId() && out.fromFile() && !out.hadField(8)) out.own(8);  // as the file left it
+  else out.name(8, layer());
   if (m_linetype.isNull()) out.original(6);
-  else if (db && m_linetype == db->getLinetypeByLayerId()) out.own(6);
-  else out.stringOpt(6, linetype());
+  else if (db && m_linetype == db->getLinetypeByLayerId() && !out.hadField(6)) out.own(6);
+  else out.name(6, linetype());
   // A true colour keeps whatever index the file gave beside it, or none.
-  if (m_color.isByLayer()) out.own(62);
+  if (m_color.isByLayer() && out.hadField(62)) out.integer(62, 256);
+  else if (m_color.isByLayer()) out.own(62);
   else if (m_color.isByColor()) out.original(62);
   else out.integer(62, m_color.colorIndex());
   if (m_color.isByColor()) out.integer(420, m_color.rgb());

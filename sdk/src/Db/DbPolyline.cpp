@@ -309,7 +309,7 @@ void OdDbPolyline::dxfInFields(const OdDxfIn& in) {
   m_closed = (flags & 1) != 0;
   m_plinegen = (flags & 128) != 0;
   const OdGeVector3d n = in.vector(S, 210, OdGeVector3d::kZAxis);
-  m_normal = n.isZeroLength() ? OdGeVector3d::kZAxis : n.normal();
+  m_normal = odDbUnitNormal(n);
 }
 
 void OdDbPolyline::dxfOutFields(OdDxfOut& out) const {
@@ -317,7 +317,7 @@ void OdDbPolyline::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDbPolyline");
   out.integer(90, (long long)m_vertices.size());
   out.integer(70, (m_closed ? 1 : 0) | (m_plinegen ? 128 : 0));
-  out.real(43, m_constantWidth);
+  out.realOpt(43, m_constantWidth, 0.0);
   out.realOpt(38, m_elevation, 0.0);
   out.realOpt(39, m_thickness, 0.0);
   for (const Vertex& v : m_vertices) {

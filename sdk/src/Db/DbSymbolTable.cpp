@@ -141,6 +141,7 @@ void OdDbSymbolTableRecord::dxfInFields(const OdDxfIn& in) {
   OdDbObject::dxfInFields(in);
   // Names from files are taken as they are, valid or not, so that they are written back unchanged.
   m_name = in.string(dxfMarker(), 2);
+  m_fileFlags = in.integer(dxfMarker(), 70, 0);
 }
 
 void OdDbSymbolTableRecord::dxfOutFields(OdDxfOut& out) const {
@@ -175,7 +176,7 @@ void OdDbLayerTableRecord::dxfInFields(const OdDxfIn& in) {
 
 void OdDbLayerTableRecord::dxfOutFields(OdDxfOut& out) const {
   OdDbSymbolTableRecord::dxfOutFields(out);
-  out.integer(70, (m_frozen ? 1 : 0) | (m_locked ? 4 : 0));
+  out.integer(70, flagsWith(1 | 4, (m_frozen ? 1 : 0) | (m_locked ? 4 : 0)));
   const int index = m_color.isByColor() || m_color.isByACI() ? m_color.colorIndex() : 7;
   out.integer(62, m_off ? -index : index);
   if (m_color.isByColor()) out.integer(420, m_color.rgb());
@@ -185,9 +186,9 @@ void OdDbLayerTableRecord::dxfOutFields(OdDxfOut& out) const {
     OdDbSymbolTableRecordPtr record = OdDbSymbolTableRecord::cast(lt);
     if (!record.isNull()) linetype = record->getName();
   }
-  out.string(6, linetype);
+  out.name(6, linetype);
   out.integerOpt(290, m_plottable ? 1 : 0, 1);
-  out.integer(370, m_lineWeight);
+  out.integerOpt(370, m_lineWeight, OdDb::kLnWtByLwDefault);
 }
 
 void OdDbLinetypeTableRecord::dxfInFields(const OdDxfIn& in) {
@@ -204,7 +205,7 @@ void OdDbLinetypeTableRecord::dxfInFields(const OdDxfIn& in) {
 
 void OdDbLinetypeTableRecord::dxfOutFields(OdDxfOut& out) const {
   OdDbSymbolTableRecord::dxfOutFields(out);
-  out.integer(70, 0);
+  out.integer(70, flagsWith(0, 0));
   out.string(3, m_comments);
   out.integer(72, 65);
   out.integer(73, m_dashes.size());
@@ -225,7 +226,7 @@ void OdDbUCSTableRecord::dxfInFields(const OdDxfIn& in) {
 
 void OdDbUCSTableRecord::dxfOutFields(OdDxfOut& out) const {
   OdDbSymbolTableRecord::dxfOutFields(out);
-  out.integer(70, 0);
+  out.integer(70, flagsWith(0, 0));
   out.point(10, m_origin);
   out.point(11, OdGePoint3d(m_x.x, m_x.y, m_x.z));
   out.point(12, OdGePoint3d(m_y.x, m_y.y, m_y.z));

@@ -216,7 +216,7 @@ void OdDbText::dxfOutFields(OdDxfOut& out) const {
   OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::cast(m_style.openObject());
   // The default style is written only where the file wrote it.
   if (style.isNull() || style->getName().iCompare(L"Standard") == 0) out.original(7);
-  else out.string(7, style->getName());
+  else out.name(7, style->getName());
   out.integerOpt(71, m_generation, 0);
   out.integerOpt(72, m_horz, 0);
   const bool text = isA() == OdDbText::desc();

@@ -112,5 +112,5 @@ void OdDbTextStyleTableRecord::dxfOutFields(OdDxfOut& out) const {
   out.integer(71, m_generation);
   out.real(42, m_priorSize);
   out.string(3, m_file);
-  out.string(4, m_bigFont);
+  out.stringOpt(4, m_bigFont);
 }

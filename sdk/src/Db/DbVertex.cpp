@@ -107,7 +107,7 @@ void OdDb2dVertex::dxfOutFields(OdDxfOut& out) const {
   out.realOpt(41, m_endWidth, 0.0);
   out.realOpt(42, m_bulge, 0.0);
   static const int kTypeFlags[] = {0, kControlFlag, kSplineFitFlag, kCurveFitFlag};
-  out.integer(70, kTypeFlags[m_type] | (m_tangentUsed ? kTangentFlag : 0));
+  out.integerOpt(70, kTypeFlags[m_type] | (m_tangentUsed ? kTangentFlag : 0), 0);
   if (m_tangentUsed) out.angle(50, m_tangent);
   else out.own(50);
 }

@@ -1,5 +1,6 @@
 #include "Dxf/DxfFiler.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -122,6 +123,11 @@ const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
           break;
         }
         if (m_text.text(*t) == subclass) m_sectionBegin = t + 1;
+      }
+      if (m_sectionBegin == m_tags.end()) {
+        // Files that leave a marker out hold its fields after the last marker they have.
+        for (const OdDxfTag* t = m_tags.begin(); t != m_tags.end() && t->code < 1000; ++t)
+          if (t->code == 100) m_sectionBegin = t + 1;
       }
       if (m_sectionBegin != m_tags.end() && m_sectionEnd == m_tags.end()) {
         m_sectionEnd = m_sectionBegin;
@@ -258,18 +264,53 @@ void OdDxfOut::add(int code, std::string text) {
 }
 
 void OdDxfOut::real(int code, double value) { add(code, formatReal(value)); }
+bool OdDxfOut::hadField(int code) const {
+  if (!m_text) return false;
+  bool markers = false;
+  for (const OdDxfTag& t : m_original) markers = markers || t.code == 100;
+  const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
+  bool inside = !markers || marker.empty();
+  for (const OdDxfTag& t : m_original) {
+    if (t.code >= 1000) break;
+    if (markers && t.code == 100) {
+      inside = trim(m_text->text(t)) == marker;
+      continue;
+    }
+    if (inside && t.code == code) return true;
+  }
+  return false;
+}
+
 void OdDxfOut::realOpt(int code, double value, double def) {
-  if (value == def) own(code);
+  if (value == def && !hadField(code)) own(code);
   else real(code, value);
 }
 void OdDxfOut::integer(int code, long long value) { add(code, std::to_string(value)); }
 void OdDxfOut::integerOpt(int code, long long value, long long def) {
-  if (value == def) own(code);
+  if (value == def && !hadField(code)) own(code);
   else integer(code, value);
 }
 void OdDxfOut::string(int code, const OdString& value) { add(code, m_codec.encode(value)); }
+void OdDxfOut::name(int code, const OdString& value) {
+  const std::string text = m_codec.encode(value);
+  if (m_text)
+    for (const OdDxfTag& t : m_original) {
+      if (t.code >= 1000) break;
+      const std::string_view had = trim(m_text->text(t));
+      if (t.code != code || had.size() != text.size()) continue;
+      bool same = true;
+      for (size_t i = 0; same && i < had.size(); ++i)
+        same = std::tolower((unsigned char)had[i]) == std::tolower((unsigned char)text[i]);
+      if (same) {
+        add(code, std::string(had));
+        return;
+      }
+    }
+  add(code, text);
+}
+
 void OdDxfOut::stringOpt(int code, const OdString& value) {
-  if (value.isEmpty()) own(code);
+  if (value.isEmpty() && !hadField(code)) own(code);
   else string(code, value);
 }
 void OdDxfOut::point(int code, const OdGePoint3d& value) {
@@ -278,7 +319,7 @@ void OdDxfOut::point(int code, const OdGePoint3d& value) {
   real(code + 20, value.z);
 }
 void OdDxfOut::pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def) {
-  if (value.x == def.x && value.y == def.y && value.z == def.z) {
+  if (value.x == def.x && value.y == def.y && value.z == def.z && !hadField(code)) {
     own(code);
     own(code + 10);
     own(code + 20);
@@ -336,6 +377,6 @@ void OdDxfOut::angle(int code, double radians) {
 }
 
 void OdDxfOut::angleOpt(int code, double radians, double defRadians) {
-  if (radians == defRadians) own(code);
+  if (radians == defRadians && !hadField(code)) own(code);
   else angle(code, radians);
 }

@@ -1,6 +1,7 @@
 // Writing a database as a drawing file. Objects unchanged since they were
 // read are written as they came; changed and new objects write their
 // modelled fields, merged with what the file held beyond them.
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -26,6 +27,17 @@ std::string_view trimmed(std::string_view s) {
 
 // Whether two texts of a group code hold the same value, so that the
 // original text can be kept.
+// Record names (layer, line type, style) compare without case.
+bool sameName(int code, std::string_view a, std::string_view b) {
+  if (code != 2 && code != 6 && code != 7 && code != 8) return false;
+  a = trimmed(a);
+  b = trimmed(b);
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
+  return true;
+}
+
 bool sameValue(int code, std::string_view a, std::string_view b) {
   if (a == b) return true;
   a = trimmed(a);
@@ -105,7 +117,8 @@ private:
   void writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData);
   std::vector<std::pair<int, std::string>> headerValue(const std::string& name) const;
   std::string typeName(const OdDbObject* object) const {
-    if (const OdDxfRecord* r = object->dxfRecord()) return std::string(m_doc->text.text(r->type));
+    const OdDxfRecord* r = object->dxfRecord();
+    if (r && !r->implied) return std::string(m_doc->text.text(r->type));
     return object->isA()->dxfName().toUtf8();
   }
 
@@ -113,6 +126,7 @@ private:
   OdDxfDocument* m_doc;
   OdDxfCodec m_codec{true};
   bool m_markers = true;
+  bool m_wroteNew = false;  // an object that no file held
   std::string m_out;
   std::set<OdDbStub*> m_written;
 };
@@ -128,7 +142,12 @@ std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& 
     return r.isNull() ? std::string() : m_codec.encode(r->getName());
   };
   if (n == "$ACADVER") return {{1, h.acadver.toUtf8()}};
-  if (n == "$HANDSEED") return {{5, handleText(m_db->handseed())}};
+  // Readers give handle-less files' objects handles from the seed: it stays
+  // as the file had it unless objects made since reading were written.
+  if (n == "$HANDSEED") {
+    if (!m_markers && !m_wroteNew && m_doc) return {};
+    return {{5, handleText(m_db->handseed())}};
+  }
   if (n == "$PSTYLEMODE") return {{290, h.pstylemode ? "1" : "0"}};
   if (n == "$LUNITS") return {{70, std::to_string(h.lunits)}};
   if (n == "$LUPREC") return {{70, std::to_string(h.luprec)}};
@@ -168,7 +187,8 @@ void Writer::writeHeader() {
       bool same = value.size() == v.tags.count;
       for (size_t i = 0; same && i < value.size(); ++i)
         same = v.tags.first[i].code == value[i].first &&
-               sameValue(value[i].first, m_doc->text.text(v.tags.first[i]), value[i].second);
+               (sameValue(value[i].first, m_doc->text.text(v.tags.first[i]), value[i].second) ||
+                sameName(value[i].first, m_doc->text.text(v.tags.first[i]), value[i].second));
       if (value.empty() || same) tags(v.tags);
       else
         for (const auto& t : value) tag(t.first, t.second);
@@ -208,6 +228,11 @@ void Writer::writeXData(const OdDbObject* object, const OdDxfRecord* record, OdD
   }
 }
 
+namespace {
+// Group codes of entity and table fields in files without subclass markers.
+bool isOldFileCode(int code) { return code < 90 || (code >= 210 && code <= 239) || code == 999; }
+}  // namespace
+
 void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out) {
   struct FileSection {
     std::string marker;
@@ -233,9 +258,17 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   // Files without markers hold one section with every field.
   std::vector<OdDxfOut::Section> modelled = out.sections();
   if (!m_markers) {
+    // Fields that files without markers cannot hold are left out, unless this file holds them.
+    auto inFile = [&](int code) {
+      for (const FileSection& f : file)
+        for (const OdDxfTag* t : f.tags)
+          if (t->code == code) return true;
+      return false;
+    };
     OdDxfOut::Section all;
     for (const OdDxfOut::Section& s : modelled) {
-      all.fields.insert(all.fields.end(), s.fields.begin(), s.fields.end());
+      for (const OdDxfOut::Field& f : s.fields)
+        if (isOldFileCode(f.code) || inFile(f.code)) all.fields.push_back(f);
       all.codes.insert(all.codes.end(), s.codes.begin(), s.codes.end());
     }
     modelled.assign(1, all);
@@ -328,13 +361,14 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
 
 void Writer::writeObject(const OdDbObject* object) {
   m_written.insert(object->objectId().stub());
+  if (!object->dxfRecord() || object->dxfRecord()->implied) m_wroteNew = true;
   const OdDxfRecord* record = object->dxfRecord();
   tag(0, typeName(object));
   if (record && !object->isModifiedSinceRead()) {
     tags(record->tags);
     return;
   }
-  OdDxfOut out(m_codec, m_doc ? &m_doc->text : nullptr, record ? record->tags : OdDxfSpan());
+  OdDxfOut out(m_codec, m_doc ? &m_doc->text : nullptr, record ? record->tags : OdDxfSpan(), record && !record->implied);
   object->dxfOutFields(out);
   writeMerged(object, record, out);
 }
