@@ -12,6 +12,7 @@
 #include <string>
 #include "Db/DbArc.h"
 #include "Db/DbEllipse.h"
+#include "Db/DbField.h"
 #include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFile.h"
 
@@ -317,4 +318,22 @@ TEST_F(Cli, EveryObjectRewrittenFromItsFieldsReadsTheSame) {
     Result compare = run(python("ezdxf_compare.py", original + " " + rewritten));
     EXPECT_EQ(compare.status, 0) << compare.out;
   }
+}
+
+// A text's field read from a drawing stays while the new contents still show
+// its child's value, and goes when they do not.
+TEST_F(Cli, FieldsOfADrawingFollowTheContentsEdit) {
+  const std::string sample = std::string(KD_SAMPLES_DIR) + "/examples/uncommon.dxf";
+  if (!std::ifstream(sample).good()) GTEST_SKIP() << "no sample drawings";
+  const std::string kept = file("kept.dxf"), dropped = file("dropped.dxf");
+  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Contents --value 'Date: 21/04/2020' -o " + kept)).status, 0);
+  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Contents --value 'no date' -o " + dropped)).status, 0);
+  auto fieldCode = [](const std::string& path) {
+    OdDbDatabasePtr db = odDxfReadFile(path);
+    OdDbObjectPtr attdef = db->getOdDbObjectId(OdDbHandle(0x5F5)).openObject();
+    OdDbFieldPtr field = OdDbField::cast(attdef->getField(L"TEXT").openObject());
+    return field.isNull() ? std::string("none") : field->getFieldCode().toUtf8();
+  };
+  EXPECT_EQ(fieldCode(kept), "Date: %<\\_FldIdx 0>%");
+  EXPECT_EQ(fieldCode(dropped), "none");
 }

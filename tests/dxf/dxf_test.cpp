@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbField.h"
 #include "Db/DbLine.h"
 #include "Db/DbPoint.h"
 #include "Db/DbSymbolTable.h"
@@ -230,4 +232,44 @@ TEST(DxfRegressions, FuzzerFindingsReadOrAreRefusedCleanly) {
   }
   closedir(d);
   EXPECT_GT(files, 0);
+}
+
+// A field from a drawing: its evaluator, code, children and evaluated text
+// are read; a changed code is written with the value data of the file kept
+// after it, and the reactors of the object stay.
+TEST(DxfFields, ReadWithTheirValuesAndWrittenWithTheFilesValueData) {
+  const std::string path = std::string(KD_SAMPLES_DIR) + "/examples/uncommon.dxf";
+  if (!std::ifstream(path).good()) GTEST_SKIP() << "no sample drawings at " << KD_SAMPLES_DIR;
+  OdDbDatabasePtr db = odDxfReadFile(path);
+  OdDbObjectPtr attdef = db->getOdDbObjectId(OdDbHandle(0x5F5)).openObject();
+  ASSERT_FALSE(attdef.isNull());
+  OdDbFieldPtr field = OdDbField::cast(attdef->getField(L"TEXT").openObject(OdDb::kForWrite));
+  ASSERT_FALSE(field.isNull());
+  EXPECT_TRUE(field->isTextField());
+  EXPECT_EQ(field->getFieldCode(), L"%<\\_FldIdx 0>%");
+  ASSERT_EQ(field->childCount(), 1);
+  OdDbFieldPtr date = OdDbField::cast(field->childId(0).openObject());
+  EXPECT_EQ(date->getFieldCode(), L"\\AcVar Date \\f \"dd/MM/yyyy\"");
+  EXPECT_EQ(date->getFieldCode(OdDbField::kEvaluatedText), L"21/04/2020");
+  EXPECT_FALSE(date->isTextField());
+
+  auto valueData = [](const std::string& text, const char* handle) {
+    const size_t at = text.find(std::string("FIELD\n  5\n") + handle + "\n");
+    const size_t from = text.find(" 97\n", at), to = text.find("\n  0\n", at);
+    return text.substr(from, to - from);
+  };
+  const std::string before = readText(path);
+  OdDbObjectIdArray children;
+  children.append(field->childId(0));
+  field->setFieldCode(L"Date: %<\\_FldIdx 0>%", OdDbField::kTextField, &children);
+  field.release();
+  const std::string after = odDxfWriteString(db);
+  OdDbDatabasePtr back = odDxfReadString(after, "fields.dxf");
+  OdDbFieldPtr again = OdDbField::cast(back->getOdDbObjectId(OdDbHandle(0x5F8)).openObject());
+  EXPECT_EQ(again->getFieldCode(), L"Date: %<\\_FldIdx 0>%");
+  EXPECT_EQ(again->childId(0).getHandle(), OdDbHandle(0x5F9));
+  std::string original = before;
+  original.erase(std::remove(original.begin(), original.end(), '\r'), original.end());
+  EXPECT_EQ(valueData(after, "5F8"), valueData(original, "5F8"));
+  EXPECT_NE(after.find("FIELD\n  5\n5F8\n102\n{ACAD_REACTORS\n330\n5F7\n102\n}"), std::string::npos);
 }

@@ -48,6 +48,10 @@ def describe(doc):
         if e.xdata:
             for app in e.xdata.data:
                 xdata[app] = [(t.code, t.value) for t in e.xdata.get(app)]
+        # Reactors (the objects that follow this one's changes) belong to it too.
+        reactors = getattr(e, "reactors", None)
+        if reactors is not None and len(reactors):
+            attribs["reactors"] = sorted(reactors.get())
         out[h] = (e.dxftype(), attribs, xdata)
     return out
 

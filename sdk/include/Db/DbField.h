@@ -22,6 +22,7 @@ public:
   void dxfOutFields(OdDxfOut& out) const override;
 
 private:
+  OdString m_evaluator;  // the program part that evaluates it ("_text", "AcVar", ...)
   OdString m_code;
   OdString m_evaluated;
   OdDbObjectIdArray m_children;

@@ -80,6 +80,7 @@ public:
     std::string marker;
     std::vector<Field> fields;
     std::vector<int> codes;  // the codes the class owns in this section
+    int keepFrom = 0;        // from the file's first tag of this code on, the section is kept as read
   };
 
   // original: the object's tags when it was read from a file (fromFile).
@@ -107,6 +108,9 @@ public:
   static double degreesOf(double radians);
   // Declares codes owned without writing them (fields written elsewhere).
   void own(int code);
+  // The class models only the head of the section: from the first tag of
+  // the code on, the file's tags follow the modelled fields as they were.
+  void keepFrom(int code) { current().keepFrom = code; }
   // Writes the field as the file had it (a name the database could not resolve).
   void original(int code);
   // Whether the file wrote the code in the current subclass. Optional

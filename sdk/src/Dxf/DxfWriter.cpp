@@ -277,12 +277,15 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   if (m_markers) {
     const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc()) && m_markers;
     tag(dimStyle ? 105 : 5, handleText(object->objectId()));
-    bool inXDict = false;
+    bool inXDict = false, inGroup = false;
     for (const OdDxfTag* t : prefix) {
-      if (t->code == 5 || t->code == 105 || t->code == 330) continue;
+      // The handle and the owner are written from the object; references
+      // inside groups (reactors) stay.
+      if (t->code == 5 || t->code == 105 || (t->code == 330 && !inGroup)) continue;
+      if (t->code == 102 && m_doc->text.text(*t).find('{') == 0) inGroup = true;
       if (t->code == 102 && m_doc->text.text(*t).find("{ACAD_XDICTIONARY") == 0) inXDict = true;
       const bool skip = inXDict;
-      if (t->code == 102 && m_doc->text.text(*t).find('}') == 0) inXDict = false;
+      if (t->code == 102 && m_doc->text.text(*t).find('}') == 0) inXDict = inGroup = false;
       if (!skip) tag(*t);
     }
     if (!object->extensionDictionary().isNull()) {
@@ -304,6 +307,24 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       for (const OdDxfTag* t : f->tags) tag(*t);
       return;
     }
+    // The part the class does not model comes after the rest, as read.
+    FileSection head;
+    std::vector<const OdDxfTag*> kept;
+    if (f) {
+      head.marker = f->marker;
+      for (const OdDxfTag* t : f->tags) {
+        if (m->keepFrom && (t->code == m->keepFrom || !kept.empty())) kept.push_back(t);
+        else head.tags.push_back(t);
+      }
+      f = &head;
+    }
+    struct KeptAfter {
+      Writer& w;
+      const std::vector<const OdDxfTag*>& tags;
+      ~KeptAfter() {
+        for (const OdDxfTag* t : tags) w.tag(*t);
+      }
+    } after{*this, kept};
     std::vector<const OdDxfTag*> fileOwned, fileOther;
     if (f)
       for (const OdDxfTag* t : f->tags) (owned(*m, t->code) ? fileOwned : fileOther).push_back(t);
