@@ -79,7 +79,7 @@ private:
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;
   double m_ltScale = 1.0;
-  OdString m_plotStyle = L"ByLayer";
+  OdString m_plotStyle;  // empty for "ByLayer"
   OdDb::LineWeight m_lineWeight = OdDb::kLnWtByLayer;
   OdCmTransparency m_transparency;
   OdDb::Visibility m_visibility = OdDb::kVisible;

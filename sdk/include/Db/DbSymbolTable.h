@@ -11,6 +11,8 @@ public:
   ODRX_DECLARE_MEMBERS(OdDbSymbolTableRecord)
 public:
   OdString getName() const { assertReadEnabled(); return m_name; }
+  // The name without a copy, for lookups.
+  const OdString& name() const { assertReadEnabled(); return m_name; }
   // Names are not empty and hold none of  < > / \ " : ; ? * | , = `  except the
   // "|" that joins an external reference's name to the record's.
   OdResult setName(const OdString& name);

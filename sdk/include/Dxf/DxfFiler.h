@@ -39,6 +39,8 @@ public:
   OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db, bool markers);
 
   bool has(const char* subclass, int code) const { return find(subclass, code, 0) != nullptr; }
+  // The nth tag of the code in the subclass, or null.
+  const OdDxfTag* field(const char* subclass, int code, int nth = 0) const { return find(subclass, code, nth); }
   // The nth tag of the code in the subclass; throws OdDxfError when its value is not a number.
   double real(const char* subclass, int code, double def, int nth = 0) const;
   int integer(const char* subclass, int code, int def, int nth = 0) const;
@@ -62,6 +64,14 @@ private:
   mutable const char* m_cachedSubclass = nullptr;  // by address: callers pass literals
   mutable const OdDxfTag* m_sectionBegin = nullptr;
   mutable const OdDxfTag* m_sectionEnd = nullptr;
+  mutable bool m_sectionRepeats = false;  // the marker stands again later (text's two AcDbText)
+  // The object's markers, found once: most objects have two to five.
+  void indexMarkers() const;
+  static const int kMaxMarkers = 12;
+  mutable const OdDxfTag* m_marker[kMaxMarkers];
+  mutable int m_markerCount = 0;  // kMaxMarkers + 1: too many to index
+  mutable const OdDxfTag* m_fieldsEnd = nullptr;  // the first tag of extended data, or the end
+  mutable bool m_indexed = false;
   const OdDxfCodec& m_codec;
   OdDbDatabase* m_db;
   bool m_markers;

@@ -119,9 +119,10 @@ OdResult OdDbEntity::setLinetypeScale(double scale, bool doSubents) {
   return eOk;
 }
 
+// Most entities print "ByLayer": it is kept as the empty name, which costs no allocation.
 OdString OdDbEntity::plotStyleName() const {
   assertReadEnabled();
-  return m_plotStyle;
+  return m_plotStyle.isEmpty() ? OdString(L"ByLayer") : m_plotStyle;
 }
 
 OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
@@ -129,7 +130,7 @@ OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
   OdDbDatabase* db = database();
   if (db && db->getPSTYLEMODE()) return eNotApplicable;  // colour-dependent drawings have no named styles
   if (name.isEmpty()) return eInvalidInput;
-  m_plotStyle = name;
+  m_plotStyle = name.iCompare(L"ByLayer") == 0 ? OdString() : name;
   forSubents(doSubents, [&](OdDbEntity* e) { e->setPlotStyleName(name, true); });
   return eOk;
 }
@@ -181,7 +182,7 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_ltScale = h.celtscale;
   m_lineWeight = h.celweight;
   m_transparency = h.cetransparency;
-  m_plotStyle = h.cepsname;
+  m_plotStyle = h.cepsname.iCompare(L"ByLayer") == 0 ? OdString() : h.cepsname;
 }
 
 void OdDbEntity::setPropertiesFrom(const OdDbEntity* other) {
@@ -227,14 +228,16 @@ void OdDbEntity::dxfInFields(const OdDxfIn& in) {
   const char* S = "AcDbEntity";
   if (OdDbDatabase* db = in.database()) {
     m_layer = recordByName(db->getLayerTableId(), in.string(S, 8, L"0"));
-    m_linetype = in.has(S, 6) ? recordByName(db->getLinetypeTableId(), in.string(S, 6)) : db->getLinetypeByLayerId();
+    const OdDxfTag* linetype = in.field(S, 6);
+    m_linetype = linetype ? recordByName(db->getLinetypeTableId(), in.codec().decode(in.text(*linetype)))
+                          : db->getLinetypeByLayerId();
   }
-  if (in.has(S, 62)) {
-    const int index = in.integer(S, 62, 256);
-    m_color.setColorIndex(OdInt16(index < 0 ? -index : (index > 257 ? 256 : index)));
+  if (const OdDxfTag* color = in.field(S, 62)) {
+    const long long index = in.toInteger(*color);
+    m_color.setColorIndex(OdInt16(index < 0 ? (index < -256 ? 256 : -index) : (index > 257 ? 256 : index)));
   }
-  if (in.has(S, 420)) {
-    const OdUInt32 rgb = OdUInt32(in.integer(S, 420, 0));
+  if (const OdDxfTag* trueColor = in.field(S, 420)) {
+    const OdUInt32 rgb = OdUInt32(in.toInteger(*trueColor));
     m_color.setRGB(OdUInt8(rgb >> 16), OdUInt8(rgb >> 8), OdUInt8(rgb));
   }
   if (in.has(S, 430)) {
@@ -248,7 +251,7 @@ void OdDbEntity::dxfInFields(const OdDxfIn& in) {
   m_visibility = in.integer(S, 60, 0) ? OdDb::kInvisible : OdDb::kVisible;
   const int weight = in.integer(S, 370, -1);
   m_lineWeight = OdDb::isValidLineWeight(weight) ? OdDb::LineWeight(weight) : OdDb::kLnWtByLayer;
-  if (in.has(S, 440)) m_transparency = OdCmTransparency::fromSerialized(in.integer(S, 440, 0));
+  if (const OdDxfTag* t = in.field(S, 440)) m_transparency = OdCmTransparency::fromSerialized(OdUInt32(in.toInteger(*t)));
 }
 
 void OdDbEntity::dxfOutFields(OdDxfOut& out) const {

@@ -48,7 +48,7 @@ OdDbObjectId OdDbSymbolTable::getAt(const OdString& name, bool getErased) const 
     OdDbObjectPtr obj = id.openObject(OdDb::kForRead, true);
     if (obj.isNull()) return false;
     auto* rec = static_cast<OdDbSymbolTableRecord*>(obj.get());
-    return rec->getName().iCompare(name.c_str()) == 0;
+    return rec->name().iCompare(name.c_str()) == 0;
   };
   // Drawings ask for the same layer or line style many times in a row.
   if (matches(m_lastFound)) return m_lastFound;

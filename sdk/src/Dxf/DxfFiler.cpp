@@ -109,38 +109,69 @@ OdDxfIn::OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec,
                  bool markers)
     : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers) {}
 
+void OdDxfIn::indexMarkers() const {
+  m_indexed = true;
+  m_markerCount = 0;
+  m_fieldsEnd = m_tags.begin();
+  while (m_fieldsEnd != m_tags.end() && m_fieldsEnd->code < 1000) {
+    if (m_fieldsEnd->code == 100) {
+      if (m_markerCount == kMaxMarkers) m_markerCount = kMaxMarkers + 1;  // too many to index
+      if (m_markerCount < kMaxMarkers) m_marker[m_markerCount++] = m_fieldsEnd;
+    }
+    ++m_fieldsEnd;
+  }
+}
+
 const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
   if (m_markers && subclass) {
+    if (!m_indexed) indexMarkers();
     // Fields are asked for subclass by subclass: keep where the last one lies.
     if (subclass != m_cachedSubclass) {
+      const std::string_view want(subclass);
       m_cachedSubclass = subclass;
       m_sectionBegin = m_sectionEnd = m_tags.end();
-      for (const OdDxfTag* t = m_tags.begin(); t != m_tags.end(); ++t) {
-        if (t->code >= 1000) break;
-        if (t->code != 100) continue;
-        if (m_sectionBegin != m_tags.end()) {
-          m_sectionEnd = t;
-          break;
+      m_sectionRepeats = false;
+      const int count = m_markerCount > kMaxMarkers ? 0 : m_markerCount;
+      if (m_markerCount > kMaxMarkers) {
+        // Objects with very many markers are looked through tag by tag.
+        for (const OdDxfTag* t = m_tags.begin(); t != m_fieldsEnd; ++t) {
+          if (t->code != 100) continue;
+          if (m_sectionBegin != m_tags.end()) {
+            if (m_sectionEnd == m_tags.end()) m_sectionEnd = t;
+            m_sectionRepeats = m_sectionRepeats || m_text.text(*t) == want;
+          } else if (m_text.text(*t) == want) {
+            m_sectionBegin = t + 1;
+          }
         }
-        if (m_text.text(*t) == subclass) m_sectionBegin = t + 1;
       }
-      if (m_sectionBegin == m_tags.end()) {
+      for (int i = 0; i < count; ++i) {
+        if (m_text.text(*m_marker[i]) != want) continue;
+        if (m_sectionBegin == m_tags.end()) {
+          m_sectionBegin = m_marker[i] + 1;
+          m_sectionEnd = i + 1 < count ? m_marker[i + 1] : m_fieldsEnd;
+        } else {
+          m_sectionRepeats = true;
+        }
+      }
+      if (m_sectionBegin == m_tags.end() && m_markerCount > 0) {
         // Files that leave a marker out hold its fields after the last marker they have.
-        for (const OdDxfTag* t = m_tags.begin(); t != m_tags.end() && t->code < 1000; ++t)
-          if (t->code == 100) m_sectionBegin = t + 1;
+        const OdDxfTag* last = m_markerCount > kMaxMarkers ? nullptr : m_marker[count - 1];
+        if (!last)
+          for (const OdDxfTag* t = m_tags.begin(); t != m_fieldsEnd; ++t)
+            if (t->code == 100) last = t;
+        m_sectionBegin = last + 1;
+        m_sectionEnd = m_fieldsEnd;
       }
-      if (m_sectionBegin != m_tags.end() && m_sectionEnd == m_tags.end()) {
-        m_sectionEnd = m_sectionBegin;
-        while (m_sectionEnd != m_tags.end() && m_sectionEnd->code < 1000) ++m_sectionEnd;
-      }
+      if (m_sectionBegin != m_tags.end() && m_sectionEnd == m_tags.end()) m_sectionEnd = m_fieldsEnd;
     }
     for (const OdDxfTag* t = m_sectionBegin; t != m_sectionEnd; ++t)
       if (t->code == code && nth-- == 0) return t;
+    if (!m_sectionRepeats) return nullptr;
     // A marker can stand twice (text has two AcDbText sections): look in the later ones too.
+    const std::string_view want(subclass);
     bool inside = false;
-    for (const OdDxfTag* t = m_sectionEnd; t != m_tags.end(); ++t) {
-      if (t->code >= 1000) break;
-      if (t->code == 100) inside = m_text.text(*t) == subclass;
+    for (const OdDxfTag* t = m_sectionEnd; t != m_fieldsEnd; ++t) {
+      if (t->code == 100) inside = m_text.text(*t) == want;
       else if (inside && t->code == code && nth-- == 0) return t;
     }
     return nullptr;
@@ -215,15 +246,18 @@ OdString OdDxfIn::string(const char* subclass, int code, const OdString& def, in
 }
 
 OdGePoint3d OdDxfIn::point(const char* subclass, int code, const OdGePoint3d& def, int nth) const {
-  if (!find(subclass, code, nth)) return def;
-  return OdGePoint3d(real(subclass, code, def.x, nth), real(subclass, code + 10, def.y, nth),
-                     real(subclass, code + 20, def.z, nth));
+  const OdDxfTag* x = find(subclass, code, nth);
+  if (!x) return def;
+  // Y and Z follow X in nearly every file; else they are looked up.
+  const OdDxfTag* end = m_tags.end();
+  const OdDxfTag* y = x + 1 != end && x[1].code == code + 10 ? x + 1 : find(subclass, code + 10, nth);
+  const OdDxfTag* z = y && y + 1 != end && y[1].code == code + 20 ? y + 1 : find(subclass, code + 20, nth);
+  return OdGePoint3d(toReal(*x), y ? toReal(*y) : def.y, z ? toReal(*z) : def.z);
 }
 
 OdGeVector3d OdDxfIn::vector(const char* subclass, int code, const OdGeVector3d& def, int nth) const {
-  if (!find(subclass, code, nth)) return def;
-  return OdGeVector3d(real(subclass, code, def.x, nth), real(subclass, code + 10, def.y, nth),
-                      real(subclass, code + 20, def.z, nth));
+  const OdGePoint3d p = point(subclass, code, OdGePoint3d(def.x, def.y, def.z), nth);
+  return OdGeVector3d(p.x, p.y, p.z);
 }
 
 OdDbObjectId OdDxfIn::reference(const char* subclass, int code, int nth) const {

@@ -1,6 +1,7 @@
 // Second pass of reading: owners, the well-known records, each object's own
 // fields, extended data, extension dictionaries and the header variables.
 #include <map>
+#include <unordered_set>
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
@@ -21,8 +22,11 @@ OdResBufPtr readXDataChain(const OdDxfIn& in, OdDxfSpan tags) {
     else head = rb;
     tail = rb.get();
   };
+  // Extended data close the object: start at the first of the trailing tags of 1000 and above.
+  const OdDxfTag* from = tags.end();
+  while (from != tags.begin() && from[-1].code >= 1000) --from;
   bool inside = false;
-  for (const OdDxfTag* t = tags.begin(); t != tags.end(); ++t) {
+  for (const OdDxfTag* t = from; t != tags.end(); ++t) {
     if (t->code == 1001) inside = true;
     if (!inside || t->code < 1000) continue;
     switch (OdResBuf::kindOf(t->code)) {
@@ -146,6 +150,13 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
 
   // Records first, so that every name lookup of the other objects finds
   // them; then everything else. Each object is opened once.
+  // The records are those of the tables read; asking every object would open each once more.
+  std::unordered_set<OdDbStub*> records;
+  for (const auto& t : tables) {
+    OdDbSymbolTablePtr table = OdDbSymbolTable::cast(t.second.openObject());
+    if (!table.isNull())
+      for (const OdDbObjectId& id : table->recordIds()) records.insert(id.stub());
+  }
   std::vector<bool> isRecord(owners.size(), false);
   auto readObject = [&](size_t i, OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
@@ -170,8 +181,9 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     object->clearModifiedSinceRead();
   };
   for (size_t i = 0; i < owners.size(); ++i) {
+    if (!records.count(owners[i].first.stub())) continue;
     OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
-    if (object.isNull() || !object->isKindOf(OdDbSymbolTableRecord::desc())) continue;
+    if (object.isNull()) continue;
     isRecord[i] = true;
     readObject(i, object);
   }
@@ -189,13 +201,36 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     if (!object.isNull()) readXData(object);
   }
 
+  // Entities of the ENTITIES section go to the layout that owns them; they
+  // come in file order among the others, so one pass places them.
+  size_t nextEntity = 0;
+  OdDbBlockTableRecordPtr layout;
+  auto place = [&](OdDbObject* object) {
+    OdDbEntity* entity = static_cast<OdDbEntity*>(object->queryX(OdDbEntity::desc()));
+    if (!entity) return;
+    if (layout.isNull() || layout->objectId() != entity->ownerId())
+      layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
+    if (layout.isNull()) {
+      const OdDxfRecord* record = entity->dxfRecord();
+      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+      const OdDbObjectId space = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
+      entity->setOwnerId(space);
+      layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
+    }
+    if (!layout.isNull()) layout->appendEntityId(entity->objectId());
+    entity->release();
+  };
   for (size_t i = 0; i < owners.size(); ++i) {
+    const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == owners[i].first;
+    if (inEntities) ++nextEntity;
     if (isRecord[i]) continue;
     OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
     if (object.isNull()) continue;
     readObject(i, object);
     readXData(object);
+    if (inEntities) place(object);
   }
+  layout.release();
 
   // Entities that keep their vertices take them over from the file's order.
   for (auto it = doc.followers.begin(); it != doc.followers.end();) {
@@ -208,21 +243,6 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     it = doc.followers.erase(it);
   }
 
-  // Entities of the ENTITIES section go to the layout that owns them.
-  for (const OdDbObjectId& id : doc.entities) {
-    OdDbEntityPtr entity = OdDbEntity::cast(id.openObject(OdDb::kForWrite));
-    if (entity.isNull()) continue;
-    OdDbBlockTableRecordPtr layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
-    if (layout.isNull()) {
-      const OdDxfRecord* record = entity->dxfRecord();
-      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
-      const OdDbObjectId space = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
-      entity->setOwnerId(space);
-      layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
-    }
-    if (!layout.isNull()) layout->appendEntityId(id);
-    entity->clearModifiedSinceRead();
-  }
   // What the reader itself touched does not count as a change.
   for (auto* ids : {&doc.blocks}) {
     for (const OdDbObjectId& id : *ids) {

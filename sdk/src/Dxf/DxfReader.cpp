@@ -146,6 +146,8 @@ private:
   PendingObjects m_pending;
   std::map<std::string, OdDbObjectId> m_tableIds;  // by table name
   OdDbObjectId m_namedObjects;
+  mutable std::string m_lastType;  // the last entity type looked up by name, and its class
+  mutable OdRxClass* m_lastClass = nullptr;
 };
 
 OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
@@ -200,8 +202,12 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
         m.emplace(c->dxfName().toUtf8(), c);
     return m;
   }();
+  // Drawings hold runs of entities of one type.
+  if (type == m_lastType) return m_lastClass;
   auto it = byName.find(type);
-  return it == byName.end() ? OdDbUnknownEntity::desc() : it->second;
+  m_lastType.assign(type);
+  m_lastClass = it == byName.end() ? OdDbUnknownEntity::desc() : it->second;
+  return m_lastClass;
 }
 
 OdRxClass* Reader::objectClass(std::string_view type) const {
