@@ -1,5 +1,6 @@
 // Reading a drawing file into a database: tokenise, create every object with
 // its handle, then let each class read its fields once all ids exist.
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <fstream>
@@ -36,20 +37,26 @@ void tokenize(OdDxfDocument& doc) {
   const char* end = base + s.size();
   int line = 0;
   // Two lines a tag: count them once rather than grow the vector.
-  size_t lines = 0;
-  for (const char* q = base; (q = static_cast<const char*>(std::memchr(q, '\n', size_t(end - q)))) != nullptr; ++q) ++lines;
+  const size_t lines = size_t(std::count(base, end, '\n'));
   doc.tags.reserve(lines / 2 + 1);
   while (p < end) {
-    const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+    // The group code: blanks, up to four digits, blanks (a carriage return among them).
+    const char* q = p;
+    while (q < end && (*q == ' ' || *q == '\t')) ++q;
+    int code = 0, digits = 0;
+    while (q < end && *q >= '0' && *q <= '9' && digits < 5) {
+      code = code * 10 + (*q++ - '0');
+      ++digits;
+    }
+    while (q < end && (*q == ' ' || *q == '\t' || *q == '\r')) ++q;
+    const char* nl = q < end && *q == '\n' ? q : static_cast<const char*>(std::memchr(q, '\n', size_t(end - q)));
     const char* codeEnd = nl ? nl : end;
     ++line;
-    std::string_view codeText = trimmed(std::string_view(p, size_t(codeEnd - p)));
-    if (codeText.empty() && !nl) break;  // a final line break
-    int code = 0;
-    auto res = std::from_chars(codeText.data(), codeText.data() + codeText.size(), code);
-    if (codeText.empty() || res.ec != std::errc() || res.ptr != codeText.data() + codeText.size() || code < 0 ||
-        code > 1071)
+    if (digits == 0 || q != codeEnd || code > 1071) {
+      const std::string_view codeText = trimmed(std::string_view(p, size_t(codeEnd - p)));
+      if (codeText.empty() && !nl) break;  // a final line break
       throw OdDxfError("bad group code \"" + std::string(codeText.substr(0, 40)) + "\"", line);
+    }
     if (!nl || nl + 1 >= end)
       throw OdDxfError("the file ends after group code " + std::to_string(code) + " without its value (truncated)", line);
     p = nl + 1;
