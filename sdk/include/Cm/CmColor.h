@@ -5,7 +5,7 @@
 #include "Rx/OdString.h"
 
 namespace OdCmEntityColor {
-enum ColorMethod {
+enum ColorMethod : OdUInt8 {
   kByLayer = 0xC0,
   kByBlock = 0xC1,
   kByColor = 0xC2,  // true colour
@@ -62,16 +62,17 @@ private:
   OdCmEntityColor::ColorMethod m_method = OdCmEntityColor::kByLayer;
   OdUInt8 m_index = 0;
   OdUInt32 m_rgb = 0;
-  // Colour-book names are rare: shared, and absent for most colours.
+  // Colour-book names are rare and repeat: kept once for the whole program,
+  // and absent for most colours.
   struct Names {
     OdString name, book;
   };
-  std::shared_ptr<const Names> m_names;
+  const Names* m_names = nullptr;
 };
 
 class OdCmTransparency {
 public:
-  enum transparencyMethod { kByLayer = 0, kByBlock = 1, kByAlpha = 2, kErrorValue = 3 };
+  enum transparencyMethod : OdUInt8 { kByLayer = 0, kByBlock = 1, kByAlpha = 2, kErrorValue = 3 };
   OdCmTransparency() = default;
   explicit OdCmTransparency(transparencyMethod method) : m_method(method) {}
   // Alpha 0 (clear) to 255 (opaque).

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing entities: the objects of model and paper space with their general
 // appearance settings.
+#include <memory>
 #include <vector>
 #include "Db/DbObject.h"
 #include "Cm/CmColor.h"
@@ -79,10 +80,10 @@ private:
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;
   double m_ltScale = 1.0;
-  OdString m_plotStyle;  // empty for "ByLayer"
-  OdDb::LineWeight m_lineWeight = OdDb::kLnWtByLayer;
+  std::shared_ptr<const OdString> m_plotStyle;  // null for "ByLayer", which nearly every entity has
   OdCmTransparency m_transparency;
-  OdDb::Visibility m_visibility = OdDb::kVisible;
+  OdInt16 m_lineWeight = OdDb::kLnWtByLayer;  // an OdDb::LineWeight
+  OdUInt8 m_visibility = OdDb::kVisible;      // an OdDb::Visibility
 };
 typedef OdSmartPtr<OdDbEntity> OdDbEntityPtr;
 

@@ -89,14 +89,15 @@ public:
 private:
   friend class OdDbDatabase;
   friend class OdDbObjectId;
-  long m_nRefs = 1;
+  // Drawings hold millions of objects: the members are laid out tight.
+  int m_nRefs = 1;
+  OdDb::OpenMode m_openMode = OdDb::kNotOpen;
   OdDbObjectId m_id;
   OdDbObjectId m_ownerId;
   OdDbObjectId m_extDict;
-  OdDb::OpenMode m_openMode = OdDb::kNotOpen;
+  std::unique_ptr<OdArray<OdResBufPtr>> m_xdata;  // one chain per application; most objects have none
+  std::unique_ptr<OdDxfRecord> m_dxf;
   bool m_erased = false;
   bool m_isNew = true;
-  OdArray<OdResBufPtr> m_xdata;  // one chain per application
-  std::unique_ptr<OdDxfRecord> m_dxf;
   mutable bool m_modified = false;
 };

@@ -1,5 +1,7 @@
 #include "Cm/CmColor.h"
 
+#include <deque>
+
 #include <cmath>
 
 namespace {
@@ -70,7 +72,7 @@ OdCmColor OdCmColor::fromRGB(OdUInt8 r, OdUInt8 g, OdUInt8 b) {
 }
 
 void OdCmColor::setColorIndex(OdInt16 index) {
-  m_names.reset();
+  m_names = nullptr;
   if (index == 0) {
     m_method = OdCmEntityColor::kByBlock;
   } else if (index == 256) {
@@ -175,6 +177,17 @@ const OdString& OdCmColor::colorName() const { return m_names ? m_names->name : 
 const OdString& OdCmColor::bookName() const { return m_names ? m_names->book : emptyName(); }
 
 void OdCmColor::setNames(const OdString& colorName, const OdString& bookName) {
-  if (colorName.isEmpty() && bookName.isEmpty()) m_names.reset();
-  else m_names = std::make_shared<const Names>(Names{colorName, bookName});
+  if (colorName.isEmpty() && bookName.isEmpty()) {
+    m_names = nullptr;
+    return;
+  }
+  // One entry a name pair for the life of the program: drawings use a few.
+  static std::deque<Names> pool;
+  for (const Names& n : pool)
+    if (n.name == colorName && n.book == bookName) {
+      m_names = &n;
+      return;
+    }
+  pool.push_back(Names{colorName, bookName});
+  m_names = &pool.back();
 }

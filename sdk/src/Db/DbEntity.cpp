@@ -122,7 +122,7 @@ OdResult OdDbEntity::setLinetypeScale(double scale, bool doSubents) {
 // Most entities print "ByLayer": it is kept as the empty name, which costs no allocation.
 OdString OdDbEntity::plotStyleName() const {
   assertReadEnabled();
-  return m_plotStyle.isEmpty() ? OdString(L"ByLayer") : m_plotStyle;
+  return m_plotStyle ? *m_plotStyle : OdString(L"ByLayer");
 }
 
 OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
@@ -130,20 +130,21 @@ OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
   OdDbDatabase* db = database();
   if (db && db->getPSTYLEMODE()) return eNotApplicable;  // colour-dependent drawings have no named styles
   if (name.isEmpty()) return eInvalidInput;
-  m_plotStyle = name.iCompare(L"ByLayer") == 0 ? OdString() : name;
+  if (name.iCompare(L"ByLayer") == 0) m_plotStyle.reset();
+  else m_plotStyle = std::make_shared<const OdString>(name);
   forSubents(doSubents, [&](OdDbEntity* e) { e->setPlotStyleName(name, true); });
   return eOk;
 }
 
 OdDb::LineWeight OdDbEntity::lineWeight() const {
   assertReadEnabled();
-  return m_lineWeight;
+  return OdDb::LineWeight(m_lineWeight);
 }
 
 OdResult OdDbEntity::setLineWeight(OdDb::LineWeight weight, bool doSubents) {
   assertWriteEnabled();
   if (!OdDb::isValidLineWeight(int(weight))) return eInvalidInput;
-  m_lineWeight = weight;
+  m_lineWeight = OdInt16(weight);
   forSubents(doSubents, [&](OdDbEntity* e) { e->setLineWeight(weight, true); });
   return eOk;
 }
@@ -163,12 +164,12 @@ OdResult OdDbEntity::setTransparency(const OdCmTransparency& transparency, bool 
 
 OdDb::Visibility OdDbEntity::visibility() const {
   assertReadEnabled();
-  return m_visibility;
+  return OdDb::Visibility(m_visibility);
 }
 
 OdResult OdDbEntity::setVisibility(OdDb::Visibility visibility, bool doSubents) {
   assertWriteEnabled();
-  m_visibility = visibility;
+  m_visibility = OdUInt8(visibility);
   forSubents(doSubents, [&](OdDbEntity* e) { e->setVisibility(visibility, true); });
   return eOk;
 }
@@ -180,9 +181,10 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_layer = h.clayer.isNull() ? db->getLayerZeroId() : h.clayer;
   m_linetype = h.celtype.isNull() ? db->getLinetypeByLayerId() : h.celtype;
   m_ltScale = h.celtscale;
-  m_lineWeight = h.celweight;
+  m_lineWeight = OdInt16(h.celweight);
   m_transparency = h.cetransparency;
-  m_plotStyle = h.cepsname.iCompare(L"ByLayer") == 0 ? OdString() : h.cepsname;
+  if (h.cepsname.iCompare(L"ByLayer") == 0) m_plotStyle.reset();
+  else m_plotStyle = std::make_shared<const OdString>(h.cepsname);
 }
 
 void OdDbEntity::setPropertiesFrom(const OdDbEntity* other) {
@@ -250,7 +252,7 @@ void OdDbEntity::dxfInFields(const OdDxfIn& in) {
   if (!(m_ltScale > 0.0)) m_ltScale = 1.0;
   m_visibility = in.integer(S, 60, 0) ? OdDb::kInvisible : OdDb::kVisible;
   const int weight = in.integer(S, 370, -1);
-  m_lineWeight = OdDb::isValidLineWeight(weight) ? OdDb::LineWeight(weight) : OdDb::kLnWtByLayer;
+  m_lineWeight = OdInt16(OdDb::isValidLineWeight(weight) ? weight : int(OdDb::kLnWtByLayer));
   if (const OdDxfTag* t = in.field(S, 440)) m_transparency = OdCmTransparency::fromSerialized(OdUInt32(in.toInteger(*t)));
 }
 

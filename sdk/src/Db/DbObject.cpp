@@ -65,7 +65,8 @@ OdResult OdDbObject::erase(bool erasing) {
 OdResBufPtr OdDbObject::xData(const OdString& appName) const {
   assertReadEnabled();
   OdResBufPtr head, tail;
-  for (const OdResBufPtr& chain : m_xdata) {
+  if (!m_xdata) return head;
+  for (const OdResBufPtr& chain : *m_xdata) {
     if (!appName.isEmpty() && chain->getString().iCompare(appName.c_str()) != 0) continue;
     OdResBufPtr copy = chain->copyChain();
     if (head.isNull()) head = copy;
@@ -100,24 +101,28 @@ OdResult OdDbObject::setXData(const OdResBuf* xdata) {
       item->setPoint3d(p->getPoint3d());
       tail = tail->setNext(item);
     }
+    if (!m_xdata) m_xdata.reset(new OdArray<OdResBufPtr>);
+    OdArray<OdResBufPtr>& chains = *m_xdata;
     int found = -1;
-    for (unsigned i = 0; i < m_xdata.size(); ++i)
-      if (m_xdata[i]->getString().iCompare(rb->getString().c_str()) == 0) found = int(i);
+    for (unsigned i = 0; i < chains.size(); ++i)
+      if (chains[i]->getString().iCompare(rb->getString().c_str()) == 0) found = int(i);
     bool empty = app->next().isNull();
     if (found >= 0) {
-      if (empty) m_xdata.removeAt(unsigned(found));
-      else m_xdata[unsigned(found)] = app;
+      if (empty) chains.removeAt(unsigned(found));
+      else chains[unsigned(found)] = app;
     } else if (!empty) {
-      m_xdata.append(app);
+      chains.append(app);
     }
     rb = p;
   }
+  if (m_xdata && m_xdata->isEmpty()) m_xdata.reset();
   return eOk;
 }
 
 OdArray<OdString> OdDbObject::xDataApps() const {
   OdArray<OdString> names;
-  for (const OdResBufPtr& chain : m_xdata) names.append(chain->getString());
+  if (m_xdata)
+    for (const OdResBufPtr& chain : *m_xdata) names.append(chain->getString());
   return names;
 }
 
