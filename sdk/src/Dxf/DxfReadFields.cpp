@@ -119,7 +119,7 @@ void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
 
 }  // namespace
 
-void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<std::pair<OdDbObjectId, OdDbHandle>>& owners,
+void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<OdDbObjectId>& objects,
                         std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects) {
   // Every table exists, even where the file had none.
   auto table = [&](const char* name, OdRxClass* cls) {
@@ -157,14 +157,19 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     if (!table.isNull())
       for (const OdDbObjectId& id : table->recordIds()) records.insert(id.stub());
   }
-  std::vector<bool> isRecord(owners.size(), false);
-  auto readObject = [&](size_t i, OdDbObject* object) {
+  std::vector<bool> isRecord(objects.size(), false);
+  auto readObject = [&](OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
-    if (!owners[i].second.isNull() && object->ownerId().isNull()) {
-      const OdDbObjectId owner = db->getOdDbObjectId(owners[i].second);
-      if (!owner.isNull()) object->setOwnerId(owner);
-    }
     if (!record) return;
+    // The owner is the 330 before the first subclass marker (later ones are references).
+    if (object->ownerId().isNull())
+      for (const OdDxfTag& t : record->tags) {
+        if (t.code == 100) break;
+        if (t.code != 330) continue;
+        const OdDbObjectId owner = db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(t))));
+        if (!owner.isNull()) object->setOwnerId(owner);
+        break;
+      }
     const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
     object->dxfInFields(in);
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
@@ -180,12 +185,12 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       const_cast<OdDxfRecord*>(record)->xdata = object->xData();
     object->clearModifiedSinceRead();
   };
-  for (size_t i = 0; i < owners.size(); ++i) {
-    if (!records.count(owners[i].first.stub())) continue;
-    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (!records.count(objects[i].stub())) continue;
+    OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
     if (object.isNull()) continue;
     isRecord[i] = true;
-    readObject(i, object);
+    readObject(object);
   }
   ensureRecord(db, layerTable, new OdDbLayerTableRecord, L"0");
   ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
@@ -195,9 +200,9 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
   ensureRecord(db, appTable, new OdDbRegAppTableRecord, L"ACAD");
   db->resolveWellKnownRecords();
-  for (size_t i = 0; i < owners.size(); ++i) {
+  for (size_t i = 0; i < objects.size(); ++i) {
     if (!isRecord[i]) continue;
-    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+    OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
     if (!object.isNull()) readXData(object);
   }
 
@@ -220,13 +225,13 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     if (!layout.isNull()) layout->appendEntityId(entity->objectId());
     entity->release();
   };
-  for (size_t i = 0; i < owners.size(); ++i) {
-    const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == owners[i].first;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == objects[i];
     if (inEntities) ++nextEntity;
     if (isRecord[i]) continue;
-    OdDbObjectPtr object = owners[i].first.openObject(OdDb::kForWrite);
+    OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
     if (object.isNull()) continue;
-    readObject(i, object);
+    readObject(object);
     readXData(object);
     if (inEntities) place(object);
   }

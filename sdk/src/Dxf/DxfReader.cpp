@@ -83,8 +83,8 @@ OdDbObject* newObject(OdRxClass* cls) {
   return static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
 }
 
-// Each object read, with the handle of its owner, resolved once all exist.
-typedef std::vector<std::pair<OdDbObjectId, OdDbHandle>> PendingObjects;
+// Each object read, in file order; owners are resolved once all exist.
+typedef std::vector<OdDbObjectId> PendingObjects;
 
 class Reader {
 public:
@@ -238,7 +238,7 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
   OdDbObjectId id = m_db->addOdDbObject(object, owner, ownHandle(span, type));
-  m_pending.emplace_back(id, ownerHandle(span));
+  m_pending.push_back(id);
   object->release();
   return id;
 }
@@ -247,7 +247,7 @@ OdDbDatabasePtr Reader::read() {
   tokenize(m_doc);
   if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
   // Most objects have a dozen tags or more.
-  m_pending.reserve(m_doc.tags.size() / 10);
+  m_pending.reserve(m_doc.tags.size() / 12);
   while (!atEnd()) {
     if (isZero(m_pos, "EOF")) break;
     if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
@@ -458,7 +458,7 @@ void Reader::readObjects() {
 }  // namespace
 
 // Second pass and header: in the reader's own file to keep this one about structure.
-void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<std::pair<OdDbObjectId, OdDbHandle>>& owners,
+void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<OdDbObjectId>& objects,
                         std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects);
 
 namespace {
