@@ -63,6 +63,8 @@ public:
   // Adds an object, giving it the next handle (or the one given, when free);
   // the database keeps one reference. The object is left open for writing.
   OdDbObjectId addOdDbObject(OdDbObject* object, OdDbObjectId ownerId = OdDbObjectId(), OdDbHandle handle = OdDbHandle());
+  // Room for about so many objects, for readers that know how many come.
+  void reserveObjects(size_t count) { m_byHandle.reserve(count); }
   // Id of a handle, or null.
   OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_nextHandle; }

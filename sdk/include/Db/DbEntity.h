@@ -80,7 +80,7 @@ private:
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;
   double m_ltScale = 1.0;
-  std::shared_ptr<const OdString> m_plotStyle;  // null for "ByLayer", which nearly every entity has
+  const OdString* m_plotStyle = nullptr;  // kept once for the program; null for "ByLayer", which nearly every entity has
   OdCmTransparency m_transparency;
   OdInt16 m_lineWeight = OdDb::kLnWtByLayer;  // an OdDb::LineWeight
   OdUInt8 m_visibility = OdDb::kVisible;      // an OdDb::Visibility

@@ -1,6 +1,7 @@
 #include "Db/DbEntity.h"
 
 #include <cmath>
+#include <deque>
 
 #include "Db/DbDatabase.h"
 #include "Db/DbSymbolTable.h"
@@ -119,7 +120,19 @@ OdResult OdDbEntity::setLinetypeScale(double scale, bool doSubents) {
   return eOk;
 }
 
-// Most entities print "ByLayer": it is kept as the empty name, which costs no allocation.
+namespace {
+// Print style names repeat over thousands of entities: each is kept once for
+// the program's life; "ByLayer" is no name at all.
+const OdString* sharedPlotStyle(const OdString& name) {
+  if (name.iCompare(L"ByLayer") == 0) return nullptr;
+  static std::deque<OdString> names;
+  for (const OdString& n : names)
+    if (n == name) return &n;
+  names.push_back(name);
+  return &names.back();
+}
+}  // namespace
+
 OdString OdDbEntity::plotStyleName() const {
   assertReadEnabled();
   return m_plotStyle ? *m_plotStyle : OdString(L"ByLayer");
@@ -130,8 +143,7 @@ OdResult OdDbEntity::setPlotStyleName(const OdString& name, bool doSubents) {
   OdDbDatabase* db = database();
   if (db && db->getPSTYLEMODE()) return eNotApplicable;  // colour-dependent drawings have no named styles
   if (name.isEmpty()) return eInvalidInput;
-  if (name.iCompare(L"ByLayer") == 0) m_plotStyle.reset();
-  else m_plotStyle = std::make_shared<const OdString>(name);
+  m_plotStyle = sharedPlotStyle(name);
   forSubents(doSubents, [&](OdDbEntity* e) { e->setPlotStyleName(name, true); });
   return eOk;
 }
@@ -183,8 +195,7 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_ltScale = h.celtscale;
   m_lineWeight = OdInt16(h.celweight);
   m_transparency = h.cetransparency;
-  if (h.cepsname.iCompare(L"ByLayer") == 0) m_plotStyle.reset();
-  else m_plotStyle = std::make_shared<const OdString>(h.cepsname);
+  m_plotStyle = sharedPlotStyle(h.cepsname);
 }
 
 void OdDbEntity::setPropertiesFrom(const OdDbEntity* other) {

@@ -248,6 +248,7 @@ OdDbDatabasePtr Reader::read() {
   if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
   // Most objects have a dozen tags or more.
   m_pending.reserve(m_doc.tags.size() / 12);
+  m_db->reserveObjects(m_doc.tags.size() / 12);
   while (!atEnd()) {
     if (isZero(m_pos, "EOF")) break;
     if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
