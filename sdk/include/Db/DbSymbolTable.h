@@ -167,6 +167,8 @@ public:
   const OdDbObjectIdArray& entityIds() const { return m_entities; }
   // Used by erase and file reading.
   void appendEntityId(OdDbObjectId id) { m_entities.append(id); }
+  // Room for so many more entities (a reader that knows how many come).
+  void reserveEntities(unsigned more) { m_entities.reserve(m_entities.size() + more); }
   void removeEntityId(OdDbObjectId id) { m_entities.remove(id); }
   OdGePoint3d origin() const { assertReadEnabled(); return m_origin; }
   void setOrigin(const OdGePoint3d& p) { assertWriteEnabled(); m_origin = p; }

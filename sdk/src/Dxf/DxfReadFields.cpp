@@ -209,7 +209,8 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   // Entities of the ENTITIES section go to the layout that owns them; they
   // come in file order among the others, so one pass places them.
   size_t nextEntity = 0;
-  OdDbBlockTableRecordPtr layout;
+  OdDbBlockTableRecordPtr layout = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite));
+  if (!layout.isNull()) layout->reserveEntities(unsigned(doc.entities.size()));
   auto place = [&](OdDbObject* object) {
     OdDbEntity* entity = static_cast<OdDbEntity*>(object->queryX(OdDbEntity::desc()));
     if (!entity) return;
