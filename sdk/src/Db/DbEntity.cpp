@@ -12,11 +12,12 @@ ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbEntity, OdDbObject)
 ODRX_DEFINE_ABSTRACT_MEMBERS(OdDbCurve, OdDbEntity)
 
 bool OdDb::isValidLineWeight(int v) {
-  static const int valid[] = {0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,  53, 60,
-                              70, 80, 90, 100, 106, 120, 140, 158, 200, 211, -1, -2, -3};
-  for (int w : valid)
-    if (w == v) return true;
-  return false;
+  switch (v) {
+    case 0: case 5: case 9: case 13: case 15: case 18: case 20: case 25: case 30: case 35: case 40: case 50:
+    case 53: case 60: case 70: case 80: case 90: case 100: case 106: case 120: case 140: case 158: case 200:
+    case 211: case -1: case -2: case -3: return true;
+    default: return false;
+  }
 }
 
 template <class F>

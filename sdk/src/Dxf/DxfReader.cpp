@@ -21,6 +21,8 @@ OdDxfFileError::OdDxfFileError(const std::string& file, int line, const std::str
     : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
       m_file(file), m_line(line), m_message(message) {}
 
+using namespace std::literals;
+
 namespace {
 
 std::string_view trimmed(std::string_view s) {
@@ -72,7 +74,7 @@ void tokenize(OdDxfDocument& doc) {
                                   length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});
     const char* value = p;
     p = vnl ? vnl + 1 : end;
-    if (code == 0 && std::string_view(value, length) == "EOF") return;
+    if (code == 0 && std::string_view(value, length) == "EOF"sv) return;
   }
 }
 
@@ -98,7 +100,7 @@ private:
   bool atEnd() const { return m_pos >= m_doc.tags.size(); }
   int lineAt(size_t i) const { return m_doc.text.lineOf(m_doc.tags[i < m_doc.tags.size() ? i : m_doc.tags.size() - 1]); }
   [[noreturn]] void fail(const std::string& what, size_t at) const { throw OdDxfError(what, lineAt(at)); }
-  bool isZero(size_t i, const char* name) const { return i < m_doc.tags.size() && code(i) == 0 && text(i) == name; }
+  bool isZero(size_t i, std::string_view name) const { return i < m_doc.tags.size() && code(i) == 0 && text(i) == name; }
 
   // The tags after a 0 tag, up to the next 0 tag.
   OdDxfSpan recordSpan(size_t start, size_t& next) const {
@@ -115,7 +117,7 @@ private:
   OdDbHandle handleIn(OdDxfSpan span, int wanted) const { return OdDbHandle(odDxfParseHandle(valueIn(span, wanted))); }
   // The handle field: 105 for dimension styles, 5 for everything else.
   OdDbHandle ownHandle(OdDxfSpan span, std::string_view type) const {
-    const OdDbHandle h = type == "DIMSTYLE" ? handleIn(span, 105) : OdDbHandle();
+    const OdDbHandle h = type == "DIMSTYLE"sv ? handleIn(span, 105) : OdDbHandle();
     return h.isNull() ? handleIn(span, 5) : h;
   }
   OdDbHandle ownerHandle(OdDxfSpan span) const {
@@ -169,14 +171,14 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
       if (t.code == 100 && trimmed(m_doc.text.text(t)) == m) return true;
     return false;
   };
-  if (type == "POLYLINE") {
+  if (type == "POLYLINE"sv) {
     const int f = flags(70);
     if (f & 64) return OdDbPolyFaceMesh::desc();
     if (f & 16) return OdDbPolygonMesh::desc();
     if (f & 8) return OdDb3dPolyline::desc();
     return OdDb2dPolyline::desc();
   }
-  if (type == "VERTEX") {
+  if (type == "VERTEX"sv) {
     const int f = flags(70);
     if ((f & 128) && !(f & 64)) return OdDbFaceRecord::desc();
     if (f & 128) return OdDbPolyFaceMeshVertex::desc();
@@ -184,7 +186,7 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
     if (f & 32) return OdDb3dPolylineVertex::desc();
     return OdDb2dVertex::desc();
   }
-  if (type == "DIMENSION") {
+  if (type == "DIMENSION"sv) {
     if (hasMarker("AcDbRotatedDimension")) return OdDbRotatedDimension::desc();
     if (hasMarker("AcDb3PointAngularDimension")) return OdDb3PointAngularDimension::desc();
     if (hasMarker("AcDb2LineAngularDimension")) return OdDb2LineAngularDimension::desc();
@@ -201,7 +203,7 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
       default: return hasMarker("AcDbAlignedDimension") ? OdDbAlignedDimension::desc() : OdDbRotatedDimension::desc();
     }
   }
-  if (type == "INSERT") return flags(70) > 1 || flags(71) > 1 ? OdDbMInsertBlock::desc() : OdDbBlockReference::desc();
+  if (type == "INSERT"sv) return flags(70) > 1 || flags(71) > 1 ? OdDbMInsertBlock::desc() : OdDbBlockReference::desc();
   static const std::map<std::string, OdRxClass*, std::less<>> byName = [] {
     std::map<std::string, OdRxClass*, std::less<>> m;
     for (OdRxClass* c : odrxClasses())
@@ -342,20 +344,22 @@ void Reader::readTables() {
 
 OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
   // Structure words are never entity names: such a file is out of order.
-  for (const char* structural : {"BLOCK", "ENDBLK", "TABLE", "ENDTAB", "SECTION", "ENDSEC", "EOF"})
-    if (isZero(i, structural)) fail(std::string(structural) + " where an entity belongs", i);
+  const std::string_view type = text(i);
+  if (!type.empty() && (type[0] == 'B' || type[0] == 'E' || type[0] == 'T' || type[0] == 'S'))
+    for (std::string_view structural : {"BLOCK"sv, "ENDBLK"sv, "TABLE"sv, "ENDTAB"sv, "SECTION"sv, "ENDSEC"sv, "EOF"sv})
+      if (isZero(i, structural)) fail(std::string(structural) + " where an entity belongs", i);
   size_t next = 0;
   const size_t zero = i;
   OdDxfSpan span = recordSpan(i, next);
   OdDbObjectId id = addObject(newObject(entityClass(text(zero), span)), zero, span, owner);
   i = next;
   // Vertices and attributes follow the entity that owns them, up to SEQEND.
-  const bool polyline = text(zero) == "POLYLINE";
-  const bool attributed = text(zero) == "INSERT" && valueIn(span, 66) == "1";
+  const bool polyline = text(zero) == "POLYLINE"sv;
+  const bool attributed = text(zero) == "INSERT"sv && valueIn(span, 66) == "1"sv;
   if (polyline || attributed) {
     std::vector<OdDbObjectId>& followers = m_doc.followers[id.stub()];
-    while (i < m_doc.tags.size() && code(i) == 0 && (text(i) == "VERTEX" || text(i) == "ATTRIB" || text(i) == "SEQEND")) {
-      const bool last = text(i) == "SEQEND";
+    while (i < m_doc.tags.size() && code(i) == 0 && (text(i) == "VERTEX"sv || text(i) == "ATTRIB"sv || text(i) == "SEQEND"sv)) {
+      const bool last = text(i) == "SEQEND"sv;
       size_t after = 0;
       const size_t z = i;
       OdDxfSpan s = recordSpan(i, after);
@@ -450,7 +454,7 @@ void Reader::readObjects() {
     const size_t zero = m_pos;
     OdDxfSpan span = recordSpan(m_pos, next);
     OdDbObjectId id = addObject(newObject(objectClass(text(zero))), zero, span);
-    if (m_namedObjects.isNull() && text(zero) == "DICTIONARY") m_namedObjects = id;
+    if (m_namedObjects.isNull() && text(zero) == "DICTIONARY"sv) m_namedObjects = id;
     m_doc.objects.push_back(id);
     m_pos = next;
   }
