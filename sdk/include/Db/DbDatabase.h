@@ -130,6 +130,7 @@ private:
   OdDbHandle m_nextHandle = 1;
   std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
   std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
+  mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;
   std::shared_ptr<OdDxfDocument> m_dxf;
   OdDbObjectId m_blockTable, m_layerTable, m_linetypeTable, m_textStyleTable, m_dimStyleTable, m_regAppTable,

@@ -82,7 +82,9 @@ void OdDbDatabase::release() {
 OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerId, OdDbHandle handle) {
   if (!object) throw OdError(eNullObjectPointer);
   if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
-  if (handle.isNull() || !getOdDbObjectId(handle).isNull()) handle = m_nextHandle;
+  // Files give handles in rising order as a rule: past the last one, no lookup is needed.
+  const bool beyond = m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first;
+  if (handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull())) handle = m_nextHandle;
   if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
   m_stubs.emplace_back();
   OdDbStub* raw = &m_stubs.back();
@@ -90,9 +92,13 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   raw->database = this;
   raw->object = object;
   object->addRef();
-  auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
-                              [](const auto& e, OdUInt64 h) { return e.first < h; });
-  m_byHandle.insert(pos, {OdUInt64(handle), raw});
+  if (m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first) {
+    m_byHandle.emplace_back(OdUInt64(handle), raw);
+  } else {
+    auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
+                                [](const auto& e, OdUInt64 h) { return e.first < h; });
+    m_byHandle.insert(pos, {OdUInt64(handle), raw});
+  }
   object->m_id = OdDbObjectId(raw);
   object->m_ownerId = ownerId;
   object->m_openMode = OdDb::kForWrite;
@@ -101,9 +107,12 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
 }
 
 OdDbObjectId OdDbDatabase::getOdDbObjectId(OdDbHandle handle) const {
+  // Owners are asked for again and again (every entity of a layout names it).
+  if (m_lastLookup && m_lastLookup->handle == handle) return OdDbObjectId(m_lastLookup);
   auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
                               [](const auto& e, OdUInt64 h) { return e.first < h; });
   if (pos == m_byHandle.end() || pos->first != OdUInt64(handle)) return OdDbObjectId();
+  m_lastLookup = pos->second;
   return OdDbObjectId(pos->second);
 }
 
