@@ -273,3 +273,50 @@ TEST(DxfFields, ReadWithTheirValuesAndWrittenWithTheFilesValueData) {
   EXPECT_EQ(valueData(after, "5F8"), valueData(original, "5F8"));
   EXPECT_NE(after.find("FIELD\n  5\n5F8\n102\n{ACAD_REACTORS\n330\n5F7\n102\n}"), std::string::npos);
 }
+
+// Every object of a drawing marked changed and written from its fields: what
+// the file said stays said — defaults it wrote, flags beyond the modelled
+// ones, names in its own case, unit vectors to the last digit — and files
+// without markers get no fields they cannot hold.
+TEST(DxfRoundTrip, ChangedObjectsKeepWhatTheirFileSaid) {
+  const char* modern =
+      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  9\n$HANDSEED\n  5\n100\n  0\nENDSEC\n"
+      "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n  5\n2\n330\n0\n100\nAcDbSymbolTable\n 70\n1\n"
+      "  0\nLAYER\n  5\n10\n330\n2\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n  2\nSITE|Survey\n"
+      " 70\n48\n 62\n3\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
+      "  0\nSECTION\n  2\nENTITIES\n"
+      "  0\nLINE\n  5\n50\n100\nAcDbEntity\n  8\nsite|survey\n  6\nByLayer\n 62\n256\n"
+      "100\nAcDbLine\n 39\n0.0\n 10\n1\n 20\n2\n 30\n0\n 11\n4\n 21\n6\n 31\n0\n210\n0.0\n220\n0.6\n230\n0.8\n"
+      "  0\nLWPOLYLINE\n  5\n51\n100\nAcDbEntity\n  8\n0\n100\nAcDbPolyline\n 90\n2\n 70\n0\n 43\n0.0\n"
+      " 10\n0\n 20\n0\n 10\n1\n 20\n1\n  0\nENDSEC\n  0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadString(modern, "modern.dxf");
+  for (const OdDbObjectId& id : db->objectIds()) {
+    OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
+    if (!object.isNull() && object->dxfRecord() && !object->dxfRecord()->implied) object->assertWriteEnabled();
+  }
+  const std::string text = odDxfWriteString(db);
+  for (const char* kept : {" 70\n48\n", "  6\nCONTINUOUS\n", "  8\nsite|survey\n", "  6\nByLayer\n", " 62\n256\n",
+                           " 39\n0.0\n", "220\n0.6\n230\n0.8\n", " 43\n0.0\n"})
+    EXPECT_NE(text.find(kept), std::string::npos) << kept;
+  OdDbDatabasePtr back = odDxfReadString(text, "again.dxf");
+  OdDbLayerTableRecordPtr layer = back->getOdDbObjectId(OdDbHandle(0x10)).safeOpenObject();
+  EXPECT_TRUE(layer->isDependent());
+  OdDbLinePtr line = back->getOdDbObjectId(OdDbHandle(0x50)).safeOpenObject();
+  EXPECT_EQ(line->layerId(), layer->objectId());
+  EXPECT_EQ(line->normal().y, 0.6);
+
+  // A file without markers: the line's new colour is written, its line weight field is not.
+  const char* old =
+      "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n1\n 20\n2\n 30\n0\n 11\n4\n 21\n6\n 31\n0\n"
+      "  0\nENDSEC\n  0\nEOF\n";
+  OdDbDatabasePtr r12 = odDxfReadString(old, "old.dxf");
+  OdDbBlockTableRecordPtr ms = r12->getModelSpaceId().safeOpenObject();
+  OdDbLinePtr oldLine = ms->entityIds()[0].safeOpenObject(OdDb::kForWrite);
+  oldLine->setColorIndex(5);
+  oldLine->setLineWeight(OdDb::kLnWt050);
+  oldLine.release();
+  const std::string oldText = odDxfWriteString(r12);
+  EXPECT_NE(oldText.find(" 62\n5\n"), std::string::npos);
+  EXPECT_EQ(oldText.find("370"), std::string::npos);
+  EXPECT_EQ(oldText.find("AcDb"), std::string::npos);
+}
