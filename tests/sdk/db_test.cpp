@@ -138,3 +138,26 @@ TEST_F(DbFixture, OwnersAndExtensionDictionariesAreReachableFromAnEntity) {
   EXPECT_EQ(line->createExtensionDictionary(), eAlreadyInDb);
   EXPECT_EQ(line->extensionDictionary(), dictId);
 }
+
+TEST_F(DbFixture, HandlesGivenInAnyOrderAreFoundAgainAndNeverShared) {
+  std::vector<std::pair<OdUInt64, OdDbObjectId>> added;
+  for (OdUInt64 h : {0x900ULL, 0x700ULL, 0x800ULL, 0x800ULL, 0xA00ULL}) {
+    OdDbLinePtr line = OdDbLine::createObject();
+    added.emplace_back(h, db->addOdDbObject(line, OdDbObjectId(), OdDbHandle(h)));
+  }
+  // The second 0x800 gets a handle of its own, past the highest given before it.
+  EXPECT_EQ(OdUInt64(added[3].second.getHandle()), 0x901ULL);
+  for (int pass = 0; pass < 2; ++pass)
+    for (size_t i : {0u, 1u, 2u, 4u, 1u, 3u, 0u}) {
+      const OdUInt64 h = i == 3 ? 0x901ULL : added[i].first;
+      EXPECT_EQ(db->getOdDbObjectId(OdDbHandle(h)), added[i].second) << std::hex << h;
+      EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x6FF)).isNull());
+      EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0xA01)).isNull());
+    }
+  // Handle order for the writer, whatever the order of adding.
+  OdUInt64 previous = 0;
+  for (const OdDbObjectId& id : db->objectIds()) {
+    EXPECT_GT(OdUInt64(id.getHandle()), previous);
+    previous = OdUInt64(id.getHandle());
+  }
+}
