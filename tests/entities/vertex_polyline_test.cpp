@@ -238,3 +238,29 @@ TEST_F(OldPolylines, ThreeDimensionalVerticesLengthAndListing) {
   EXPECT_EQ(set(p, "Closed", choice(1)), 5100);
   EXPECT_EQ(get(p, "Closed").GetCollection().GetSelectedIndex(), 0);
 }
+
+TEST_F(OldPolylines, GeneralEditsReachTheVerticesAndClosedSplinesWrapAround) {
+  OdDb2dPolylinePtr p = poly2d({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+  EXPECT_EQ(set(p, "LineColor", CKdVariant(OdCmColor::fromIndex(3))), 5100);
+  for (const auto& v : vertices(p)) EXPECT_EQ(v->colorIndex(), 3);
+  // A closed cubic over a square: a periodic curve, 4 spans of 8 fit vertices, inside the frame.
+  p->makeClosed();
+  drawing.db->header().splinesegs = 8;
+  ASSERT_EQ(set(p, "Fit/Smooth", choice(3)), 5100);
+  ASSERT_EQ(vertices(p).size(), 32u + 4);
+  double area = 0;
+  p->getArea(area);
+  EXPECT_GT(area, 8.0);  // more than the square through the frame's mid-sides, less than the frame
+  EXPECT_LT(area, 16.0) << area;
+  for (size_t i = 0; i < 32; ++i) {
+    const OdGePoint3d at = v2(vertices(p)[i])->position();
+    EXPECT_TRUE(at.x > 0 && at.x < 4 && at.y > 0 && at.y < 4) << i;
+  }
+  // 3D listings stop where the counter says.
+  OdDb3dPolylinePtr p3 = poly3d({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}});
+  CKdPrintRecorder limited(drawing.db);
+  limited.SetCounterLimit(2);
+  listingOf(p3)->PrintObjectInfo(p3, &limited);
+  EXPECT_TRUE(hasItem(limited, "Point 3"));
+  EXPECT_FALSE(hasItem(limited, "Point 4"));
+}
