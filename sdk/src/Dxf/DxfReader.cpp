@@ -212,7 +212,7 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
     return m;
   }();
   // Drawings hold runs of entities of one type.
-  if (type == m_lastType) return m_lastClass;
+  if (m_lastClass && type == m_lastType) return m_lastClass;
   auto it = byName.find(type);
   m_lastType.assign(type);
   m_lastClass = it == byName.end() ? OdDbUnknownEntity::desc() : it->second;
