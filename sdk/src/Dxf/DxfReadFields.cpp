@@ -212,8 +212,8 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   OdDbBlockTableRecordPtr layout = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite));
   if (!layout.isNull()) layout->reserveEntities(unsigned(doc.entities.size()));
   auto place = [&](OdDbObject* object) {
-    OdDbEntity* entity = static_cast<OdDbEntity*>(object->queryX(OdDbEntity::desc()));
-    if (!entity) return;
+    OdDbEntityPtr entity = OdDbEntity::cast(object);  // released also when a field below is unreadable
+    if (entity.isNull()) return;
     if (layout.isNull() || layout->objectId() != entity->ownerId())
       layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
     if (layout.isNull()) {
@@ -224,7 +224,6 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
     }
     if (!layout.isNull()) layout->appendEntityId(entity->objectId());
-    entity->release();
   };
   for (size_t i = 0; i < objects.size(); ++i) {
     const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == objects[i];
