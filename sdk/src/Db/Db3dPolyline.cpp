@@ -110,10 +110,15 @@ OdResult OdDb3dPolyline::getStartParam(double& param) const {
   return eOk;
 }
 
+namespace {
+// Parameter of the end of a polyline through n points.
+double endParamOf(size_t n, bool closed) { return double(n < 2 ? 0 : (closed ? n : n - 1)); }
+}  // namespace
+
 OdResult OdDb3dPolyline::getEndParam(double& param) const {
   const size_t n = points().size();
   if (n == 0) return eDegenerateGeometry;
-  param = double(n < 2 ? 0 : (m_closed ? n : n - 1));
+  param = endParamOf(n, m_closed);
   return eOk;
 }
 
@@ -133,8 +138,8 @@ OdResult OdDb3dPolyline::getEndPoint(OdGePoint3d& point) const {
 
 OdResult OdDb3dPolyline::getPointAtParam(double param, OdGePoint3d& point) const {
   const std::vector<OdGePoint3d> p = points();
-  double end = 0.0;
-  if (getEndParam(end) != eOk) return eDegenerateGeometry;
+  if (p.empty()) return eDegenerateGeometry;
+  const double end = endParamOf(p.size(), m_closed);
   if (!(param >= 0.0 && param <= end)) return eInvalidInput;
   const size_t i = size_t(std::floor(param));
   if (double(i) >= end) {
@@ -149,8 +154,8 @@ OdResult OdDb3dPolyline::getPointAtParam(double param, OdGePoint3d& point) const
 
 OdResult OdDb3dPolyline::getDistAtParam(double param, double& dist) const {
   const std::vector<OdGePoint3d> p = points();
-  double end = 0.0;
-  if (getEndParam(end) != eOk) return eDegenerateGeometry;
+  if (p.empty()) return eDegenerateGeometry;
+  const double end = endParamOf(p.size(), m_closed);
   if (!(param >= 0.0 && param <= end)) return eInvalidInput;
   dist = 0.0;
   for (size_t i = 0; double(i) < end && double(i) < param; ++i) {

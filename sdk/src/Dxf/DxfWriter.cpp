@@ -318,13 +318,6 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       }
       f = &head;
     }
-    struct KeptAfter {
-      Writer& w;
-      const std::vector<const OdDxfTag*>& tags;
-      ~KeptAfter() {
-        for (const OdDxfTag* t : tags) w.tag(*t);
-      }
-    } after{*this, kept};
     std::vector<const OdDxfTag*> fileOwned, fileOther;
     if (f)
       for (const OdDxfTag* t : f->tags) (owned(*m, t->code) ? fileOwned : fileOther).push_back(t);
@@ -342,10 +335,11 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
           tag(*t);
         }
       }
-      return;
+    } else {
+      for (const OdDxfOut::Field& field : m->fields) tag(field.code, field.text);
+      for (const OdDxfTag* t : fileOther) tag(*t);
     }
-    for (const OdDxfOut::Field& field : m->fields) tag(field.code, field.text);
-    for (const OdDxfTag* t : fileOther) tag(*t);
+    for (const OdDxfTag* t : kept) tag(*t);
   };
   std::vector<bool> done(modelled.size(), false);
   // The k-th section of a marker in the file is the k-th modelled one of that marker.
