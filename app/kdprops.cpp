@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cxxabi.h>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -462,25 +463,12 @@ int cmdClassTree() {
   return kOk;
 }
 
-}  // namespace
 
-int main(int argc, char** argv) {
+// Every error becomes an exit status here, while the module is still loaded:
+// an exception the module raised must be finished before the module goes.
+int reported(const std::function<int()>& run) {
   try {
-    const Options o = parse(argc, argv);
-    if (o.command == "--classes") return cmdClassTree();
-    if (o.command == "--help" || o.command == "help") {
-      std::fputs(kUsageText, stdout);
-      return kOk;
-    }
-    Module module;
-    if (o.command == "demo") return cmdDemo(o);
-    if (o.command == "sample") return cmdSample(o);
-    if (o.command == "list") return cmdList(o);
-    if (o.command == "props") return cmdProps(o);
-    if (o.command == "set") return cmdSet(o);
-    if (o.command == "classes") return cmdClasses(o);
-    if (o.command == "save") return cmdSave(o);
-    throw UsageError("unknown command " + o.command);
+    return run();
   } catch (const UsageError& e) {
     std::fprintf(stderr, "kdprops: %s\n%s", e.what(), kUsageText);
     return kUsage;
@@ -494,4 +482,30 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kdprops: %s\n", e.what());
     return kModuleError;
   }
+}
+
+int runCommand(const Options& o) {
+  if (o.command == "demo") return cmdDemo(o);
+  if (o.command == "sample") return cmdSample(o);
+  if (o.command == "list") return cmdList(o);
+  if (o.command == "props") return cmdProps(o);
+  if (o.command == "set") return cmdSet(o);
+  if (o.command == "classes") return cmdClasses(o);
+  if (o.command == "save") return cmdSave(o);
+  throw UsageError("unknown command " + o.command);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return reported([&] {
+    const Options o = parse(argc, argv);
+    if (o.command == "--classes") return cmdClassTree();
+    if (o.command == "--help" || o.command == "help") {
+      std::fputs(kUsageText, stdout);
+      return int(kOk);
+    }
+    Module module;
+    return reported([&] { return runCommand(o); });
+  });
 }

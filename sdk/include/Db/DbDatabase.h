@@ -65,6 +65,10 @@ public:
   OdDbObjectId addOdDbObject(OdDbObject* object, OdDbObjectId ownerId = OdDbObjectId(), OdDbHandle handle = OdDbHandle());
   // Room for about so many objects, for readers that know how many come.
   void reserveObjects(size_t count) { m_byHandle.reserve(count); }
+  // While a file is read: objects without a handle of their own (none, or
+  // one already taken) get theirs when numbering resumes, above every
+  // handle the file gave.
+  void numberNewObjectsLater(bool later);
   // Id of a handle, or null.
   OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_nextHandle; }
@@ -130,6 +134,8 @@ private:
   OdDbHandle m_nextHandle = 1;
   std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
   std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
+  std::vector<OdDbStub*> m_unnumbered;
+  bool m_numberLater = false;
   mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;
   std::shared_ptr<OdDxfDocument> m_dxf;

@@ -116,6 +116,9 @@ public:
   void angle(int code, double radians);
   void angleOpt(int code, double radians, double defRadians);
   static double degreesOf(double radians);
+  // Bit flags of which the class models the bits of the mask: the file's
+  // other bits stay; left out where the file had none and value is def.
+  void flags(int code, long long value, long long mask, long long def);
   // Declares codes owned without writing them (fields written elsewhere).
   void own(int code);
   // The class models only the head of the section: from the first tag of
@@ -135,6 +138,8 @@ public:
 
 private:
   Section& current();
+  // The file's tag of the code in the current subclass, or null.
+  const OdDxfTag* originalField(int code) const;
   void add(int code, std::string text);
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;

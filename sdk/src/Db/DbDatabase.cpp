@@ -84,14 +84,24 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
   // Files give handles in rising order as a rule: past the last one, no lookup is needed.
   const bool beyond = m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first;
-  if (handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull())) handle = m_nextHandle;
-  if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
+  const bool taken = handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull());
   m_stubs.emplace_back();
   OdDbStub* raw = &m_stubs.back();
-  raw->handle = handle;
   raw->database = this;
   raw->object = object;
   object->addRef();
+  object->m_id = OdDbObjectId(raw);
+  object->m_ownerId = ownerId;
+  object->m_openMode = OdDb::kForWrite;
+  object->m_isNew = true;
+  if (taken && m_numberLater) {
+    // Numbered once every handle of the file is known, so that none is taken twice.
+    m_unnumbered.push_back(raw);
+    return object->m_id;
+  }
+  if (taken) handle = m_nextHandle;
+  if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
+  raw->handle = handle;
   if (m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first) {
     m_byHandle.emplace_back(OdUInt64(handle), raw);
   } else {
@@ -99,11 +109,19 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
                                 [](const auto& e, OdUInt64 h) { return e.first < h; });
     m_byHandle.insert(pos, {OdUInt64(handle), raw});
   }
-  object->m_id = OdDbObjectId(raw);
-  object->m_ownerId = ownerId;
-  object->m_openMode = OdDb::kForWrite;
-  object->m_isNew = true;
   return object->m_id;
+}
+
+void OdDbDatabase::numberNewObjectsLater(bool later) {
+  m_numberLater = later;
+  if (later) return;
+  for (OdDbStub* stub : m_unnumbered) {
+    stub->handle = m_nextHandle;
+    m_nextHandle = OdUInt64(m_nextHandle) + 1;
+    m_byHandle.emplace_back(OdUInt64(stub->handle), stub);
+  }
+  m_unnumbered.clear();
+  m_unnumbered.shrink_to_fit();
 }
 
 OdDbObjectId OdDbDatabase::getOdDbObjectId(OdDbHandle handle) const {

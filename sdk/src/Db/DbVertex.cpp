@@ -107,7 +107,8 @@ void OdDb2dVertex::dxfOutFields(OdDxfOut& out) const {
   out.realOpt(41, m_endWidth, 0.0);
   out.realOpt(42, m_bulge, 0.0);
   static const int kTypeFlags[] = {0, kControlFlag, kSplineFitFlag, kCurveFitFlag};
-  out.integerOpt(70, kTypeFlags[m_type] | (m_tangentUsed ? kTangentFlag : 0), 0);
+  out.flags(70, kTypeFlags[m_type] | (m_tangentUsed ? kTangentFlag : 0),
+            kCurveFitFlag | kTangentFlag | kSplineFitFlag | kControlFlag, 0);
   if (m_tangentUsed) out.angle(50, m_tangent);
   else out.own(50);
 }
@@ -142,5 +143,7 @@ void OdDb3dPolylineVertex::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDb3dPolylineVertex");
   out.point(10, m_position);
   static const int kTypeFlags[] = {0, kControlFlag, kSplineFitFlag};
-  out.integer(70, k3dFlag | kTypeFlags[m_type]);
+  // The kind bit (32) as the file had it: some writers leave it out.
+  if (out.fromFile()) out.flags(70, kTypeFlags[m_type], kControlFlag | kSplineFitFlag, 0);
+  else out.integer(70, k3dFlag | kTypeFlags[m_type]);
 }

@@ -298,8 +298,10 @@ void OdDxfOut::add(int code, std::string text) {
 }
 
 void OdDxfOut::real(int code, double value) { add(code, formatReal(value)); }
-bool OdDxfOut::hadField(int code) const {
-  if (!m_text) return false;
+bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr; }
+
+const OdDxfTag* OdDxfOut::originalField(int code) const {
+  if (!m_text) return nullptr;
   bool markers = false;
   for (const OdDxfTag& t : m_original) markers = markers || t.code == 100;
   const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
@@ -310,9 +312,9 @@ bool OdDxfOut::hadField(int code) const {
       inside = trim(m_text->text(t)) == marker;
       continue;
     }
-    if (inside && t.code == code) return true;
+    if (inside && t.code == code) return &t;
   }
-  return false;
+  return nullptr;
 }
 
 void OdDxfOut::realOpt(int code, double value, double def) {
@@ -323,6 +325,17 @@ void OdDxfOut::integer(int code, long long value) { add(code, std::to_string(val
 void OdDxfOut::integerOpt(int code, long long value, long long def) {
   if (value == def && !hadField(code)) own(code);
   else integer(code, value);
+}
+void OdDxfOut::flags(int code, long long value, long long mask, long long def) {
+  const OdDxfTag* had = originalField(code);
+  if (!had) {
+    integerOpt(code, value, def);
+    return;
+  }
+  long long old = 0;
+  const std::string_view text = trim(m_text->text(*had));
+  std::from_chars(text.data(), text.data() + text.size(), old);
+  integer(code, (old & ~mask) | (value & mask));
 }
 void OdDxfOut::string(int code, const OdString& value) { add(code, m_codec.encode(value)); }
 void OdDxfOut::name(int code, const OdString& value) {

@@ -145,6 +145,7 @@ private:
   OdDbObjectId addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner = OdDbObjectId());
   OdRxClass* entityClass(std::string_view type, OdDxfSpan span) const;
   OdRxClass* objectClass(std::string_view type) const;
+  OdRxClass* vertexClass(OdRxClass* polyline, OdDxfSpan span) const;
   void finish();
   void applyHeader();
   OdDbObjectId ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* name);
@@ -219,6 +220,20 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
   return m_lastClass;
 }
 
+// A polyline's vertices are of its kind, whatever flags a writer gave them.
+OdRxClass* Reader::vertexClass(OdRxClass* polyline, OdDxfSpan span) const {
+  if (polyline == OdDb3dPolyline::desc()) return OdDb3dPolylineVertex::desc();
+  if (polyline == OdDbPolygonMesh::desc()) return OdDbPolygonMeshVertex::desc();
+  if (polyline == OdDbPolyFaceMesh::desc()) {
+    // Corners carry a position (flags 64); face records name corners only.
+    std::string_view v = valueIn(span, 70);
+    int f = 0;
+    std::from_chars(v.data(), v.data() + v.size(), f);
+    return (f & 64) ? OdDbPolyFaceMeshVertex::desc() : OdDbFaceRecord::desc();
+  }
+  return OdDb2dVertex::desc();
+}
+
 OdRxClass* Reader::objectClass(std::string_view type) const {
   static const std::map<std::string, OdRxClass*, std::less<>> byName = [] {
     std::map<std::string, OdRxClass*, std::less<>> m;
@@ -251,6 +266,7 @@ OdDbDatabasePtr Reader::read() {
   // Most objects have a dozen tags or more.
   m_pending.reserve(m_doc.tags.size() / 12);
   m_db->reserveObjects(m_doc.tags.size() / 12);
+  m_db->numberNewObjectsLater(true);
   while (!atEnd()) {
     if (isZero(m_pos, "EOF")) break;
     if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
@@ -266,6 +282,7 @@ OdDbDatabasePtr Reader::read() {
     if (atEnd()) fail("section " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);
     ++m_pos;  // ENDSEC
   }
+  m_db->numberNewObjectsLater(false);
   finish();
   return m_db;
 }
@@ -351,7 +368,8 @@ OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
   size_t next = 0;
   const size_t zero = i;
   OdDxfSpan span = recordSpan(i, next);
-  OdDbObjectId id = addObject(newObject(entityClass(text(zero), span)), zero, span, owner);
+  OdRxClass* polylineClass = entityClass(text(zero), span);
+  OdDbObjectId id = addObject(newObject(polylineClass), zero, span, owner);
   i = next;
   // Vertices and attributes follow the entity that owns them, up to SEQEND.
   const bool polyline = text(zero) == "POLYLINE"sv;
@@ -363,7 +381,9 @@ OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
       size_t after = 0;
       const size_t z = i;
       OdDxfSpan s = recordSpan(i, after);
-      followers.push_back(addObject(newObject(entityClass(text(z), s)), z, s, id));
+      OdRxClass* cls = entityClass(text(z), s);
+      if (polyline && text(z) == "VERTEX"sv) cls = vertexClass(polylineClass, s);
+      followers.push_back(addObject(newObject(cls), z, s, id));
       i = after;
       if (last) break;
     }
