@@ -47,6 +47,12 @@ public:
   OdString string(const char* subclass, int code, const OdString& def = OdString(), int nth = 0) const;
   OdGePoint3d point(const char* subclass, int code, const OdGePoint3d& def = OdGePoint3d(), int nth = 0) const;
   OdGeVector3d vector(const char* subclass, int code, const OdGeVector3d& def, int nth = 0) const;
+  // The extrusion direction, the normal of the object coordinate system
+  // (OCS): of unit length; a zero one is the world Z axis.
+  OdGeVector3d normal(const char* subclass, int code = 210) const;
+  // A point the file holds in the OCS of the normal, in world coordinates.
+  OdGePoint3d ocsPoint(const char* subclass, int code, const OdGeVector3d& normal,
+                       const OdGePoint3d& def = OdGePoint3d(), int nth = 0) const;
   // The object a handle field names, or null.
   OdDbObjectId reference(const char* subclass, int code, int nth = 0) const;
   // Every tag of the subclass, in file order (the whole object without markers).
@@ -109,6 +115,14 @@ public:
   void point(int code, const OdGePoint3d& value);
   void pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def);
   void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
+  // An extrusion direction stored of unit length: the file's own text where
+  // it is the same direction at another length; left out when it is world Z.
+  void normal(int code, const OdGeVector3d& unit);
+  // A world point written in the OCS of the normal; the file's own text
+  // where it still names exactly the same world point.
+  void ocsPoint(int code, const OdGePoint3d& world, const OdGeVector3d& normal);
+  static OdGePoint3d ocsToWorld(const OdGePoint3d& ocs, const OdGeVector3d& normal);
+  static OdGePoint3d worldToOcs(const OdGePoint3d& world, const OdGeVector3d& normal);
   void reference(int code, OdDbObjectId id);
   void referenceOpt(int code, OdDbObjectId id);
   // An angle kept in radians, written in degrees as files hold it: the
@@ -140,6 +154,8 @@ private:
   Section& current();
   // The file's tag of the code in the current subclass, or null.
   const OdDxfTag* originalField(int code) const;
+  // The number an original tag holds; false when it holds none.
+  bool number(const OdDxfTag* tag, double& value) const;
   void add(int code, std::string text);
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;

@@ -359,5 +359,5 @@ void OdDb2dPolyline::dxfOutFields(OdDxfOut& out) const {
   out.realOpt(40, m_startWidth, 0.0);
   out.realOpt(41, m_endWidth, 0.0);
   out.integerOpt(75, m_type == OdDb::k2dQuadSplinePoly ? 5 : m_type == OdDb::k2dCubicSplinePoly ? 6 : 0, 0);
-  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.normal(210, m_normal);
 }

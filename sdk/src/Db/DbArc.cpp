@@ -130,9 +130,9 @@ void OdDbArc::dxfInFields(const OdDxfIn& in) {
   OdDbCurve::dxfInFields(in);
   const char* S = "AcDbCircle";
   m_thickness = in.real(S, 39, 0.0);
-  m_center = in.point(S, 10);
+  m_normal = in.normal(S);
+  m_center = in.ocsPoint(S, 10, m_normal);
   m_radius = in.real(S, 40, 1.0);
-  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
   // Files hold the angles in degrees.
   m_start = normalized(OdaToRadian(in.real("AcDbArc", 50, 0.0)));
   m_end = normalized(OdaToRadian(in.real("AcDbArc", 51, 360.0)));
@@ -142,9 +142,9 @@ void OdDbArc::dxfOutFields(OdDxfOut& out) const {
   OdDbCurve::dxfOutFields(out);
   out.subclass("AcDbCircle");
   out.realOpt(39, m_thickness, 0.0);
-  out.point(10, m_center);
+  out.ocsPoint(10, m_center, m_normal);
   out.real(40, m_radius);
-  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.normal(210, m_normal);
   out.subclass("AcDbArc");
   out.angle(50, m_start);
   out.angle(51, m_end);

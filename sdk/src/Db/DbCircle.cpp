@@ -91,16 +91,16 @@ void OdDbCircle::dxfInFields(const OdDxfIn& in) {
   OdDbCurve::dxfInFields(in);
   const char* S = "AcDbCircle";
   m_thickness = in.real(S, 39, 0.0);
-  m_center = in.point(S, 10);
+  m_normal = in.normal(S);
+  m_center = in.ocsPoint(S, 10, m_normal);
   m_radius = in.real(S, 40, 1.0);
-  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
 }
 
 void OdDbCircle::dxfOutFields(OdDxfOut& out) const {
   OdDbCurve::dxfOutFields(out);
   out.subclass("AcDbCircle");
   out.realOpt(39, m_thickness, 0.0);
-  out.point(10, m_center);
+  out.ocsPoint(10, m_center, m_normal);
   out.real(40, m_radius);
-  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.normal(210, m_normal);
 }

@@ -329,5 +329,5 @@ void OdDbPolyline::dxfOutFields(OdDxfOut& out) const {
     out.realOpt(42, v.bulge, 0.0);
   }
   out.own(91);
-  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.normal(210, m_normal);
 }

@@ -185,7 +185,8 @@ void OdDbText::dxfInFields(const OdDxfIn& in) {
   OdDbEntity::dxfInFields(in);
   const char* S = "AcDbText";
   m_thickness = in.real(S, 39, 0.0);
-  m_position = in.point(S, 10);
+  m_normal = in.normal(S);
+  m_position = in.ocsPoint(S, 10, m_normal);
   m_height = in.real(S, 40, 2.5);
   m_text = in.string(S, 1);
   m_rotation = OdaToRadian(in.real(S, 50, 0.0));
@@ -195,8 +196,7 @@ void OdDbText::dxfInFields(const OdDxfIn& in) {
   const int horz = in.integer(S, 72, 0), vert = in.integer(S, 73, 0);
   m_horz = horz >= 0 && horz <= 5 ? OdDb::TextHorzMode(horz) : OdDb::kTextLeft;
   m_vert = vert >= 0 && vert <= 3 ? OdDb::TextVertMode(vert) : OdDb::kTextBase;
-  m_alignment = in.point(S, 11, m_position);
-  m_normal = in.vector(S, 210, OdGeVector3d::kZAxis);
+  m_alignment = in.ocsPoint(S, 11, m_normal, m_position);
   if (OdDbDatabase* db = in.database()) {
     OdDbSymbolTablePtr styles = OdDbSymbolTable::cast(db->getTextStyleTableId().openObject());
     if (!styles.isNull()) m_style = styles->getAt(in.string(S, 7, L"Standard"));
@@ -207,7 +207,7 @@ void OdDbText::dxfOutFields(OdDxfOut& out) const {
   OdDbEntity::dxfOutFields(out);
   out.subclass("AcDbText");
   out.realOpt(39, m_thickness, 0.0);
-  out.point(10, m_position);
+  out.ocsPoint(10, m_position, m_normal);
   out.real(40, m_height);
   out.string(1, m_text);
   out.angleOpt(50, m_rotation, 0.0);
@@ -225,9 +225,9 @@ void OdDbText::dxfOutFields(OdDxfOut& out) const {
     // give one anyway, and attributes keep their vertical mode elsewhere).
     for (int code : {11, 21, 31}) out.original(code);
   } else {
-    out.point(11, m_alignment);
+    out.ocsPoint(11, m_alignment, m_normal);
   }
-  out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
+  out.normal(210, m_normal);
   // Attributes and their definitions keep the vertical mode in their own subclass.
   if (text) {
     out.subclass("AcDbText");

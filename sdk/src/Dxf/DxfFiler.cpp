@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Db/DbAssign.h"
 #include "Db/DbDatabase.h"
+#include "Ge/GeMatrix3d.h"
 
 namespace {
 // Code points of the bytes 0x80..0x9F in the Western code page; 0 where undefined.
@@ -260,6 +262,16 @@ OdGeVector3d OdDxfIn::vector(const char* subclass, int code, const OdGeVector3d&
   return OdGeVector3d(p.x, p.y, p.z);
 }
 
+OdGeVector3d OdDxfIn::normal(const char* subclass, int code) const {
+  return odDbUnitNormal(vector(subclass, code, OdGeVector3d::kZAxis));
+}
+
+OdGePoint3d OdDxfIn::ocsPoint(const char* subclass, int code, const OdGeVector3d& normal, const OdGePoint3d& def,
+                              int nth) const {
+  if (!find(subclass, code, nth)) return def;
+  return OdDxfOut::ocsToWorld(point(subclass, code, OdGePoint3d(), nth), normal);
+}
+
 OdDbObjectId OdDxfIn::reference(const char* subclass, int code, int nth) const {
   const OdDxfTag* t = find(subclass, code, nth);
   if (!t || !m_db) return OdDbObjectId();
@@ -298,6 +310,13 @@ void OdDxfOut::add(int code, std::string text) {
 }
 
 void OdDxfOut::real(int code, double value) { add(code, formatReal(value)); }
+bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
+  const std::string_view s = trim(m_text->text(*tag));
+  const char* first = s.data() + (!s.empty() && s[0] == '+');
+  auto res = std::from_chars(first, s.data() + s.size(), value);
+  return res.ec == std::errc() && res.ptr == s.data() + s.size();
+}
+
 bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr; }
 
 const OdDxfTag* OdDxfOut::originalField(int code) const {
@@ -377,6 +396,52 @@ void OdDxfOut::pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& d
 void OdDxfOut::vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def) {
   pointOpt(code, OdGePoint3d(value.x, value.y, value.z), OdGePoint3d(def.x, def.y, def.z));
 }
+namespace {
+bool isWorldZ(const OdGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+bool sameBits(const OdGePoint3d& a, const OdGePoint3d& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+}  // namespace
+
+OdGePoint3d OdDxfOut::ocsToWorld(const OdGePoint3d& ocs, const OdGeVector3d& normal) {
+  // Most entities lie in the world XY plane: their OCS is the world, to the last bit.
+  if (isWorldZ(normal)) return ocs;
+  return OdGePoint3d(ocs).transformBy(OdGeMatrix3d::planeToWorld(normal));
+}
+
+OdGePoint3d OdDxfOut::worldToOcs(const OdGePoint3d& world, const OdGeVector3d& normal) {
+  if (isWorldZ(normal)) return world;
+  return OdGePoint3d(world).transformBy(OdGeMatrix3d::worldToPlane(normal));
+}
+
+void OdDxfOut::normal(int code, const OdGeVector3d& unit) {
+  OdGePoint3d had;
+  const OdDxfTag* t[3] = {originalField(code), originalField(code + 10), originalField(code + 20)};
+  if (t[0] && t[1] && t[2] && number(t[0], had.x) && number(t[1], had.y) && number(t[2], had.z)) {
+    const OdGeVector3d n = odDbUnitNormal(had.asVector());
+    if (n.x == unit.x && n.y == unit.y && n.z == unit.z) {
+      for (int i = 0; i < 3; ++i) add(code + 10 * i, std::string(m_text->text(*t[i])));
+      return;
+    }
+  }
+  vectorOpt(code, unit, OdGeVector3d::kZAxis);
+}
+
+void OdDxfOut::ocsPoint(int code, const OdGePoint3d& world, const OdGeVector3d& normal) {
+  const OdDxfTag* x = originalField(code);
+  const OdDxfTag* y = originalField(code + 10);
+  const OdDxfTag* z = originalField(code + 20);
+  if (x && y) {
+    OdGePoint3d had;
+    if (number(x, had.x) && number(y, had.y) && (!z || number(z, had.z)) && sameBits(ocsToWorld(had, normal), world)) {
+      add(code, std::string(m_text->text(*x)));
+      add(code + 10, std::string(m_text->text(*y)));
+      if (z) add(code + 20, std::string(m_text->text(*z)));
+      else own(code + 20);
+      return;
+    }
+  }
+  point(code, worldToOcs(world, normal));
+}
+
 void OdDxfOut::reference(int code, OdDbObjectId id) {
   add(code, id.isNull() ? std::string("0") : id.getHandle().ascii().toUtf8());
 }
