@@ -41,7 +41,7 @@ const char* const kUsageText =
     "  demo                                   palette and listing of every object of the sample drawing\n"
     "  sample -o FILE                         write the sample drawing\n"
     "  list [DRAWING] [--handle H]... [--ucs] [--json]\n"
-    "  props [DRAWING] --handle H [--index N] [--json]\n"
+    "  props [DRAWING] (--handle H | --all) [--index N] [--json]\n"
     "  set DRAWING --handle H --name NAME [--category C] (--value TEXT | --choice TAG | --points \"x,y,z;...\")\n"
     "      [--type CODE] [--index N] (--output FILE | --in-place) [--json]\n"
     "  classes [--json]                       every registered class with its descriptions\n"
@@ -59,7 +59,7 @@ struct Options {
   std::string command;
   std::string drawing;
   std::vector<std::string> handles;
-  bool ucs = false, json = false, inPlace = false, rewrite = false;
+  bool ucs = false, json = false, inPlace = false, rewrite = false, all = false;
   std::optional<long> index;
   std::string name, category, output;
   kdapp::EditValue edit;
@@ -94,6 +94,7 @@ Options parse(int argc, char** argv) {
     else if (a == "--json") o.json = true;
     else if (a == "--in-place") o.inPlace = true;
     else if (a == "--rewrite") o.rewrite = true;
+    else if (a == "--all") o.all = true;
     else if (a == "--index") {
       const std::string v = need(i);
       char* end = nullptr;
@@ -308,6 +309,19 @@ int cmdList(const Options& o) {
 }
 
 int cmdProps(const Options& o) {
+  if (o.all) {
+    if (!o.handles.empty()) throw UsageError("props takes --all or one --handle");
+    OdDbDatabasePtr db = openDrawing(o);
+    json objects = json::array();
+    for (const OdDbObjectId& id : allEntities(db)) {
+      OdDbObjectPtr object = id.openObject();
+      GetKdSystemServices()->ClearRecords();
+      if (o.json) objects.push_back(paletteJson(object, contextOf(o)));
+      else printPalette(object, contextOf(o));
+    }
+    if (o.json) std::cout << json{{"objects", objects}}.dump(2) << "\n";
+    return kOk;
+  }
   if (o.handles.size() != 1) throw UsageError("props needs exactly one --handle");
   OdDbDatabasePtr db = openDrawing(o);
   OdDbObjectPtr object = objectByHandle(db, o.handles[0]).openObject();

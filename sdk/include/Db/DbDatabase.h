@@ -97,8 +97,9 @@ public:
                        OdDbObjectId textStyleTable, OdDbObjectId dimStyleTable, OdDbObjectId regAppTable,
                        OdDbObjectId ucsTable, OdDbObjectId viewTable, OdDbObjectId viewportTable,
                        OdDbObjectId namedObjects);
-  // Finds model space, paper space, layer 0 and the special line types by name.
-  void resolveWellKnownRecords();
+  // Finds model space, paper space, layer 0 and the special line types by
+  // name; the spaces can be given (a file may name its model space otherwise).
+  void resolveWellKnownRecords(OdDbObjectId modelSpace = OdDbObjectId(), OdDbObjectId paperSpace = OdDbObjectId());
 
   // Registers an application name for extended data; true when it exists afterwards.
   bool newRegApp(const OdString& appName);

@@ -157,7 +157,7 @@ void OdDbDatabase::setWellKnownIds(OdDbObjectId blockTable, OdDbObjectId layerTa
   m_namedObjects = namedObjects;
 }
 
-void OdDbDatabase::resolveWellKnownRecords() {
+void OdDbDatabase::resolveWellKnownRecords(OdDbObjectId modelSpace, OdDbObjectId paperSpace) {
   auto find = [](OdDbObjectId tableId, const wchar_t* name) {
     OdDbObjectPtr obj = tableId.openObject();
     OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
@@ -166,8 +166,8 @@ void OdDbDatabase::resolveWellKnownRecords() {
     table->release();
     return id;
   };
-  m_modelSpace = find(m_blockTable, OdDbBlockTableRecord::modelSpaceStr());
-  m_paperSpace = find(m_blockTable, OdDbBlockTableRecord::paperSpaceStr());
+  m_modelSpace = modelSpace.isNull() ? find(m_blockTable, OdDbBlockTableRecord::modelSpaceStr()) : modelSpace;
+  m_paperSpace = paperSpace.isNull() ? find(m_blockTable, OdDbBlockTableRecord::paperSpaceStr()) : paperSpace;
   m_layerZero = find(m_layerTable, L"0");
   m_ltByLayer = find(m_linetypeTable, L"ByLayer");
   m_ltByBlock = find(m_linetypeTable, L"ByBlock");

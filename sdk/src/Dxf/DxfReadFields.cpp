@@ -58,6 +58,15 @@ OdDbObjectId extensionDictionary(const OdDxfIn& in, OdDxfSpan tags, OdDbDatabase
   return OdDbObjectId();
 }
 
+// The owner named in the object's own tags (the 330 before the first marker).
+OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db) {
+  for (const OdDxfTag& t : tags) {
+    if (t.code == 100) break;
+    if (t.code == 330) return db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(t))));
+  }
+  return OdDbObjectId();
+}
+
 OdDbObjectId findRecord(OdDbObjectId tableId, const OdString& name) {
   OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());
   return table.isNull() ? OdDbObjectId() : table->getAt(name);
@@ -162,14 +171,10 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     const OdDxfRecord* record = object->dxfRecord();
     if (!record) return;
     // The owner is the 330 before the first subclass marker (later ones are references).
-    if (object->ownerId().isNull())
-      for (const OdDxfTag& t : record->tags) {
-        if (t.code == 100) break;
-        if (t.code != 330) continue;
-        const OdDbObjectId owner = db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(t))));
-        if (!owner.isNull()) object->setOwnerId(owner);
-        break;
-      }
+    if (object->ownerId().isNull()) {
+      const OdDbObjectId owner = ownerIn(doc, record->tags, db);
+      if (!owner.isNull()) object->setOwnerId(owner);
+    }
     const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
     object->dxfInFields(in);
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
@@ -196,10 +201,29 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByBlock");
   ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"ByLayer");
   ensureRecord(db, linetypeTable, new OdDbLinetypeTableRecord, L"Continuous");
-  ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
-  ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
+  // A file may call its spaces otherwise (model space as "*U"): the records
+  // that own the entities of the ENTITIES section are the spaces then.
+  OdDbObjectId spaces[2];
+  for (int paper = 0; paper < 2; ++paper) {
+    if (!findRecord(blockTable, paper ? OdDbBlockTableRecord::paperSpaceStr() : OdDbBlockTableRecord::modelSpaceStr())
+             .isNull())
+      continue;
+    for (const OdDbObjectId& id : doc.entities) {
+      OdDbObjectPtr entity = id.openObject();
+      const OdDxfRecord* record = entity.isNull() ? nullptr : entity->dxfRecord();
+      if (!record) continue;
+      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+      if ((in.integer("AcDbEntity", 67, 0) != 0) != bool(paper)) continue;
+      const OdDbObjectId owner = ownerIn(doc, record->tags, db);
+      if (!owner.isNull() && records.count(owner.stub()) && !OdDbBlockTableRecord::cast(owner.openObject()).isNull())
+        spaces[paper] = owner;
+      break;
+    }
+  }
+  if (spaces[0].isNull()) ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::modelSpaceStr());
+  if (spaces[1].isNull()) ensureRecord(db, blockTable, new OdDbBlockTableRecord, OdDbBlockTableRecord::paperSpaceStr());
   ensureRecord(db, appTable, new OdDbRegAppTableRecord, L"ACAD");
-  db->resolveWellKnownRecords();
+  db->resolveWellKnownRecords(spaces[0], spaces[1]);
   for (size_t i = 0; i < objects.size(); ++i) {
     if (!isRecord[i]) continue;
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);

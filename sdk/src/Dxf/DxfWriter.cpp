@@ -115,7 +115,7 @@ private:
   void writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out);
   void writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile);
   void writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData);
-  std::vector<std::pair<int, std::string>> headerValue(const std::string& name) const;
+  std::vector<std::pair<int, std::string>> headerValue(const std::string& name, const OdDbHeaderVars& h) const;
   std::string typeName(const OdDbObject* object) const {
     const OdDxfRecord* r = object->dxfRecord();
     if (r && !r->implied) return std::string(m_doc->text.text(r->type));
@@ -131,8 +131,7 @@ private:
   std::set<OdDbStub*> m_written;
 };
 
-std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& n) const {
-  const OdDbHeaderVars& h = m_db->header();
+std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& n, const OdDbHeaderVars& h) const {
   auto real = [](double v) { return OdDxfOut::formatReal(v); };
   auto point = [&](const OdGePoint3d& p) {
     return std::vector<std::pair<int, std::string>>{{10, real(p.x)}, {20, real(p.y)}, {30, real(p.z)}};
@@ -183,7 +182,7 @@ void Writer::writeHeader() {
     for (const OdDxfDocument::HeaderVariable& v : m_doc->header) {
       tag(9, v.name);
       done.insert(v.name);
-      auto value = headerValue(v.name);
+      auto value = headerValue(v.name, m_db->header());
       bool same = value.size() == v.tags.count;
       for (size_t i = 0; same && i < value.size(); ++i)
         same = v.tags.first[i].code == value[i].first &&
@@ -194,11 +193,17 @@ void Writer::writeHeader() {
         for (const auto& t : value) tag(t.first, t.second);
     }
   }
+  // What reading gives a file without the variable: a variable the file
+  // lacked is added only when its value is no longer that one.
+  OdDbHeaderVars absent;
+  absent.clayer = m_db->getLayerZeroId();
+  absent.celtype = m_db->getLinetypeByLayerId();
   if (m_markers || !m_doc)
     for (const char* name : kKnown) {
       if (done.count(name)) continue;
-      auto value = headerValue(name);
+      auto value = headerValue(name, m_db->header());
       if (value.empty() || (value.size() == 1 && value[0].second.empty())) continue;
+      if (m_doc && std::string(name) != "$HANDSEED" && value == headerValue(name, absent)) continue;
       tag(9, name);
       for (const auto& t : value) tag(t.first, t.second);
     }
@@ -416,12 +421,19 @@ void Writer::writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocum
   // Files without handles (R12) get no records they did not have: each
   // reading would give them new handles.
   std::vector<OdDbObjectId> records;
+  // The file's entry count stays while the table holds the records it read
+  // (some writers count otherwise); a change of records counts them anew.
+  bool asRead = true;
   if (!table.isNull())
     for (const OdDbObjectId& id : table->recordIds()) {
-      if (id.isErased()) continue;
+      if (id.isErased()) {
+        asRead = false;
+        continue;
+      }
       OdDbObjectPtr record = id.openObject();
       const OdDxfRecord* file = record.isNull() ? nullptr : record->dxfRecord();
       if (!m_markers && file && file->implied && !record->isModifiedSinceRead()) continue;
+      asRead = asRead && file && !file->implied;
       records.push_back(id);
     }
   tag(0, "TABLE");
@@ -432,7 +444,7 @@ void Writer::writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocum
       if (t.code == 100) marker = trimmed(m_doc->text.text(t));
       if (t.code == 70 && !counted && !table.isNull() && (marker == "AcDbSymbolTable" || !m_markers)) {
         counted = true;
-        if (!sameValue(70, m_doc->text.text(t), std::to_string(records.size()))) {
+        if (!asRead && !sameValue(70, m_doc->text.text(t), std::to_string(records.size()))) {
           tag(70, std::to_string(records.size()));
           continue;
         }
