@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "Db/DbDatabase.h"
 #include "Db/DbObjectId.h"
 #include "Dxf/DxfFiler.h"
 #include "Dxf/DxfTags.h"
@@ -34,6 +35,7 @@ public:
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
   std::string version;       // $ACADVER
   std::vector<HeaderVariable> header;
+  OdDbHeaderVars headerAsRead;  // what reading made of the header: unchanged variables keep the file's tags
   std::vector<Section> sections;
   std::vector<Table> tables;
   std::vector<OdDbObjectId> blocks;    // block records in the order of the BLOCKS section

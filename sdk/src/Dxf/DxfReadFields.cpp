@@ -124,6 +124,7 @@ void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
   // An unusable UCS in the file counts as the world.
   if (db->setCurrentUCS(h.ucsorg, h.ucsxdir, h.ucsydir) != eOk)
     db->setCurrentUCS(h.ucsorg, OdGeVector3d::kXAxis, OdGeVector3d::kYAxis);
+  doc.headerAsRead = db->header();
 }
 
 }  // namespace

@@ -303,8 +303,14 @@ void Reader::readHeader() {
     m_doc.header.push_back({name, OdDxfSpan{m_doc.tags.data() + start, m_pos - start}});
     if (name == "$ACADVER" && m_pos > start) m_doc.version = std::string(trimmed(text(start)));
   }
-  m_doc.codec = OdDxfCodec(m_doc.version >= "AC1021");
-  m_doc.markers = m_doc.version > "AC1009";
+  // Release numbers: "AC1009" is R12; names of older releases ("AC2.10")
+  // are not of that form and hold no subclass markers either.
+  const std::string& v = m_doc.version;
+  int release = 0;
+  if (v.size() == 6 && v.compare(0, 2, "AC") == 0)
+    std::from_chars(v.data() + 2, v.data() + v.size(), release);
+  m_doc.codec = OdDxfCodec(release >= 1021);
+  m_doc.markers = release > 1009;
 }
 
 OdDbObjectId Reader::ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* name) {

@@ -183,6 +183,11 @@ void Writer::writeHeader() {
       tag(9, v.name);
       done.insert(v.name);
       auto value = headerValue(v.name, m_db->header());
+      // A variable left as read keeps the file's tags, whatever codes they use.
+      if (v.name != "$HANDSEED" && value == headerValue(v.name, m_doc->headerAsRead)) {
+        tags(v.tags);
+        continue;
+      }
       bool same = value.size() == v.tags.count;
       for (size_t i = 0; same && i < value.size(); ++i)
         same = v.tags.first[i].code == value[i].first &&
