@@ -10,6 +10,7 @@ Exit status 1 when kdprops crashed, hung or wrote a save that loses or moves
 an entity or that ezdxf cannot read where it read the original.
 """
 import argparse
+import collections
 import os
 import subprocess
 import sys
@@ -77,16 +78,35 @@ def entities(doc):
     return out
 
 
-def damage(original, copy):
-    """Entities of the original that the copy lost and those it moved."""
+def unique_handles(path):
+    """Handles that the file gives exactly one object (ezdxf renumbers the others)."""
+    counts = collections.Counter()
+    with open(path, "rb") as f:
+        lines = f.read().decode("latin-1").splitlines()
+    for i in range(0, len(lines) - 1, 2):
+        if lines[i].strip() in ("5", "105"):
+            counts[lines[i + 1].strip().upper()] += 1
+    return {h for h, n in counts.items() if n == 1}
+
+
+def damage(original, copy, unique):
+    """Entities of the original that the copy lost and those it moved: by
+    handle where the file gave one, else by block and type."""
     lost = moved = 0
+    rest = collections.Counter()
     for handle, (where, kind) in original.items():
+        if handle not in unique:
+            rest[(where, kind)] += 1
+            continue
         got = copy.get(handle)
         if got is None or got[1] != kind:
             lost += 1
         elif got[0] != where:
             moved += 1
-    return lost, moved
+    for handle, place in copy.items():
+        if handle not in unique and rest[place] > 0:
+            rest[place] -= 1
+    return lost + sum(rest.values()), moved
 
 
 def main():
@@ -124,6 +144,7 @@ def main():
                     columns = ["(no original)"] * 2
                 else:
                     before = entities(original)
+                    unique = unique_handles(path)
                     for k, (f, state) in enumerate(((saved, states[2]), (rewritten, states[3]))):
                         if state != "ok":
                             continue
@@ -133,7 +154,7 @@ def main():
                             totals["unreadable saves"] += 1
                             finding = True
                             continue
-                        lost, moved = damage(before, entities(copy))
+                        lost, moved = damage(before, entities(copy), unique)
                         columns[k] = "%d ok" % len(before) if not (lost or moved) else "LOST %d MOVED %d" % (lost, moved)
                         if lost or moved:
                             totals["damaging saves"] += 1

@@ -150,8 +150,17 @@ private:
   void applyHeader();
   OdDbObjectId ensureTable(OdDbObjectId& id, OdRxClass* cls, const char* name);
 
+  OdDbObjectId recordNamed(OdDbSymbolTable* blocks, const OdString& name);
+  static std::string upper(const OdString& name) {
+    OdString u(name);
+    u.makeUpper();
+    return u.toUtf8();
+  }
+
   OdDxfDocument& m_doc;
   OdDbDatabasePtr m_db;
+  std::map<std::string, OdDbObjectId> m_blockRecords;  // by upper-case name
+  bool m_blockRecordsIndexed = false;
   size_t m_pos = 0;
   PendingObjects m_pending;
   std::map<std::string, OdDbObjectId> m_tableIds;  // by table name
@@ -413,11 +422,12 @@ void Reader::readBlocks() {
     OdDbBlockTableRecordPtr table;
     if (record.isNull()) {
       OdDbSymbolTablePtr blocks = blockTable.openObject(OdDb::kForWrite);
-      recordId = blocks->getAt(name);
+      recordId = recordNamed(blocks, name);
       if (recordId.isNull() && OdDbSymbolTableRecord::isValidName(name, true)) {
         OdDbBlockTableRecordPtr made = OdDbBlockTableRecord::createObject();
         made->setName(name);
         blocks->add(made, recordId);
+        m_blockRecords[upper(name)] = recordId;
       }
       record = OdDbBlockTableRecord::cast(recordId.openObject(OdDb::kForWrite));
     }
@@ -462,6 +472,22 @@ void Reader::readBlocks() {
     for (OdDbObjectId id : inBlock) record->appendEntityId(id);
     m_doc.blocks.push_back(recordId);
   }
+}
+
+// The block record of the name. Records read so far know their names only
+// from their tags: their fields are read once every object exists.
+OdDbObjectId Reader::recordNamed(OdDbSymbolTable* blocks, const OdString& name) {
+  if (!m_blockRecordsIndexed) {
+    m_blockRecordsIndexed = true;
+    for (const OdDbObjectId& id : blocks->recordIds()) {
+      OdDbObjectPtr record = id.openObject();
+      const OdDxfRecord* file = record.isNull() ? nullptr : record->dxfRecord();
+      if (file) m_blockRecords.emplace(upper(m_doc.codec.decode(valueIn(file->tags, 2))), id);
+      else if (!record.isNull()) m_blockRecords.emplace(upper(OdDbSymbolTableRecord::cast(record)->getName()), id);
+    }
+  }
+  auto it = m_blockRecords.find(upper(name));
+  return it == m_blockRecords.end() ? OdDbObjectId() : it->second;
 }
 
 void Reader::readEntities() {
