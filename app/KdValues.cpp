@@ -1,6 +1,7 @@
 #include "KdValues.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
@@ -52,12 +53,15 @@ double parseDouble(const std::string& s) {
   return v;
 }
 
-long parseInteger(const std::string& s) {
-  long v = 0;
+// A value of the host's 32-bit integers: one beyond them is refused, never cut down to another.
+OdInt32 parseInteger(const std::string& s) {
+  long long v = 0;
   auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size())
+  if (s.empty() || (res.ec != std::errc() && res.ec != std::errc::result_out_of_range) || res.ptr != s.data() + s.size())
     throw std::invalid_argument("\"" + s + "\" is not a whole number");
-  return v;
+  if (res.ec == std::errc::result_out_of_range || v < INT32_MIN || v > INT32_MAX)
+    throw std::invalid_argument("\"" + s + "\" lies beyond the 32-bit whole numbers");
+  return OdInt32(v);
 }
 
 OdGePoint3d parsePoint(const std::string& s) {
@@ -77,10 +81,20 @@ OdCmColor parseColor(const std::string& s) {
   if (s == "ByLayer" || s == "bylayer") return OdCmColor(OdCmEntityColor::kByLayer);
   if (s == "ByBlock" || s == "byblock") return OdCmColor(OdCmEntityColor::kByBlock);
   if (s.rfind("rgb:", 0) == 0) {
-    const OdGePoint3d p = parsePoint(s.substr(4));
-    return OdCmColor::fromRGB(OdUInt8(p.x), OdUInt8(p.y), OdUInt8(p.z));
+    std::stringstream in(s.substr(4));
+    std::string part;
+    OdInt32 c[3] = {0, 0, 0};
+    int n = 0;
+    while (std::getline(in, part, ',')) {
+      if (n == 3) throw std::invalid_argument("\"" + s + "\" has more than three components");
+      c[n] = parseInteger(part);
+      if (c[n] < 0 || c[n] > 255) throw std::invalid_argument("a colour component lies in 0..255");
+      ++n;
+    }
+    if (n != 3) throw std::invalid_argument("\"" + s + "\" is not rgb:R,G,B");
+    return OdCmColor::fromRGB(OdUInt8(c[0]), OdUInt8(c[1]), OdUInt8(c[2]));
   }
-  const long index = parseInteger(s);
+  const OdInt32 index = parseInteger(s);
   if (index < 1 || index > 255) throw std::invalid_argument("a colour index lies in 1..255");
   return OdCmColor::fromIndex(OdInt16(index));
 }
@@ -88,7 +102,7 @@ OdCmColor parseColor(const std::string& s) {
 OdCmTransparency parseTransparency(const std::string& s) {
   if (s == "ByLayer" || s == "bylayer") return OdCmTransparency(OdCmTransparency::kByLayer);
   if (s == "ByBlock" || s == "byblock") return OdCmTransparency(OdCmTransparency::kByBlock);
-  const long alpha = parseInteger(s);
+  const OdInt32 alpha = parseInteger(s);
   if (alpha < 0 || alpha > 255) throw std::invalid_argument("an alpha lies in 0..255");
   return OdCmTransparency(OdUInt8(alpha));
 }
@@ -199,7 +213,7 @@ nlohmann::json toJson(const CKdVariant& v) {
 CKdVariant parseValue(const EditValue& edit, const CKdPropertyDescription& d, const CKdVariant& current,
                       OdDbDatabase* db) {
   if (edit.kind == EditValue::kChoice) {
-    const long tag = parseInteger(edit.text);
+    const OdInt32 tag = parseInteger(edit.text);
     // The label is the one the getter shows for the tag.
     CKdVariant label(CKdString(OdString::fromUtf8(edit.text)));
     if (current.GetType() == CKdVariant::kCollection) {

@@ -304,7 +304,7 @@ int cmdList(const Options& o) {
       std::printf("\n");
     }
   }
-  if (o.json) std::cout << json{{"objects", objects}}.dump(2) << "\n";
+  if (o.json) std::cout << json{{"objects", objects}}.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
   return kOk;
 }
 
@@ -319,14 +319,14 @@ int cmdProps(const Options& o) {
       if (o.json) objects.push_back(paletteJson(object, contextOf(o)));
       else printPalette(object, contextOf(o));
     }
-    if (o.json) std::cout << json{{"objects", objects}}.dump(2) << "\n";
+    if (o.json) std::cout << json{{"objects", objects}}.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
     return kOk;
   }
   if (o.handles.size() != 1) throw UsageError("props needs exactly one --handle");
   OdDbDatabasePtr db = openDrawing(o);
   OdDbObjectPtr object = objectByHandle(db, o.handles[0]).openObject();
   GetKdSystemServices()->ClearRecords();
-  if (o.json) std::cout << paletteJson(object, contextOf(o)).dump(2) << "\n";
+  if (o.json) std::cout << paletteJson(object, contextOf(o)).dump(2, ' ', false, json::error_handler_t::replace) << "\n";
   else {
     printPalette(object, contextOf(o));
     printMessages();
@@ -364,7 +364,7 @@ int cmdSet(const Options& o) {
     saved = true;
   }
   if (o.json) {
-    std::cout << json{{"result", result}, {"messages", messagesJson()}, {"commandLine", commandLineJson()}, {"saved", saved}}.dump(2)
+    std::cout << json{{"result", result}, {"messages", messagesJson()}, {"commandLine", commandLineJson()}, {"saved", saved}}.dump(2, ' ', false, json::error_handler_t::replace)
               << "\n";
   } else {
     std::printf("result %d\n", result);
@@ -419,7 +419,7 @@ int cmdClasses(const Options& o) {
     }
     classes.push_back(entry);
   }
-  if (o.json) std::cout << json{{"classes", classes}}.dump(2) << "\n";
+  if (o.json) std::cout << json{{"classes", classes}}.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
   return kOk;
 }
 

@@ -17,11 +17,15 @@ OdSmartPtr<T> readable(const OdDbObject* object) {
   return p;
 }
 
+// Whether every number the value holds is finite: NaN or infinity is no
+// value a drawing can hold, so no setter takes one.
+bool isFiniteValue(const CKdVariant& value);
+
 // The object as T when it is one, is open for writing and the value has the
-// expected type; null otherwise (the setter then fails silently).
+// expected type and finite numbers; null otherwise (the setter then fails silently).
 template <class T>
 OdSmartPtr<T> writable(const OdDbObject* object, const CKdVariant& value, int expectedType) {
-  if (value.GetType() != expectedType) return OdSmartPtr<T>();
+  if (value.GetType() != expectedType || !isFiniteValue(value)) return OdSmartPtr<T>();
   OdSmartPtr<T> p = T::cast(object);
   if (!p.isNull() && !p->isWriteEnabled()) p.release();
   return p;

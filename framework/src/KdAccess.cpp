@@ -1,4 +1,5 @@
 #include "KdAccess.h"
+#include <cmath>
 #include "CKdSystemServices.h"
 #include "CKdUcsService.h"
 #include "KdText.h"
@@ -30,6 +31,20 @@ bool replaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, int axis,
   ucs.UcsToWorld(p);
   world = p;
   return true;
+}
+
+bool isFiniteValue(const CKdVariant& value) {
+  switch (value.GetType()) {
+    case CKdVariant::kDouble: return std::isfinite(value.GetDouble());
+    case CKdVariant::kPoint3d: return value.GetPoint3d().isFinite();
+    case CKdVariant::kPoint2d: return std::isfinite(value.GetPoint2d().x) && std::isfinite(value.GetPoint2d().y);
+    case CKdVariant::kCollectionElement: return isFiniteValue(value.GetCollectionElement().GetValue());
+    case CKdVariant::kCollection:
+      for (int i = 0; i < value.GetCollection().GetCount(); ++i)
+        if (!isFiniteValue(value.GetCollection().GetAt(i).GetValue())) return false;
+      return true;
+    default: return true;
+  }
 }
 
 int vertexIndex(const CKdVariant& context) {

@@ -70,6 +70,16 @@ OdString OdDxfCodec::decode(std::string_view text) const {
         continue;
       }
     }
+    // Caret notation: "^J" is a line feed, "^ " a caret (values hold no control characters).
+    if (text[i] == '^' && i + 1 < text.size() && text[i + 1] >= '@' && text[i + 1] <= '_') {
+      utf8 += char(text[++i] - '@');
+      continue;
+    }
+    if (text[i] == '^' && i + 1 < text.size() && text[i + 1] == ' ') {
+      utf8 += '^';
+      ++i;
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (m_utf8 || c < 0x80) {
       utf8 += char(c);
@@ -86,7 +96,11 @@ std::string OdDxfCodec::encode(const OdString& text) const {
   std::string out;
   for (int i = 0; i < text.getLength(); ++i) {
     const unsigned cp = static_cast<unsigned>(text.getAt(i));
-    if (cp < 0x80) {
+    if (cp < 0x20 || cp == '^') {
+      // A line break in a value would end it: control characters in caret notation.
+      out += '^';
+      out += cp == '^' ? ' ' : char(cp + '@');
+    } else if (cp < 0x80) {
       out += char(cp);
     } else if (m_utf8) {
       appendUtf8(out, cp);
@@ -309,7 +323,12 @@ void OdDxfOut::add(int code, std::string text) {
   current().fields.push_back(Field{code, std::move(text)});
 }
 
-void OdDxfOut::real(int code, double value) { add(code, formatReal(value)); }
+void OdDxfOut::real(int code, double value) {
+  // Nothing reads a number that is not finite back: the save stops rather than write one.
+  if (!std::isfinite(value))
+    throw OdDxfError("a value that is not finite for group code " + std::to_string(code) + " cannot be saved", 0);
+  add(code, formatReal(value));
+}
 bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
   const std::string_view s = trim(m_text->text(*tag));
   const char* first = s.data() + (!s.empty() && s[0] == '+');
@@ -461,6 +480,8 @@ void OdDxfOut::original(int code) {
 }
 
 double OdDxfOut::degreesOf(double radians) {
+  // An angle too large to count in degrees is written as the same direction.
+  if (!std::isfinite(radians * (180.0 / 3.14159265358979323846))) radians = std::fmod(radians, 2 * 3.14159265358979323846);
   const double degrees = radians * (180.0 / 3.14159265358979323846);
   for (int digits = 1; digits <= 17; ++digits) {
     char buf[64];

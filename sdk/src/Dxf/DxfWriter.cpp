@@ -650,7 +650,12 @@ std::string Writer::write() {
 std::string odDxfWriteString(OdDbDatabase* db) { return Writer(db).write(); }
 
 void odDxfWriteFile(OdDbDatabase* db, const std::string& path) {
-  const std::string text = odDxfWriteString(db);
+  std::string text;
+  try {
+    text = odDxfWriteString(db);
+  } catch (const OdDxfError& e) {
+    throw OdDxfFileError(path, 0, e.what());
+  }
   const std::string temporary = path + ".kdtmp." + std::to_string(getpid());
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
