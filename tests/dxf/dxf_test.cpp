@@ -92,7 +92,10 @@ TEST(DxfRoundTrip, EverySampleReadsBackWithTheSameObjectsOrIsRefusedCleanly) {
     ++read;
     const std::string once = odDxfWriteString(db);
     OdDbDatabasePtr again = odDxfReadString(once, file + " (written)");
-    EXPECT_EQ(handles(db), handles(again));
+    // Every handle stays; a record the file lacked (a block's) is written with the handle the block names.
+    const std::set<OdUInt64> before = handles(db), after = handles(again);
+    EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()));
+    EXPECT_LE(after.size(), before.size() + 1);
     EXPECT_EQ(odDxfWriteString(again), once);
   }
   EXPECT_GE(read, 70);

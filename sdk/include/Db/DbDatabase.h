@@ -2,6 +2,7 @@
 // A drawing: the objects with their handles, the tables and dictionaries
 // that own them, and the drawing's settings (header variables).
 #include <deque>
+#include <map>
 #include <memory>
 #include <vector>
 #include "Db/DbObjectId.h"
@@ -69,6 +70,8 @@ public:
   // one already taken) get theirs when numbering resumes, above every
   // handle the file gave.
   void numberNewObjectsLater(bool later);
+  // The handle an object added since then should have, unless another takes it.
+  void preferHandle(OdDbObjectId id, OdDbHandle handle);
   // Id of a handle, or null.
   OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_nextHandle; }
@@ -136,6 +139,7 @@ private:
   std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
   std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
   std::vector<OdDbStub*> m_unnumbered;
+  std::map<OdDbStub*, OdDbHandle> m_preferred;
   bool m_numberLater = false;
   mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;

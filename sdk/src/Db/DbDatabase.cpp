@@ -112,10 +112,26 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   return object->m_id;
 }
 
+void OdDbDatabase::preferHandle(OdDbObjectId id, OdDbHandle handle) {
+  if (!id.isNull() && !handle.isNull() && id.stub()->handle.isNull()) m_preferred[id.stub()] = handle;
+}
+
 void OdDbDatabase::numberNewObjectsLater(bool later) {
   m_numberLater = later;
   if (later) return;
+  // A handle the file names for an object it lacks goes to the object made for it, while free.
+  for (const auto& [stub, handle] : m_preferred) {
+    auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
+                                [](const auto& e, OdUInt64 h) { return e.first < h; });
+    if (pos != m_byHandle.end() && pos->first == OdUInt64(handle)) continue;
+    stub->handle = handle;
+    m_byHandle.insert(pos, {OdUInt64(handle), stub});
+    if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
+  }
+  m_preferred.clear();
+  m_lastLookup = nullptr;
   for (OdDbStub* stub : m_unnumbered) {
+    if (!stub->handle.isNull()) continue;
     stub->handle = m_nextHandle;
     m_nextHandle = OdUInt64(m_nextHandle) + 1;
     m_byHandle.emplace_back(OdUInt64(stub->handle), stub);

@@ -423,11 +423,15 @@ void Reader::readBlocks() {
     if (record.isNull()) {
       OdDbSymbolTablePtr blocks = blockTable.openObject(OdDb::kForWrite);
       recordId = recordNamed(blocks, name);
-      if (recordId.isNull() && OdDbSymbolTableRecord::isValidName(name, true)) {
-        OdDbBlockTableRecordPtr made = OdDbBlockTableRecord::createObject();
-        made->setName(name);
-        blocks->add(made, recordId);
+      // Anonymous blocks ("*U15") are named as records name them.
+      OdDbBlockTableRecordPtr made = recordId.isNull() ? OdDbBlockTableRecord::createObject() : OdDbBlockTableRecordPtr();
+      if (!made.isNull() && made->setName(name) == eOk && blocks->add(made, recordId) == eOk) {
         m_blockRecords[upper(name)] = recordId;
+        // The record a BLOCK names by a handle the file lacks gets that handle.
+        m_db->preferHandle(recordId, ownerHandle(begin));
+        auto implied = std::make_unique<OdDxfRecord>();
+        implied->implied = true;
+        made->setDxfRecord(std::move(implied));
       }
       record = OdDbBlockTableRecord::cast(recordId.openObject(OdDb::kForWrite));
     }
@@ -464,6 +468,7 @@ void Reader::readBlocks() {
       own = std::make_unique<OdDxfRecord>();
       own->type = record->dxfRecord()->type;
       own->tags = record->dxfRecord()->tags;
+      own->implied = record->dxfRecord()->implied;
     }
     if (!own) own = std::make_unique<OdDxfRecord>();
     own->blockBegin = std::move(beginRecord);

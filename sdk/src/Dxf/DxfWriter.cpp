@@ -389,7 +389,8 @@ void Writer::writeObject(const OdDbObject* object) {
   if (!object->dxfRecord() || object->dxfRecord()->implied) m_wroteNew = true;
   const OdDxfRecord* record = object->dxfRecord();
   tag(0, typeName(object));
-  if (record && !object->isModifiedSinceRead()) {
+  // Objects the reader made for what a file lacked have no tags to repeat.
+  if (record && !record->implied && !object->isModifiedSinceRead()) {
     tags(record->tags);
     return;
   }
