@@ -31,6 +31,7 @@ public:
 
   OdDxfText text;
   OdDxfTags tags;            // every tag of the file; spans point into it
+  OdDxfTags comments;        // the comments (999) before the first section
   OdDxfCodec codec{false};
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
   std::string version;       // $ACADVER

@@ -68,7 +68,11 @@ void tokenize(OdDxfDocument& doc) {
     size_t length = size_t(valueEnd - p);
     if (length > 0 && p[length - 1] == '\r') --length;
     if (length >= 0x7fffffffu || size_t(p - base) >= 0x7fffffffu) throw OdDxfError("file too large", line);
-    // Comments (999) carry no drawing data.
+    // Comments (999) carry no drawing data; those that open the file (the
+    // writing program's note) are kept to open it again.
+    if (code == 999 && doc.tags.empty())
+      doc.comments.push_back(OdDxfTag{uint32_t(p - base), uint16_t(code),
+                                      length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});
     if (code != 999)
       doc.tags.push_back(OdDxfTag{uint32_t(p - base), uint16_t(code),
                                   length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});

@@ -618,6 +618,7 @@ std::string Writer::write() {
     writeEntities();
     writeObjects();
   } else {
+    for (const OdDxfTag& comment : m_doc->comments) tag(comment);
     for (const OdDxfDocument::Section& s : m_doc->sections) {
       if (s.name == "HEADER") writeHeaderLater();
       else if (s.name == "TABLES") writeTables();
