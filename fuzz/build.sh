@@ -1,11 +1,13 @@
 #!/bin/bash
-# Builds the DXF reader's fuzz target with clang's libFuzzer and sanitizers
-# into fuzz/out/. Usage: fuzz/build.sh
+# Builds the fuzz targets with clang, libFuzzer and sanitizers into
+# fuzz/out/build: dxf_fuzzer (the reader and writer) and module_fuzzer (the
+# module on every object of what reads). Usage: fuzz/build.sh
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$here/fuzz/out"
 mkdir -p "$out"
 command -v clang++ >/dev/null || { apt-get update -q && apt-get install -y -q clang libclang-rt-dev; }
-clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$here/sdk/include" "$here/fuzz/dxf_fuzzer.cpp" $(find "$here/sdk/src" -name '*.cpp') -ldl -o "$out/dxf_fuzzer"
-echo "$out/dxf_fuzzer"
+CC=clang CXX=clang++ cmake -S "$here" -B "$out/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKD_FUZZ=ON -DKD_SANITIZE=ON \
+  -DKD_BUILD_TESTS=OFF >/dev/null
+cmake --build "$out/build" -j2 --target dxf_fuzzer module_fuzzer
+echo "$out/build/bin/dxf_fuzzer $out/build/bin/module_fuzzer"

@@ -7,7 +7,8 @@ original in the same block or layout under the same handle and type.
 
 Usage: sweep.py [--kdprops PATH] [--timeout SECONDS] [--quiet] FOLDER_OR_FILE...
 Exit status 1 when kdprops crashed, hung or wrote a save that loses or moves
-an entity or that ezdxf cannot read where it read the original.
+an entity or that ezdxf cannot read where it read the original; 77 when
+there was no drawing to sweep.
 """
 import argparse
 import collections
@@ -169,6 +170,8 @@ def main():
     print()
     print("  ".join("%s %d" % kv for kv in totals.items()))
     bad = totals["crashes"] + totals["damaging saves"] + totals["unreadable saves"]
+    if totals["drawings"] == 0:
+        return 77  # nothing to sweep (the sample folders are absent): a test runner counts it as skipped
     return 1 if bad else 0
 
 

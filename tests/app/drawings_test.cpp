@@ -216,6 +216,8 @@ TEST_F(Cli, SavesOfUnusualDrawingsKeepWhatTheyRead) {
                            "corpus/libredwg/test__test-data__r2.10__block.dxf", "corpus/libredwg/test__test-data__r13__v.dxf"}) {
     SCOPED_TRACE(name);
     ASSERT_EQ(run(kdprops("save " + samplePath(name) + " -o " + saved)).status, 0);
+    ASSERT_EQ(run(kdprops("save " + saved + " -o " + again)).status, 0);
+    EXPECT_EQ(slurp(saved), slurp(again));
     Result counts = run("/usr/bin/python3 -c \"import ezdxf, sys; print(*[sum(len(b) for b in ezdxf.readfile(f).blocks) for f in sys.argv[1:]])\" " +
                         samplePath(name) + " " + saved);
     ASSERT_EQ(counts.status, 0) << counts.out;
