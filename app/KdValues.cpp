@@ -195,6 +195,7 @@ nlohmann::json toJson(const CKdVariant& v) {
     case CKdVariant::kCollection: {
       const CKdVariantCollection& c = v.GetCollection();
       out["selected"] = c.GetSelectedIndex();
+      if (c.HasVaries()) out["hasVaries"] = true;
       json elements = json::array();
       for (int i = 0; i < c.GetCount(); ++i)
         elements.push_back({{"value", toJson(c.GetAt(i).GetValue())}, {"tag", toJson(c.GetAt(i).GetTag())}});
@@ -223,6 +224,27 @@ CKdVariant parseValue(const EditValue& edit, const CKdPropertyDescription& d, co
           label = c.GetAt(i).GetValue();
     }
     return CKdVariant(CKdVariantCollectionElement(label, CKdVariant(tag)));
+  }
+  if (edit.kind == EditValue::kChoiceHandle) {
+    const OdDbHandle h(OdString::fromUtf8(edit.text));
+    const OdDbObjectId id = h.isNull() || !db ? OdDbObjectId() : db->getOdDbObjectId(h);
+    if (id.isNull() || id.isErased()) throw std::invalid_argument("the drawing has no object with handle " + edit.text);
+    // The label is the one the getter shows for the object, else the record's name.
+    CKdVariant label(CKdString(OdString::fromUtf8(edit.text)));
+    OdDbSymbolTableRecordPtr record = OdDbSymbolTableRecord::cast(id.openObject());
+    if (!record.isNull()) label = CKdVariant(CKdString(record->getName()));
+    if (current.GetType() == CKdVariant::kCollection) {
+      // A palette offers only the choices of its list.
+      const CKdVariantCollection& c = current.GetCollection();
+      bool listed = false;
+      for (int i = 0; i < c.GetCount(); ++i)
+        if (c.GetAt(i).GetTag().GetType() == CKdVariant::kId && c.GetAt(i).GetTag().GetId() == id) {
+          label = c.GetAt(i).GetValue();
+          listed = true;
+        }
+      if (!listed) throw std::invalid_argument("handle " + edit.text + " names none of the choices of the property");
+    }
+    return CKdVariant(CKdVariantCollectionElement(label, CKdVariant(id)));
   }
   if (edit.kind == EditValue::kPoints) {
     CKdVariantCollection points;

@@ -13,9 +13,10 @@ namespace kdapp {
 std::string toText(const CKdVariant& value, const OdDbDatabase* db);
 nlohmann::json toJson(const CKdVariant& value);
 
-// What "set" was given: a typed text, a choice tag or a list of points.
+// What "set" was given: a typed text, a choice tag, a choice whose tag is
+// the object of a handle (styles, layers), or a list of points.
 struct EditValue {
-  enum Kind { kText, kChoice, kPoints } kind = kText;
+  enum Kind { kText, kChoice, kChoiceHandle, kPoints } kind = kText;
   std::string text;
   int forcedType = -1;  // --type CODE
 };

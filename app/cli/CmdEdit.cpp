@@ -1,0 +1,58 @@
+// Commands that change or write drawings: set, save, sample.
+#include <cstdio>
+#include <iostream>
+
+#include "Dxf/DxfFile.h"
+#include "Dxf/DxfRecord.h"
+#include "KdCli.h"
+#include "KdSampleDrawing.h"
+
+namespace kdcli {
+
+void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite) {
+  if (rewrite)
+    for (const OdDbObjectId& id : db->objectIds()) {
+      OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
+      // Records a file lacked and the reader supplied stay out of files that had none.
+      if (object.isNull() || (object->dxfRecord() && object->dxfRecord()->implied)) continue;
+      object->assertWriteEnabled();  // counts as a change
+    }
+  odDxfWriteFile(db, path);
+}
+
+int cmdSet(const Options& o) {
+  if (o.drawing.empty()) throw UsageError("set needs a DRAWING");
+  if (o.output.empty() == !o.inPlace) throw UsageError("set needs one of --output FILE and --in-place");
+  OdDbDatabasePtr db = openDrawing(o.drawing, o);
+  const EditOutcome outcome = applyEdit(db, o.handles, o);
+  // Saved when at least one object took the value.
+  const std::string target = o.inPlace ? o.drawing : o.output;
+  const bool saved = outcome.anyAccepted();
+  if (saved) saveDrawing(db, target, false);
+  if (o.json) {
+    std::cout << dump(editJson(outcome, saved), 2) << "\n";
+  } else {
+    for (const auto& [handle, result] : outcome.results)
+      if (outcome.results.size() > 1) std::printf("[%s] result %d\n", handle.c_str(), result);
+      else std::printf("result %d\n", result);
+    printMessages();
+    if (saved) std::printf("saved %s\n", target.c_str());
+  }
+  return outcome.allAccepted() ? kOk : kRefused;
+}
+
+int cmdSave(const Options& o) {
+  if (o.drawing.empty() || o.output.empty()) throw UsageError("save needs DRAWING and -o FILE");
+  OdDbDatabasePtr db = openDrawing(o.drawing, o);
+  saveDrawing(db, o.output, o.rewrite);
+  return kOk;
+}
+
+int cmdSample(const Options& o) {
+  if (o.output.empty()) throw UsageError("sample needs -o FILE");
+  OdDbDatabasePtr db = kdapp::makeSampleDrawing();
+  odDxfWriteFile(db, o.output);
+  return kOk;
+}
+
+}  // namespace kdcli
