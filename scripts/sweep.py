@@ -121,8 +121,11 @@ def main():
               "ezdxf cannot read": 0}
     print("%-58s %-8s %-8s %-8s %-8s %-8s %-14s %-14s" % ("drawing", "read", "list", "props", "save", "rewrite",
                                                           "ezdxf save", "ezdxf rewrite"))
+    folders = collections.OrderedDict()
     with tempfile.TemporaryDirectory() as tmp:
-        for path in drawings(args.paths):
+        for root, path in ((r, p) for r in args.paths for p in drawings([r])):
+            folder = os.path.relpath(os.path.dirname(path), root if os.path.isdir(root) else os.path.dirname(root))
+            before_totals = dict(totals)
             totals["drawings"] += 1
             saved, rewritten = os.path.join(tmp, "saved.dxf"), os.path.join(tmp, "rewritten.dxf")
             for f in (saved, rewritten):
@@ -160,6 +163,10 @@ def main():
                         if lost or moved:
                             totals["damaging saves"] += 1
                             finding = True
+            counts = folders.setdefault(folder, collections.Counter())
+            for key, value in totals.items():
+                counts[key] += value - before_totals[key]
+            counts["saves checked"] += sum(1 for c in columns if c.endswith(" ok"))
             if finding or not args.quiet:
                 name = os.path.relpath(path)
                 print("%-58s %-8s %-8s %-8s %-8s %-8s %-14s %-14s" % ((name[-58:], read) + tuple(states) + tuple(columns)))
@@ -167,6 +174,12 @@ def main():
                     if state not in ("ok", "refused") and message:
                         print("    " + message[:150])
             sys.stdout.flush()
+    print()
+    keys = ["drawings", "read", "refused", "crashes", "saves checked", "damaging saves", "unreadable saves",
+            "ezdxf cannot read"]
+    print("%-28s" % "folder" + "".join("%18s" % k for k in keys))
+    for folder, counts in folders.items():
+        print("%-28s" % folder[-28:] + "".join("%18d" % counts[k] for k in keys))
     print()
     print("  ".join("%s %d" % kv for kv in totals.items()))
     bad = totals["crashes"] + totals["damaging saves"] + totals["unreadable saves"]
