@@ -10,6 +10,7 @@
 #include "Db/DbPolyline.h"
 #include "Db/DbSpline.h"
 #include "Db/DbVertex.h"
+#include "Db/DbMText.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -23,7 +24,6 @@
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
-  KD_CLASS(OdDbMText, OdDbEntity, "MTEXT")                                    \
   KD_CLASS(OdDbArcAlignedText, OdDbEntity, "ARCALIGNEDTEXT")                  \
   KD_CLASS(OdDbAlignedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDbRotatedDimension, OdDbDimension, "DIMENSION")                  \

@@ -115,9 +115,14 @@ public:
   void point(int code, const OdGePoint3d& value);
   void pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def);
   void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
-  // An extrusion direction stored of unit length: the file's own text where
-  // it is the same direction at another length; left out when it is world Z.
-  void normal(int code, const OdGeVector3d& unit);
+  // A direction stored of unit length (an extrusion, a text's direction): the
+  // file's own text where it is the same direction at another length; left
+  // out when it is the default.
+  void normal(int code, const OdGeVector3d& unit, const OdGeVector3d& def = OdGeVector3d::kZAxis);
+  // A text of any length: parts of 250 bytes with the continuation code,
+  // the last part with the code; the file's own parts while they still
+  // make up the same text.
+  void longString(int code, int continuationCode, const OdString& value);
   // A world point written in the OCS of the normal; the file's own text
   // where it still names exactly the same world point.
   void ocsPoint(int code, const OdGePoint3d& world, const OdGeVector3d& normal);

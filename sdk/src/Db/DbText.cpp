@@ -4,6 +4,7 @@
 
 #include "Db/DbAssign.h"
 #include "Db/DbDatabase.h"
+#include "Db/DbTextMetrics.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Dxf/DxfFiler.h"
 #include "Ge/GeConst.h"
@@ -12,7 +13,7 @@
 ODRX_DEFINE_MEMBERS_EX(OdDbText, OdDbEntity, L"TEXT", new OdDbText)
 
 namespace {
-const double kCharacterWidth = 0.6;  // of the height, for an average character
+const double kCharacterWidth = kOdDbCharacterWidth;
 }
 
 OdGePoint3d OdDbText::position() const {

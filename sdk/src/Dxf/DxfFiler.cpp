@@ -129,7 +129,8 @@ void OdDxfIn::indexMarkers() const {
   m_indexed = true;
   m_markerCount = 0;
   m_fieldsEnd = m_tags.begin();
-  while (m_fieldsEnd != m_tags.end() && m_fieldsEnd->code < 1000) {
+  // Fields end where extended data or an embedded object (101) begins.
+  while (m_fieldsEnd != m_tags.end() && m_fieldsEnd->code < 1000 && m_fieldsEnd->code != 101) {
     if (m_fieldsEnd->code == 100) {
       if (m_markerCount == kMaxMarkers) m_markerCount = kMaxMarkers + 1;  // too many to index
       if (m_markerCount < kMaxMarkers) m_marker[m_markerCount++] = m_fieldsEnd;
@@ -207,7 +208,7 @@ std::vector<const OdDxfTag*> OdDxfIn::section(const char* subclass) const {
       inside = m_text.text(t) == subclass;
       continue;
     }
-    if (t.code >= 1000) break;
+    if (t.code >= 1000 || t.code == 101) break;
     if (inside) out.push_back(&t);
   }
   return out;
@@ -345,7 +346,7 @@ const OdDxfTag* OdDxfOut::originalField(int code) const {
   const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
   bool inside = !markers || marker.empty();
   for (const OdDxfTag& t : m_original) {
-    if (t.code >= 1000) break;
+    if (t.code >= 1000 || t.code == 101) break;
     if (markers && t.code == 100) {
       inside = trim(m_text->text(t)) == marker;
       continue;
@@ -431,7 +432,42 @@ OdGePoint3d OdDxfOut::worldToOcs(const OdGePoint3d& world, const OdGeVector3d& n
   return OdGePoint3d(world).transformBy(OdGeMatrix3d::worldToPlane(normal));
 }
 
-void OdDxfOut::normal(int code, const OdGeVector3d& unit) {
+void OdDxfOut::longString(int code, int continuationCode, const OdString& value) {
+  own(continuationCode);
+  if (m_text) {
+    // The file's parts, in order, within the current subclass.
+    std::vector<const OdDxfTag*> parts;
+    bool markers = false;
+    for (const OdDxfTag& t : m_original) markers = markers || t.code == 100;
+    const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
+    bool inside = !markers || marker.empty();
+    std::string raw;
+    for (const OdDxfTag& t : m_original) {
+      if (t.code >= 1000 || t.code == 101) break;
+      if (markers && t.code == 100) inside = trim(m_text->text(t)) == marker;
+      else if (inside && (t.code == code || t.code == continuationCode)) {
+        parts.push_back(&t);
+        raw += m_text->text(t);
+      }
+    }
+    if (!parts.empty() && m_codec.decode(raw) == value) {
+      for (const OdDxfTag* t : parts) add(t->code, std::string(m_text->text(*t)));
+      return;
+    }
+  }
+  const std::string text = m_codec.encode(value);
+  size_t at = 0;
+  while (text.size() - at > 250) {
+    size_t end = at + 250;
+    // Parts end between characters, and not inside a caret pair.
+    while (end > at + 1 && ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80 || text[end - 1] == '^')) --end;
+    add(continuationCode, text.substr(at, end - at));
+    at = end;
+  }
+  add(code, text.substr(at));
+}
+
+void OdDxfOut::normal(int code, const OdGeVector3d& unit, const OdGeVector3d& def) {
   OdGePoint3d had;
   const OdDxfTag* t[3] = {originalField(code), originalField(code + 10), originalField(code + 20)};
   if (t[0] && t[1] && t[2] && number(t[0], had.x) && number(t[1], had.y) && number(t[2], had.z)) {
@@ -441,7 +477,7 @@ void OdDxfOut::normal(int code, const OdGeVector3d& unit) {
       return;
     }
   }
-  vectorOpt(code, unit, OdGeVector3d::kZAxis);
+  vectorOpt(code, unit, def);
 }
 
 void OdDxfOut::ocsPoint(int code, const OdGePoint3d& world, const OdGeVector3d& normal) {

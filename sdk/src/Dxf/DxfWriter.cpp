@@ -251,12 +251,17 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   std::vector<const OdDxfTag*> prefix;
   std::vector<FileSection> file;
   OdDxfSpan xdata;
+  // An embedded object (101 on, up to the extended data) is no field of the class: it stays as read.
+  const OdDxfTag* embedded = nullptr;
+  const OdDxfTag* embeddedEnd = nullptr;
   if (record) {
     for (const OdDxfTag* t = record->tags.begin(); t != record->tags.end(); ++t) {
       if (t->code == 1001) {
         xdata = OdDxfSpan{t, size_t(record->tags.end() - t)};
         break;
       }
+      if (t->code == 101 && !embedded) embedded = t;
+      if (embedded) continue;
       if (m_markers && t->code == 100) file.push_back({std::string(trimmed(m_doc->text.text(*t))), {}});
       else if (m_markers && file.empty()) prefix.push_back(t);
       else {
@@ -381,6 +386,10 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
   for (size_t k = 0; k < modelled.size(); ++k)
     if (!done[k]) writeSection(&modelled[k], nullptr);
+  if (embedded) {
+    embeddedEnd = xdata.empty() ? record->tags.end() : xdata.begin();
+    for (const OdDxfTag* t = embedded; t != embeddedEnd; ++t) tag(*t);
+  }
   writeXData(object, record, xdata);
 }
 
