@@ -8,6 +8,7 @@
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbEllipse.h"
 #include "Db/DbLine.h"
+#include "Db/DbMText.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
@@ -169,6 +170,16 @@ OdDbDatabasePtr makeSampleDrawing() {
     OdDbObjectId id;
     cable->appendVertex(id, vertex);
   }
+
+  // A note with paragraphs and formatting codes, wrapped at its width.
+  OdDbMTextPtr note = add(db.get(), OdDbMText::createObject(), walls);
+  note->setLocation(OdGePoint3d(20, 10, 0));
+  note->setTextHeight(0.35);
+  note->setWidth(6.0);
+  note->setContents(LR"({\fArial|b1;Room 1.04}\PFloor area 48 m², height {\H0.8x;2.60}\Pwalls plastered and painted white)");
+  note->setLineSpacingFactor(1.2);
+  note->setLineSpacingStyle(OdDb::kExactly);
+  note->setTextStyle(narrow);
   return db;
 }
 }  // namespace kdapp

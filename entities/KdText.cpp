@@ -130,16 +130,7 @@ CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
   OdDbTextPtr t = kd::readable<OdDbText>(object);
   OdDbDatabase* db = object ? object->database() : nullptr;
   if (t.isNull() || !db) return CKdVariant();
-  OdDbSymbolTablePtr styles = OdDbSymbolTable::cast(db->getTextStyleTableId().openObject());
-  CKdVariantCollection list;
-  if (!styles.isNull())
-    for (const OdDbObjectId& id : styles->recordIds()) {
-      OdDbSymbolTableRecordPtr record = OdDbSymbolTableRecord::cast(id.openObject());
-      if (record.isNull()) continue;
-      if (id == t->textStyle()) list.SetSelectedIndex(list.GetCount());
-      list.Add(CKdVariantCollectionElement(CKdVariant(CKdString(record->getName())), CKdVariant(id)));
-    }
-  return CKdVariant(list);
+  return kd::recordList(db->getTextStyleTableId(), t->textStyle());
 }
 
 // The style's flag; false when the style cannot be opened.

@@ -10,6 +10,7 @@
 #include "KdEllipse.h"
 #include "KdEntity.h"
 #include "KdLine.h"
+#include "KdMText.h"
 #include "KdPoint.h"
 #include "KdPolyline.h"
 #include "KdRay.h"
@@ -25,6 +26,7 @@
   X(CKdEllipsePE, m_ellipsePE)    \
   X(CKdEntityPE, m_entityPE)      \
   X(CKdLinePE, m_linePE)          \
+  X(CKdMTextPE, m_mtextPE)        \
   X(CKdPointPE, m_pointPE)        \
   X(CKdPolylinePE, m_polylinePE)  \
   X(CKdRayPE, m_rayPE)            \
@@ -40,6 +42,7 @@
   X(CKdEllipseInfo, m_ellipseInfo)         \
   X(CKdPrintObjectInfoPE, m_entityInfo)    \
   X(CKdLineInfo, m_lineInfo)               \
+  X(CKdMTextInfo, m_mtextInfo)             \
   X(CKdPointInfo, m_pointInfo)             \
   X(CKdPolylineInfo, m_polylineInfo)       \
   X(CKdRayInfo, m_rayInfo)                 \

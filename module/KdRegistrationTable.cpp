@@ -7,6 +7,7 @@
 #include "Db/DbEllipse.h"
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
+#include "Db/DbMText.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
@@ -30,6 +31,7 @@ const Registration kTable[] = {
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
+    {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},

@@ -3,6 +3,7 @@
 // their labels, tags and selected index, and the readers of the answers.
 #include <cstddef>
 #include "CKdVariant.h"
+#include "Db/DbObjectId.h"
 
 class OdDbDatabase;
 
@@ -19,6 +20,11 @@ template <size_t N>
 CKdVariant enumList(const Choice (&choices)[N], long current) {
   return enumList(choices, N, current);
 }
+// Every record of a symbol table in table order: label the record's name,
+// tag its object id; the selected index is the current record's (-1 when
+// none is). Empty when the table cannot be opened.
+CKdVariant recordList(OdDbObjectId tableId, OdDbObjectId current);
+
 // The tag of a choice answer (type 7 with an integer tag); false for any other value.
 bool choiceTag(const CKdVariant& answer, long& tag);
 

@@ -1,4 +1,5 @@
 #include "KdChoiceLists.h"
+#include "Db/DbSymbolTable.h"
 
 #include "Db/DbDatabase.h"
 #include "KdText.h"
@@ -160,6 +161,19 @@ int feetInchesSet(int stored, FeetInches part, long tag) {
   // Low bits by (feet suppressed, inches suppressed).
   const int low = feet ? (inches ? 0 : 3) : (inches ? 2 : 1);
   return (stored & ~3) | low;
+}
+
+CKdVariant recordList(OdDbObjectId tableId, OdDbObjectId current) {
+  OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());
+  if (table.isNull()) return CKdVariant();
+  CKdVariantCollection list;
+  for (const OdDbObjectId& id : table->recordIds()) {
+    OdDbSymbolTableRecordPtr record = OdDbSymbolTableRecord::cast(id.openObject());
+    if (record.isNull()) continue;
+    if (id == current) list.SetSelectedIndex(list.GetCount());
+    list.Add(CKdVariantCollectionElement(CKdVariant(CKdString(record->getName())), CKdVariant(id)));
+  }
+  return CKdVariant(list);
 }
 
 }  // namespace kd

@@ -1,0 +1,214 @@
+#include "KdMText.h"
+
+#include <cmath>
+
+#include "CKdDocument.h"
+#include "Db/DbDatabase.h"
+#include "Db/DbMText.h"
+#include "Db/DbTextStyleTableRecord.h"
+#include "KdAccess.h"
+#include "KdChoiceLists.h"
+
+namespace {
+typedef CKdPropertyDescription Desc;
+const double k2Pi = 6.283185307179586;
+const double kLineSpacing = 5.0 / 3.0;  // line space distance of a factor, in text heights
+
+typedef kd::UcsPoint<OdDbMText, &OdDbMText::location, &OdDbMText::setLocation> Position;
+typedef kd::PlainDouble<OdDbMText, &OdDbMText::width, &OdDbMText::setWidth, true> Width;
+typedef kd::PlainDouble<OdDbMText, &OdDbMText::textHeight, &OdDbMText::setTextHeight, true> Height;
+
+CKdVariant getContents(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : CKdVariant(CKdString(t->contents()));
+}
+int setContents(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kString);
+  if (t.isNull()) return KD_PROPERTY_FAILED;
+  t->setContents(value.GetString().toOdString());
+  return KD_PROPERTY_OK;
+}
+
+CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  OdDbDatabase* db = object ? object->database() : nullptr;
+  if (t.isNull() || !db) return CKdVariant();
+  return kd::recordList(db->getTextStyleTableId(), t->textStyle());
+}
+int setStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+  if (t.isNull()) return KD_PROPERTY_FAILED;
+  const CKdVariant& tag = value.GetCollectionElement().GetTag();
+  if (tag.GetType() != CKdVariant::kId || t->setTextStyle(tag.GetId()) != eOk) return KD_PROPERTY_FAILED;
+  return KD_PROPERTY_OK;
+}
+
+const kd::Choice kJustify[] = {{"Top Left", 1},    {"Top Center", 2},    {"Top Right", 3},
+                               {"Middle Left", 4}, {"Middle Center", 5}, {"Middle Right", 6},
+                               {"Bottom Left", 7}, {"Bottom Center", 8}, {"Bottom Right", 9}};
+CKdVariant getJustify(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : kd::enumList(kJustify, t->attachment());
+}
+// The location moves to the matching point of the current box, so the text stays where it is.
+int setJustify(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+  long tag = 0;
+  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+  OdArray<OdGePoint3d> b;
+  t->getBoundingPoints(b);
+  auto mid = [](const OdGePoint3d& p, const OdGePoint3d& q) {
+    return OdGePoint3d((p.x + q.x) * 0.5, (p.y + q.y) * 0.5, (p.z + q.z) * 0.5);
+  };
+  if (b.size() == 4 && tag >= 1 && tag <= 9) {
+    const OdGePoint3d to[9] = {b[0], mid(b[0], b[1]), b[1], mid(b[0], b[2]), mid(b[0], b[3]),
+                               mid(b[1], b[3]), b[2], mid(b[2], b[3]), b[3]};
+    t->setLocation(to[tag - 1]);
+  }
+  t->setAttachment(OdDbMText::AttachmentPoint(tag));
+  return KD_PROPERTY_OK;
+}
+
+const kd::Choice kDirection[] = {{"Horizontal", 1}, {"Vertical", 3}, {"ByStyle", 5}};
+CKdVariant getDirection(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : kd::enumList(kDirection, t->flowDirection());
+}
+int setDirection(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+  long tag = 0;
+  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+  t->setFlowDirection(OdDbMText::FlowDirection(tag));
+  return KD_PROPERTY_OK;
+}
+
+// The angle from the world X axis (turned half round for a UCS seen from
+// below) to the UCS X axis, about the UCS Z axis.
+double ucsOffset() {
+  OdGePoint3d origin;
+  OdGeVector3d xAxis = OdGeVector3d::kXAxis, yAxis = OdGeVector3d::kYAxis;
+  if (CKdDocument* doc = ACTIVE_DOCUMENT()) {
+    origin = doc->GetUcsOrigin();
+    xAxis = doc->GetUcsXAxis();
+    yAxis = doc->GetUcsYAxis();
+  }
+  const OdGeVector3d zAxis = xAxis.crossProduct(yAxis);
+  OdGeVector3d v = OdGeVector3d::kXAxis;
+  if (zAxis.x == 0.0 && zAxis.y == 0.0 && zAxis.z == -1.0) v.rotateBy(3.141592653589793, OdGeVector3d::kZAxis);
+  return v.angleTo(xAxis, zAxis);
+}
+CKdVariant getRotation(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  if (t.isNull()) return CKdVariant();
+  double r = t->rotation();
+  if (r < 0.0) r += k2Pi;
+  return CKdVariant(r - ucsOffset(), true);
+}
+int setRotation(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kDouble);
+  if (t.isNull()) return KD_PROPERTY_FAILED;
+  t->setRotation(ucsOffset() + value.GetDouble());
+  return KD_PROPERTY_OK;
+}
+
+CKdVariant getMask(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : kd::booleanList(t->backgroundFillOn(), kd::BoolLabels::YesNo);
+}
+int setMask(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+  long tag = 0;
+  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+  if (tag == 0 || tag == 1) t->setBackgroundFill(tag == 1);
+  return KD_PROPERTY_OK;
+}
+
+CKdVariant getFactor(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : CKdVariant(t->lineSpacingFactor(), true);
+}
+// Factors from 0.25 to 4.0, both ends allowed.
+int setFactorChecked(OdDbMText& t, double factor) {
+  if (!(factor >= 0.25 && factor <= 4.0)) return kd::reject("Invalid input");
+  t.setLineSpacingFactor(factor);
+  return KD_PROPERTY_OK;
+}
+int setFactor(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kDouble);
+  return t.isNull() ? KD_PROPERTY_FAILED : setFactorChecked(*t, value.GetDouble());
+}
+CKdVariant getDistance(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : CKdVariant(t->textHeight() * t->lineSpacingFactor() * kLineSpacing, true);
+}
+int setDistance(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kDouble);
+  if (t.isNull()) return KD_PROPERTY_FAILED;
+  return setFactorChecked(*t, value.GetDouble() / kLineSpacing / t->textHeight());
+}
+
+const kd::Choice kSpacingStyle[] = {{"At least", 1}, {"Exactly", 2}};
+CKdVariant getSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+  return t.isNull() ? CKdVariant() : kd::enumList(kSpacingStyle, t->lineSpacingStyle());
+}
+int setSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+  long tag = 0;
+  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+  t->setLineSpacingStyle(OdDb::LineSpacingStyle(tag));
+  return KD_PROPERTY_OK;
+}
+
+const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
+typedef CKdPropertyType T;
+
+const kd::PropertyRow kRows[] = {
+    {"Text", "Contents", 0, nullptr, ":/Text/Text_Contents.png", RW, getContents, setContents},
+    {"Text", "Style", 0, nullptr, ":/Text/Text_TextStyle.png", RW, getStyle, setStyle},
+    {"Text", "Justify", 0, nullptr, ":/Text/Text_Justify.png", RW, getJustify, setJustify},
+    {"Text", "Direction", 0, nullptr, ":/Text/Text_Direction.png", RW, getDirection, setDirection},
+    {"Text", "Width", 2, nullptr, ":/Text/Text_Width.png", RW, Width::get, Width::set},
+    {"Text", "Text Height", 2, nullptr, ":/Text/Text_Height.png", RW, Height::get, Height::set},
+    {"Text", "Rotation", 2, T::kAngleGUID, ":/Text/Text_Rotation.png", RW, getRotation, setRotation},
+    {"Text", "Background mask", 0, nullptr, ":/Text/Text_BackgroundMask.png", RW, getMask, setMask},
+    {"Text", "Line space factor", 0, nullptr, ":/Text/Text_LineSpaceFactor.png", RW, getFactor, setFactor},
+    {"Text", "Line space distance", 0, nullptr, ":/Text/Text_LineSpaceDistance.png", RW, getDistance, setDistance},
+    {"Text", "Line space style", 0, nullptr, ":/Text/Text_LineSpaceStyle.png", RW, getSpacingStyle, setSpacingStyle},
+    {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", RW, Position::X::get, Position::X::set},
+    {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", RW, Position::Y::get, Position::Y::set},
+    {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", RW, Position::Z::get, Position::Z::set},
+};
+
+const char* attachmentWord(int a) {
+  static const char* const kWords[] = {"TopLeft",    "TopCenter",  "TopRight",    "MiddleLeft", "MiddleCenter",
+                                       "MiddleRight", "BottomLeft", "BottomCenter", "BottomRight"};
+  return a >= 1 && a <= 9 ? kWords[a - 1] : "Unknown";
+}
+const char* flowWord(int f) {
+  static const char* const kWords[] = {"Left to Right", "Right to Left", "Top to Bottom", "Bottom to Top", "ByStyle"};
+  return f >= 1 && f <= 5 ? kWords[f - 1] : "Unknown";
+}
+}  // namespace
+
+KD_DEFINE_PROPERTY_PE(CKdMTextPE, CKdEntityPE, OdDbMText, "Note", kRows)
+
+CKdString CKdMTextInfo::GetClassNameW(const OdDbObject*) const { return CKdString(L"NOTE"); }
+
+void CKdMTextInfo::PrintObjectInfo(const OdDbObject* object, CKdPrintInfoContext* context) const {
+  kd::printListing<OdDbMText>(*this, object, context, [](const OdDbMText& t, CKdPrintInfoContext& out) {
+    out.PrintPoint(kd::infoItem("Position"), t.location());
+    out.PrintDist(kd::infoItem("Width"), t.width());
+    OdGeVector3d normal = t.normal();
+    out.PrintVector3D(kd::infoItem("Normal"), normal);
+    out.PrintAngle(kd::infoItem("Angle"), t.rotation());
+    OdDbObjectPtr opened = t.textStyle().openObject();
+    OdDbTextStyleTableRecordPtr style = opened;  // a style that is not one is an error of the drawing
+    out.PrintString(kd::infoItem("TextStyle"), style.isNull() ? CKdString() : CKdString(style->getName()));
+    out.PrintDist(kd::infoItem("Text Height"), t.textHeight());
+    out.PrintDist(kd::infoItem("Line Spacing"), t.lineSpacingFactor());
+    out.PrintString(kd::infoItem("Attachment"), kd::infoValue(attachmentWord(t.attachment())));
+    out.PrintString(kd::infoItem("Flow direction"), kd::infoValue(flowWord(t.flowDirection())));
+    out.PrintString(kd::infoItem("Contents"), CKdString(t.contents()));
+  });
+}
