@@ -48,7 +48,7 @@ const kd::Choice kJustify[] = {{"Top Left", 1},    {"Top Center", 2},    {"Top R
                                {"Bottom Left", 7}, {"Bottom Center", 8}, {"Bottom Right", 9}};
 CKdVariant getJustify(const OdDbObject* object, const Desc&, const CKdVariant&) {
   OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kJustify, t->attachment());
+  return t.isNull() ? CKdVariant() : kd::enumList(kJustify, t->attachment(), 0);
 }
 // The location moves to the matching point of the current box, so the text stays where it is.
 int setJustify(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
@@ -72,7 +72,7 @@ int setJustify(const OdDbObject* object, const Desc&, const CKdVariant& value, c
 const kd::Choice kDirection[] = {{"Horizontal", 1}, {"Vertical", 3}, {"ByStyle", 5}};
 CKdVariant getDirection(const OdDbObject* object, const Desc&, const CKdVariant&) {
   OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kDirection, t->flowDirection());
+  return t.isNull() ? CKdVariant() : kd::enumList(kDirection, t->flowDirection(), 0);
 }
 int setDirection(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
@@ -150,7 +150,7 @@ int setDistance(const OdDbObject* object, const Desc&, const CKdVariant& value, 
 const kd::Choice kSpacingStyle[] = {{"At least", 1}, {"Exactly", 2}};
 CKdVariant getSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
   OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kSpacingStyle, t->lineSpacingStyle());
+  return t.isNull() ? CKdVariant() : kd::enumList(kSpacingStyle, t->lineSpacingStyle(), 0);
 }
 int setSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);

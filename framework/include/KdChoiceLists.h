@@ -14,11 +14,12 @@ struct Choice {
   long tag;
 };
 
-// Labels with their tags; the selected index is the element whose tag equals current.
-CKdVariant enumList(const Choice* choices, size_t count, long current);
+// Labels with their tags; the selected index is the first element whose tag
+// equals current, or unmatched when none does.
+CKdVariant enumList(const Choice* choices, size_t count, long current, int unmatched = -1);
 template <size_t N>
-CKdVariant enumList(const Choice (&choices)[N], long current) {
-  return enumList(choices, N, current);
+CKdVariant enumList(const Choice (&choices)[N], long current, int unmatched = -1) {
+  return enumList(choices, N, current, unmatched);
 }
 // Every record of a symbol table in table order: label the record's name,
 // tag its object id; the selected index is the current record's (-1 when

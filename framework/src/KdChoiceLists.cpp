@@ -47,14 +47,14 @@ CKdVariant precisionList(int selected, Sample sample) {
 
 }  // namespace
 
-CKdVariant enumList(const Choice* choices, size_t count, long current) {
+CKdVariant enumList(const Choice* choices, size_t count, long current, int unmatched) {
   CKdVariantCollection list;
   int selected = -1;
   for (size_t i = 0; i < count; ++i) {
     list.Add(element(value(choices[i].label), choices[i].tag));
     if (selected < 0 && choices[i].tag == current) selected = int(i);
   }
-  list.SetSelectedIndex(selected);
+  list.SetSelectedIndex(selected < 0 ? unmatched : selected);
   return CKdVariant(list);
 }
 
