@@ -43,13 +43,28 @@ int setStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, con
   return KD_PROPERTY_OK;
 }
 
+// A property of the text kept as one of a few codes, shown as a choice list
+// (the first element when no element has the code); the answer's tag is set
+// as it is (the database refuses codes it does not know).
+template <class E, E (OdDbMText::*Get)() const, OdResult (OdDbMText::*Set)(E), const kd::Choice* Choices, size_t N>
+struct CodeChoice {
+  static CKdVariant get(const OdDbObject* object, const Desc&, const CKdVariant&) {
+    OdDbMTextPtr t = kd::readable<OdDbMText>(object);
+    return t.isNull() ? CKdVariant() : kd::enumList(Choices, N, ((*t).*Get)(), 0);
+  }
+  static int set(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+    OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
+    long tag = 0;
+    if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+    ((*t).*Set)(E(tag));
+    return KD_PROPERTY_OK;
+  }
+};
+
 const kd::Choice kJustify[] = {{"Top Left", 1},    {"Top Center", 2},    {"Top Right", 3},
                                {"Middle Left", 4}, {"Middle Center", 5}, {"Middle Right", 6},
                                {"Bottom Left", 7}, {"Bottom Center", 8}, {"Bottom Right", 9}};
-CKdVariant getJustify(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kJustify, t->attachment(), 0);
-}
+typedef CodeChoice<OdDbMText::AttachmentPoint, &OdDbMText::attachment, &OdDbMText::setAttachment, kJustify, 9> Attachment;
 // The location moves to the matching point of the current box, so the text stays where it is.
 int setJustify(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
@@ -70,17 +85,7 @@ int setJustify(const OdDbObject* object, const Desc&, const CKdVariant& value, c
 }
 
 const kd::Choice kDirection[] = {{"Horizontal", 1}, {"Vertical", 3}, {"ByStyle", 5}};
-CKdVariant getDirection(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kDirection, t->flowDirection(), 0);
-}
-int setDirection(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
-  long tag = 0;
-  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
-  t->setFlowDirection(OdDbMText::FlowDirection(tag));
-  return KD_PROPERTY_OK;
-}
+typedef CodeChoice<OdDbMText::FlowDirection, &OdDbMText::flowDirection, &OdDbMText::setFlowDirection, kDirection, 3> Direction;
 
 // The angle from the world X axis (turned half round for a UCS seen from
 // below) to the UCS X axis, about the UCS Z axis.
@@ -148,17 +153,8 @@ int setDistance(const OdDbObject* object, const Desc&, const CKdVariant& value, 
 }
 
 const kd::Choice kSpacingStyle[] = {{"At least", 1}, {"Exactly", 2}};
-CKdVariant getSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  return t.isNull() ? CKdVariant() : kd::enumList(kSpacingStyle, t->lineSpacingStyle(), 0);
-}
-int setSpacingStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
-  long tag = 0;
-  if (t.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
-  t->setLineSpacingStyle(OdDb::LineSpacingStyle(tag));
-  return KD_PROPERTY_OK;
-}
+typedef CodeChoice<OdDb::LineSpacingStyle, &OdDbMText::lineSpacingStyle, &OdDbMText::setLineSpacingStyle, kSpacingStyle, 2>
+    SpacingStyle;
 
 const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
 typedef CKdPropertyType T;
@@ -166,15 +162,15 @@ typedef CKdPropertyType T;
 const kd::PropertyRow kRows[] = {
     {"Text", "Contents", 0, nullptr, ":/Text/Text_Contents.png", RW, getContents, setContents},
     {"Text", "Style", 0, nullptr, ":/Text/Text_TextStyle.png", RW, getStyle, setStyle},
-    {"Text", "Justify", 0, nullptr, ":/Text/Text_Justify.png", RW, getJustify, setJustify},
-    {"Text", "Direction", 0, nullptr, ":/Text/Text_Direction.png", RW, getDirection, setDirection},
+    {"Text", "Justify", 0, nullptr, ":/Text/Text_Justify.png", RW, Attachment::get, setJustify},
+    {"Text", "Direction", 0, nullptr, ":/Text/Text_Direction.png", RW, Direction::get, Direction::set},
     {"Text", "Width", 2, nullptr, ":/Text/Text_Width.png", RW, Width::get, Width::set},
     {"Text", "Text Height", 2, nullptr, ":/Text/Text_Height.png", RW, Height::get, Height::set},
     {"Text", "Rotation", 2, T::kAngleGUID, ":/Text/Text_Rotation.png", RW, getRotation, setRotation},
     {"Text", "Background mask", 0, nullptr, ":/Text/Text_BackgroundMask.png", RW, getMask, setMask},
     {"Text", "Line space factor", 0, nullptr, ":/Text/Text_LineSpaceFactor.png", RW, getFactor, setFactor},
     {"Text", "Line space distance", 0, nullptr, ":/Text/Text_LineSpaceDistance.png", RW, getDistance, setDistance},
-    {"Text", "Line space style", 0, nullptr, ":/Text/Text_LineSpaceStyle.png", RW, getSpacingStyle, setSpacingStyle},
+    {"Text", "Line space style", 0, nullptr, ":/Text/Text_LineSpaceStyle.png", RW, SpacingStyle::get, SpacingStyle::set},
     {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_CoordinateX.png", RW, Position::X::get, Position::X::set},
     {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_CoordinateY.png", RW, Position::Y::get, Position::Y::set},
     {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_CoordinateZ.png", RW, Position::Z::get, Position::Z::set},
