@@ -11,6 +11,7 @@
 #include "Db/DbSpline.h"
 #include "Db/DbVertex.h"
 #include "Db/DbMText.h"
+#include "Db/DbMline.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -58,7 +59,6 @@
   KD_CLASS(OdDbFace, OdDbEntity, "3DFACE")                                    \
   KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
   KD_CLASS(OdDbHatch, OdDbEntity, "HATCH")                                    \
-  KD_CLASS(OdDbMline, OdDbEntity, "MLINE")                                    \
   KD_CLASS(OdDbOle2Frame, OdDbEntity, "OLE2FRAME")                            \
   KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
@@ -74,7 +74,6 @@
   KD_CLASS(OdDbViewTableRecord, OdDbAbstractViewTableRecord, "VIEW")          \
   KD_CLASS(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, "VPORT")     \
   KD_CLASS(OdDbGroup, OdDbObject, "GROUP")                                    \
-  KD_CLASS(OdDbMlineStyle, OdDbObject, "MLINESTYLE")                          \
   KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")                          \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")

@@ -67,6 +67,15 @@ OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db)
   return OdDbObjectId();
 }
 
+// Whether the object's fields stand in subclasses: always in files of R13 on,
+// and in objects that bring their markers into an older file.
+bool hasMarkers(const OdDxfDocument& doc, OdDxfSpan tags) {
+  if (doc.markers) return true;
+  for (const OdDxfTag& t : tags)
+    if (t.code == 100) return true;
+  return false;
+}
+
 OdDbObjectId findRecord(OdDbObjectId tableId, const OdString& name) {
   OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());
   return table.isNull() ? OdDbObjectId() : table->getAt(name);
@@ -176,7 +185,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       const OdDbObjectId owner = ownerIn(doc, record->tags, db);
       if (!owner.isNull()) object->setOwnerId(owner);
     }
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
     object->dxfInFields(in);
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
     if (!dict.isNull()) object->setExtensionDictionary(dict);
@@ -185,7 +194,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   auto readXData = [&](OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
     if (!record) return;
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
     OdResBufPtr xdata = readXDataChain(in, record->tags);
     if (!xdata.isNull() && object->setXData(xdata) == eOk)
       const_cast<OdDxfRecord*>(record)->xdata = object->xData();
@@ -213,7 +222,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       OdDbObjectPtr entity = id.openObject();
       const OdDxfRecord* record = entity.isNull() ? nullptr : entity->dxfRecord();
       if (!record) continue;
-      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+      const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
       if ((in.integer("AcDbEntity", 67, 0) != 0) != bool(paper)) continue;
       const OdDbObjectId owner = ownerIn(doc, record->tags, db);
       if (!owner.isNull() && records.count(owner.stub()) && !OdDbBlockTableRecord::cast(owner.openObject()).isNull())
@@ -243,7 +252,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
     if (layout.isNull()) {
       const OdDxfRecord* record = entity->dxfRecord();
-      const OdDxfIn in(doc.text, record->tags, doc.codec, db, doc.markers);
+      const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
       const OdDbObjectId space = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
       entity->setOwnerId(space);
       layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));

@@ -248,6 +248,10 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     std::string marker;
     std::vector<const OdDxfTag*> tags;
   };
+  // Objects with subclass markers keep them, also in files that declare a release without them.
+  bool markers = m_markers;
+  if (record && !markers)
+    for (const OdDxfTag& t : record->tags) markers = markers || t.code == 100;
   std::vector<const OdDxfTag*> prefix;
   std::vector<FileSection> file;
   OdDxfSpan xdata;
@@ -262,8 +266,8 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       }
       if (t->code == 101 && !embedded) embedded = t;
       if (embedded) continue;
-      if (m_markers && t->code == 100) file.push_back({std::string(trimmed(m_doc->text.text(*t))), {}});
-      else if (m_markers && file.empty()) prefix.push_back(t);
+      if (markers && t->code == 100) file.push_back({std::string(trimmed(m_doc->text.text(*t))), {}});
+      else if (markers && file.empty()) prefix.push_back(t);
       else {
         if (file.empty()) file.push_back({std::string(), {}});
         file.back().tags.push_back(t);
@@ -272,7 +276,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
   // Files without markers hold one section with every field.
   std::vector<OdDxfOut::Section> modelled = out.sections();
-  if (!m_markers) {
+  if (!markers) {
     // Fields that files without markers cannot hold are left out, unless this file holds them.
     auto inFile = [&](int code) {
       for (const FileSection& f : file)
@@ -289,9 +293,20 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     modelled.assign(1, all);
   }
 
-  if (m_markers) {
-    const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc()) && m_markers;
-    tag(dimStyle ? 105 : 5, handleText(object->objectId()));
+  if (markers) {
+    const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc()) && markers;
+    // Files of R13 on give every object its handle; objects with markers in an
+    // older file keep it only where they had one.
+    bool hadHandle = m_markers || !record || record->implied;
+    std::string handle = handleText(object->objectId());
+    for (const OdDxfTag* t : prefix)
+      if (t->code == 5 || t->code == 105) {
+        hadHandle = true;
+        // The file's own spelling of the same handle ("6a") stays.
+        const std::string_view own = trimmed(m_doc->text.text(*t));
+        if (OdDbHandle(odDxfParseHandle(own)) == object->objectId().getHandle()) handle = std::string(own);
+      }
+    if (hadHandle) tag(dimStyle ? 105 : 5, handle);
     bool inXDict = false, inGroup = false;
     for (const OdDxfTag* t : prefix) {
       // The handle and the owner are written from the object; references
@@ -308,7 +323,10 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       tag(360, handleText(object->extensionDictionary()));
       tag(102, "}");
     }
-    tag(330, handleText(object->ownerId()));
+    // An object the file gave no owner code keeps without one (its owner may be one the reader made up).
+    bool hadOwner = !record || record->implied;
+    for (const OdDxfTag* t : prefix) hadOwner = hadOwner || t->code == 330;
+    if (hadOwner) tag(330, handleText(object->ownerId()));
   }
 
   auto owned = [](const OdDxfOut::Section& s, int code) {
@@ -317,7 +335,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     return false;
   };
   auto writeSection = [&](const OdDxfOut::Section* m, const FileSection* f) {
-    if (m_markers && (m || !f->marker.empty())) tag(100, m ? m->marker : f->marker);
+    if (markers && (m || !f->marker.empty())) tag(100, m ? m->marker : f->marker);
     if (!m) {
       for (const OdDxfTag* t : f->tags) tag(*t);
       return;
@@ -360,7 +378,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   // The k-th section of a marker in the file is the k-th modelled one of that marker.
   auto findModelled = [&](const std::string& marker) -> int {
     for (size_t i = 0; i < modelled.size(); ++i)
-      if ((modelled[i].marker == marker || !m_markers) && !done[i]) return int(i);
+      if ((modelled[i].marker == marker || !markers) && !done[i]) return int(i);
     return -1;
   };
   for (const FileSection& f : file) {
