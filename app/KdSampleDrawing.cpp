@@ -9,6 +9,8 @@
 #include "Db/DbEllipse.h"
 #include "Db/DbLine.h"
 #include "Db/DbMText.h"
+#include "Db/DbMline.h"
+#include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
@@ -180,6 +182,27 @@ OdDbDatabasePtr makeSampleDrawing() {
   note->setLineSpacingFactor(1.2);
   note->setLineSpacingStyle(OdDb::kExactly);
   note->setTextStyle(narrow);
+
+  // A cavity wall: a multiline of three elements along the east side.
+  OdDbObjectId wallStyle;
+  {
+    OdDbDictionaryPtr nod = db->getNamedObjectsDictionaryId().safeOpenObject(OdDb::kForWrite);
+    OdDbDictionaryPtr styles = OdDbDictionary::createObject();
+    nod->setAt(L"ACAD_MLINESTYLE", styles);
+    OdDbMlineStylePtr style = OdDbMlineStyle::createObject();
+    style->setName(L"Cavity wall");
+    style->setDescription(L"Brick, cavity, block");
+    style->addElement(0.15, 1, L"BYLAYER");
+    style->addElement(0.0, 8, L"BYLAYER");
+    style->addElement(-0.15, 5, L"BYLAYER");
+    wallStyle = styles->setAt(style->name(), style);
+  }
+  OdDbMlinePtr wall = add(db.get(), OdDbMline::createObject(), walls);
+  wall->setStyle(wallStyle);
+  wall->setJustification(Mline::kZero);
+  wall->setScale(2.0);
+  for (const OdGePoint3d& p : {OdGePoint3d(30, 0, 0), OdGePoint3d(34, 0, 0), OdGePoint3d(34, 5, 0), OdGePoint3d(38, 8, 0)})
+    wall->appendSeg(p);
   return db;
 }
 }  // namespace kdapp

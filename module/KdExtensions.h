@@ -11,6 +11,7 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdMText.h"
+#include "KdMline.h"
 #include "KdPoint.h"
 #include "KdPolyline.h"
 #include "KdRay.h"
@@ -26,6 +27,7 @@
   X(CKdEllipsePE, m_ellipsePE)    \
   X(CKdEntityPE, m_entityPE)      \
   X(CKdLinePE, m_linePE)          \
+  X(CKdMlinePE, m_mlinePE)        \
   X(CKdMTextPE, m_mtextPE)        \
   X(CKdPointPE, m_pointPE)        \
   X(CKdPolylinePE, m_polylinePE)  \
@@ -42,6 +44,7 @@
   X(CKdEllipseInfo, m_ellipseInfo)         \
   X(CKdPrintObjectInfoPE, m_entityInfo)    \
   X(CKdLineInfo, m_lineInfo)               \
+  X(CKdMlineInfo, m_mlineInfo)             \
   X(CKdMTextInfo, m_mtextInfo)             \
   X(CKdPointInfo, m_pointInfo)             \
   X(CKdPolylineInfo, m_polylineInfo)       \

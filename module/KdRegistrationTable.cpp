@@ -8,6 +8,7 @@
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
 #include "Db/DbMText.h"
+#include "Db/DbMline.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
 #include "Db/DbRay.h"
@@ -31,6 +32,7 @@ const Registration kTable[] = {
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
+    {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
