@@ -34,6 +34,7 @@ public:
   OdDxfTags comments;        // the comments (999) before the first section
   OdDxfCodec codec{false};
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
+  bool crlf = false;         // lines end with a carriage return and a line feed
   std::string version;       // $ACADVER
   std::vector<HeaderVariable> header;
   OdDbHeaderVars headerAsRead;  // what reading made of the header: unchanged variables keep the file's tags

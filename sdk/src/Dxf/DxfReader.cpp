@@ -40,6 +40,8 @@ void tokenize(OdDxfDocument& doc) {
   int line = 0;
   // Two lines a tag: count them once rather than grow the vector.
   const size_t lines = size_t(std::count(base, end, '\n'));
+  const char* firstBreak = static_cast<const char*>(std::memchr(base, '\n', s.size()));
+  doc.crlf = firstBreak && firstBreak > base && firstBreak[-1] == '\r';
   doc.tags.reserve(lines / 2 + 1);
   while (p < end) {
     // The group code: blanks, up to four digits, blanks (a carriage return among them).

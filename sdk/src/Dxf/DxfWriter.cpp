@@ -669,7 +669,17 @@ std::string Writer::write() {
     body.swap(m_out);
     writeHeader();
     body.insert(headerAt, m_out);
-    return body;
+    m_out.swap(body);
+  }
+  if (m_doc && m_doc->crlf) {
+    // A file with carriage returns is written back with them.
+    std::string crlf;
+    crlf.reserve(m_out.size() + m_out.size() / 6);
+    for (char c : m_out) {
+      if (c == '\n') crlf += '\r';
+      crlf += c;
+    }
+    return crlf;
   }
   return std::move(m_out);
 }
