@@ -29,12 +29,6 @@ int setContents(const OdDbObject* object, const Desc&, const CKdVariant& value, 
   return KD_PROPERTY_OK;
 }
 
-CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbMTextPtr t = kd::readable<OdDbMText>(object);
-  OdDbDatabase* db = object ? object->database() : nullptr;
-  if (t.isNull() || !db) return CKdVariant();
-  return kd::recordList(db->getTextStyleTableId(), t->textStyle());
-}
 int setStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbMTextPtr t = kd::writable<OdDbMText>(object, value, CKdVariant::kCollectionElement);
   if (t.isNull()) return KD_PROPERTY_FAILED;
@@ -161,7 +155,7 @@ typedef CKdPropertyType T;
 
 const kd::PropertyRow kRows[] = {
     {"Text", "Contents", 0, nullptr, ":/Text/Text_Contents.png", RW, getContents, setContents},
-    {"Text", "Style", 0, nullptr, ":/Text/Text_TextStyle.png", RW, getStyle, setStyle},
+    {"Text", "Style", 0, nullptr, ":/Text/Text_TextStyle.png", RW, kd::textStyleList<OdDbMText, &OdDbMText::textStyle>, setStyle},
     {"Text", "Justify", 0, nullptr, ":/Text/Text_Justify.png", RW, Attachment::get, setJustify},
     {"Text", "Direction", 0, nullptr, ":/Text/Text_Direction.png", RW, Direction::get, Direction::set},
     {"Text", "Width", 2, nullptr, ":/Text/Text_Width.png", RW, Width::get, Width::set},

@@ -126,12 +126,6 @@ int setJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value,
   return KD_PROPERTY_OK;
 }
 
-CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbTextPtr t = kd::readable<OdDbText>(object);
-  OdDbDatabase* db = object ? object->database() : nullptr;
-  if (t.isNull() || !db) return CKdVariant();
-  return kd::recordList(db->getTextStyleTableId(), t->textStyle());
-}
 
 // The style's flag; false when the style cannot be opened.
 bool styleFlag(const OdDbText& t, bool (OdDbTextStyleTableRecord::*flag)() const) {
@@ -237,7 +231,7 @@ typedef CKdPropertyType T;
 const kd::PropertyRow kRows[] = {
     {"General", "Thickness", 0, nullptr, ":/General/General_Thickness.png", RW, Thickness::get, Thickness::set},
     {"Text", "Contents", 0, nullptr, ":/Text/Text_ContentsSimple.png", RW, getContents, setContents},
-    {"Text", "TextStyle", 0, nullptr, ":/Text/Text_TextStyle.png", RW, getStyle, setStyle},
+    {"Text", "TextStyle", 0, nullptr, ":/Text/Text_TextStyle.png", RW, kd::textStyleList<OdDbText, &OdDbText::textStyle>, setStyle},
     {"Text", "Justify", 0, nullptr, ":/Text/Text_Justify.png", RW, getJustify, setJustify},
     {"Text", "Height", 0, nullptr, ":/Text/Text_Height.png", RW, getValue<&OdDbText::height>,
      setSize<&OdDbText::height, &OdDbText::setHeight>},

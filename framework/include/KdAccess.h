@@ -3,6 +3,7 @@
 // writing, refusing values, and coordinates shown in the current UCS.
 #include "CKdPropertyDescription.h"
 #include "KdChoiceLists.h"
+#include "Db/DbDatabase.h"
 #include "Db/DbObject.h"
 #include "Ge/GePoint3d.h"
 #include "Rx/OdResult.h"
@@ -145,6 +146,15 @@ struct FlagChoice {
     return KD_PROPERTY_OK;
   }
 };
+
+// The choice list of every text style of the drawing, the text's own selected.
+template <class T, OdDbObjectId (T::*Style)() const>
+CKdVariant textStyleList(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+  OdSmartPtr<T> t = readable<T>(object);
+  OdDbDatabase* db = object ? object->database() : nullptr;
+  if (t.isNull() || !db) return CKdVariant();
+  return recordList(db->getTextStyleTableId(), ((*t).*Style)());
+}
 
 // The index of the vertex the host addresses: the context value when it is
 // a 32-bit integer, otherwise 0; -1 for a negative one (no vertex has it).

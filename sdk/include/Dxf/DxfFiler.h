@@ -159,6 +159,9 @@ private:
   Section& current();
   // The file's tag of the code in the current subclass, or null.
   const OdDxfTag* originalField(int code) const;
+  // Visits the file's field tags of the current subclass in order, while visit answers true.
+  template <class Visit>
+  void eachOriginalField(Visit visit) const;
   // The number an original tag holds; false when it holds none.
   bool number(const OdDxfTag* tag, double& value) const;
   void add(int code, std::string text);

@@ -51,6 +51,9 @@ private:
 // A handle written as hexadecimal text; 0 for text that is not one.
 uint64_t odDxfParseHandle(std::string_view text);
 
+// Whether an object's tags hold subclass markers (100).
+bool odDxfHasMarkers(OdDxfSpan tags);
+
 // Value kinds by group code, as drawing files define them.
 enum class OdDxfKind { kString, kDouble, kInt16, kInt32, kInt64, kBool, kHandle, kHex };
 OdDxfKind odDxfKindOf(int code);

@@ -14,6 +14,15 @@
 ODRX_DEFINE_MEMBERS_EX(OdDbMlineStyle, OdDbObject, L"MLINESTYLE", new OdDbMlineStyle)
 ODRX_DEFINE_MEMBERS_EX(OdDbMline, OdDbEntity, L"MLINE", new OdDbMline)
 
+namespace {
+// The drawing's multiline style of the name, found in its dictionary of them.
+OdDbObjectId styleNamed(const OdDbDatabase* db, const OdString& name) {
+  OdDbDictionaryPtr nod = db ? OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject()) : OdDbDictionaryPtr();
+  OdDbDictionaryPtr styles = nod.isNull() ? OdDbDictionaryPtr() : OdDbDictionary::cast(nod->getAt(L"ACAD_MLINESTYLE").openObject());
+  return styles.isNull() ? OdDbObjectId() : styles->getAt(name);
+}
+}  // namespace
+
 OdString OdDbMlineStyle::name() const {
   assertReadEnabled();
   return m_name;
@@ -252,21 +261,14 @@ void OdDbMline::recompute() {
 
 void OdDbMline::setDatabaseDefaults(OdDbDatabase* db) {
   OdDbEntity::setDatabaseDefaults(db);
-  if (!db || !m_style.isNull()) return;
-  OdDbDictionaryPtr nod = OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject());
-  OdDbDictionaryPtr styles = nod.isNull() ? OdDbDictionaryPtr() : OdDbDictionary::cast(nod->getAt(L"ACAD_MLINESTYLE").openObject());
-  if (!styles.isNull()) m_style = styles->getAt(L"Standard");
+  if (m_style.isNull()) m_style = styleNamed(db, L"Standard");
 }
 
 void OdDbMline::dxfInFields(const OdDxfIn& in) {
   OdDbEntity::dxfInFields(in);
   const char* S = "AcDbMline";
   m_style = in.reference(S, 340);
-  if (m_style.isNull() && in.database()) {
-    OdDbDictionaryPtr nod = OdDbDictionary::cast(in.database()->getNamedObjectsDictionaryId().openObject());
-    OdDbDictionaryPtr styles = nod.isNull() ? OdDbDictionaryPtr() : OdDbDictionary::cast(nod->getAt(L"ACAD_MLINESTYLE").openObject());
-    if (!styles.isNull()) m_style = styles->getAt(in.string(S, 2, L"Standard"));
-  }
+  if (m_style.isNull()) m_style = styleNamed(in.database(), in.string(S, 2, L"Standard"));
   m_scale = in.real(S, 40, 1.0);
   if (!std::isfinite(m_scale) || m_scale == 0.0) m_scale = 1.0;
   const int justification = in.integer(S, 70, Mline::kTop);

@@ -339,21 +339,26 @@ bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
 
 bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr; }
 
-const OdDxfTag* OdDxfOut::originalField(int code) const {
-  if (!m_text) return nullptr;
-  bool markers = false;
-  for (const OdDxfTag& t : m_original) markers = markers || t.code == 100;
+template <class Visit>
+void OdDxfOut::eachOriginalField(Visit visit) const {
+  if (!m_text) return;
+  const bool markers = odDxfHasMarkers(m_original);
   const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
   bool inside = !markers || marker.empty();
   for (const OdDxfTag& t : m_original) {
-    if (t.code >= 1000 || t.code == 101) break;
-    if (markers && t.code == 100) {
-      inside = trim(m_text->text(t)) == marker;
-      continue;
-    }
-    if (inside && t.code == code) return &t;
+    if (t.code >= 1000 || t.code == 101) break;  // extended data or an embedded object
+    if (markers && t.code == 100) inside = trim(m_text->text(t)) == marker;
+    else if (inside && !visit(t)) return;
   }
-  return nullptr;
+}
+
+const OdDxfTag* OdDxfOut::originalField(int code) const {
+  const OdDxfTag* found = nullptr;
+  eachOriginalField([&](const OdDxfTag& t) {
+    if (t.code == code) found = &t;
+    return !found;
+  });
+  return found;
 }
 
 void OdDxfOut::realOpt(int code, double value, double def) {
@@ -434,26 +439,19 @@ OdGePoint3d OdDxfOut::worldToOcs(const OdGePoint3d& world, const OdGeVector3d& n
 
 void OdDxfOut::longString(int code, int continuationCode, const OdString& value) {
   own(continuationCode);
-  if (m_text) {
-    // The file's parts, in order, within the current subclass.
-    std::vector<const OdDxfTag*> parts;
-    bool markers = false;
-    for (const OdDxfTag& t : m_original) markers = markers || t.code == 100;
-    const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
-    bool inside = !markers || marker.empty();
-    std::string raw;
-    for (const OdDxfTag& t : m_original) {
-      if (t.code >= 1000 || t.code == 101) break;
-      if (markers && t.code == 100) inside = trim(m_text->text(t)) == marker;
-      else if (inside && (t.code == code || t.code == continuationCode)) {
-        parts.push_back(&t);
-        raw += m_text->text(t);
-      }
+  // The file's parts, in order.
+  std::vector<const OdDxfTag*> parts;
+  std::string raw;
+  eachOriginalField([&](const OdDxfTag& t) {
+    if (t.code == code || t.code == continuationCode) {
+      parts.push_back(&t);
+      raw += m_text->text(t);
     }
-    if (!parts.empty() && m_codec.decode(raw) == value) {
-      for (const OdDxfTag* t : parts) add(t->code, std::string(m_text->text(*t)));
-      return;
-    }
+    return true;
+  });
+  if (!parts.empty() && m_codec.decode(raw) == value) {
+    for (const OdDxfTag* t : parts) add(t->code, std::string(m_text->text(*t)));
+    return;
   }
   const std::string text = m_codec.encode(value);
   size_t at = 0;

@@ -69,12 +69,7 @@ OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db)
 
 // Whether the object's fields stand in subclasses: always in files of R13 on,
 // and in objects that bring their markers into an older file.
-bool hasMarkers(const OdDxfDocument& doc, OdDxfSpan tags) {
-  if (doc.markers) return true;
-  for (const OdDxfTag& t : tags)
-    if (t.code == 100) return true;
-  return false;
-}
+bool hasMarkers(const OdDxfDocument& doc, OdDxfSpan tags) { return doc.markers || odDxfHasMarkers(tags); }
 
 OdDbObjectId findRecord(OdDbObjectId tableId, const OdString& name) {
   OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());

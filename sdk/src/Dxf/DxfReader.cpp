@@ -72,12 +72,9 @@ void tokenize(OdDxfDocument& doc) {
     if (length >= 0x7fffffffu || size_t(p - base) >= 0x7fffffffu) throw OdDxfError("file too large", line);
     // Comments (999) carry no drawing data; those that open the file (the
     // writing program's note) are kept to open it again.
-    if (code == 999 && doc.tags.empty())
-      doc.comments.push_back(OdDxfTag{uint32_t(p - base), uint16_t(code),
-                                      length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});
-    if (code != 999)
-      doc.tags.push_back(OdDxfTag{uint32_t(p - base), uint16_t(code),
-                                  length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText});
+    const OdDxfTag tag{uint32_t(p - base), uint16_t(code), length < OdDxfTag::kLongText ? uint16_t(length) : OdDxfTag::kLongText};
+    if (code != 999) doc.tags.push_back(tag);
+    else if (doc.tags.empty()) doc.comments.push_back(tag);
     const char* value = p;
     p = vnl ? vnl + 1 : end;
     if (code == 0 && std::string_view(value, length) == "EOF"sv) return;

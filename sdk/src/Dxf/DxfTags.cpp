@@ -69,3 +69,9 @@ uint64_t odDxfParseHandle(std::string_view s) {
   }
   return v;
 }
+
+bool odDxfHasMarkers(OdDxfSpan tags) {
+  for (const OdDxfTag& t : tags)
+    if (t.code == 100) return true;
+  return false;
+}

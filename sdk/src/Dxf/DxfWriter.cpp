@@ -249,15 +249,12 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     std::vector<const OdDxfTag*> tags;
   };
   // Objects with subclass markers keep them, also in files that declare a release without them.
-  bool markers = m_markers;
-  if (record && !markers)
-    for (const OdDxfTag& t : record->tags) markers = markers || t.code == 100;
+  const bool markers = m_markers || (record && odDxfHasMarkers(record->tags));
   std::vector<const OdDxfTag*> prefix;
   std::vector<FileSection> file;
   OdDxfSpan xdata;
   // An embedded object (101 on, up to the extended data) is no field of the class: it stays as read.
   const OdDxfTag* embedded = nullptr;
-  const OdDxfTag* embeddedEnd = nullptr;
   if (record) {
     for (const OdDxfTag* t = record->tags.begin(); t != record->tags.end(); ++t) {
       if (t->code == 1001) {
@@ -294,18 +291,20 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
 
   if (markers) {
-    const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc()) && markers;
-    // Files of R13 on give every object its handle; objects with markers in an
-    // older file keep it only where they had one.
-    bool hadHandle = m_markers || !record || record->implied;
+    const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc());
+    // Files of R13 on give every object its handle and owner; objects with
+    // markers in an older file keep them only where they had them (the owner
+    // may be one the reader made up). The file's spelling of the handle ("6a") stays.
+    const bool made = !record || record->implied;
+    bool hadHandle = m_markers || made, hadOwner = made;
     std::string handle = handleText(object->objectId());
-    for (const OdDxfTag* t : prefix)
-      if (t->code == 5 || t->code == 105) {
-        hadHandle = true;
-        // The file's own spelling of the same handle ("6a") stays.
-        const std::string_view own = trimmed(m_doc->text.text(*t));
-        if (OdDbHandle(odDxfParseHandle(own)) == object->objectId().getHandle()) handle = std::string(own);
-      }
+    for (const OdDxfTag* t : prefix) {
+      hadOwner = hadOwner || t->code == 330;
+      if (t->code != 5 && t->code != 105) continue;
+      hadHandle = true;
+      const std::string_view own = trimmed(m_doc->text.text(*t));
+      if (OdDbHandle(odDxfParseHandle(own)) == object->objectId().getHandle()) handle = std::string(own);
+    }
     if (hadHandle) tag(dimStyle ? 105 : 5, handle);
     bool inXDict = false, inGroup = false;
     for (const OdDxfTag* t : prefix) {
@@ -323,9 +322,6 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       tag(360, handleText(object->extensionDictionary()));
       tag(102, "}");
     }
-    // An object the file gave no owner code keeps without one (its owner may be one the reader made up).
-    bool hadOwner = !record || record->implied;
-    for (const OdDxfTag* t : prefix) hadOwner = hadOwner || t->code == 330;
     if (hadOwner) tag(330, handleText(object->ownerId()));
   }
 
@@ -404,10 +400,8 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
   for (size_t k = 0; k < modelled.size(); ++k)
     if (!done[k]) writeSection(&modelled[k], nullptr);
-  if (embedded) {
-    embeddedEnd = xdata.empty() ? record->tags.end() : xdata.begin();
-    for (const OdDxfTag* t = embedded; t != embeddedEnd; ++t) tag(*t);
-  }
+  if (embedded)
+    for (const OdDxfTag* t = embedded; t != (xdata.empty() ? record->tags.end() : xdata.begin()); ++t) tag(*t);
   writeXData(object, record, xdata);
 }
 
