@@ -10,6 +10,7 @@
 #include "Db/DbLine.h"
 #include "Db/DbMText.h"
 #include "Db/DbMline.h"
+#include "Db/DbArcAlignedText.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -203,6 +204,18 @@ OdDbDatabasePtr makeSampleDrawing() {
   wall->setScale(2.0);
   for (const OdGePoint3d& p : {OdGePoint3d(30, 0, 0), OdGePoint3d(34, 0, 0), OdGePoint3d(34, 5, 0), OdGePoint3d(38, 8, 0)})
     wall->appendSeg(p);
+
+  // A name plate along the rim of a round table: text on an arc.
+  OdDbArcAlignedTextPtr plate = add(db.get(), OdDbArcAlignedText::createObject(), axes);
+  plate->setTextString(L"Conference room");
+  plate->setCenter(OdGePoint3d(10, 16, 0));
+  plate->setRadius(2.5);
+  plate->setStartAngle(0.5235987755982988);
+  plate->setEndAngle(2.6179938779914944);
+  plate->setTextSize(0.4);
+  plate->setOffsetFromArc(0.2);
+  plate->setAlignment(OdDb::kCenter);
+  plate->setTextStyle(narrow);
   return db;
 }
 }  // namespace kdapp

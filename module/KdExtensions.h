@@ -6,6 +6,7 @@
 #include "Kd2dPolyline.h"
 #include "Kd3dPolyline.h"
 #include "KdArc.h"
+#include "KdArcAlignedText.h"
 #include "KdCircle.h"
 #include "KdEllipse.h"
 #include "KdEntity.h"
@@ -22,6 +23,7 @@
 #define KD_PROPERTY_EXTENSIONS(X) \
   X(CKd2dPolylinePE, m_2dPolylinePE) \
   X(CKd3dPolylinePE, m_3dPolylinePE) \
+  X(CKdArcAlignedTextPE, m_arcAlignedTextPE) \
   X(CKdArcPE, m_arcPE)            \
   X(CKdCirclePE, m_circlePE)      \
   X(CKdEllipsePE, m_ellipsePE)    \

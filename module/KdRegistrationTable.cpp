@@ -3,6 +3,7 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbArcAlignedText.h"
 #include "Db/DbCircle.h"
 #include "Db/DbEllipse.h"
 #include "Db/DbEntity.h"
@@ -27,6 +28,7 @@ namespace {
 const Registration kTable[] = {
     {2, 2, &OdDb2dPolyline::desc, KD_EXT(m_2dPolylinePE), 2, KD_EXT(m_2dPolylineInfo)},
     {3, 3, &OdDb3dPolyline::desc, KD_EXT(m_3dPolylinePE), 3, KD_EXT(m_3dPolylineInfo)},
+    {7, 7, &OdDbArcAlignedText::desc, KD_EXT(m_arcAlignedTextPE), 0, KD_NONE},
     {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},

@@ -12,6 +12,7 @@
 #include "Db/DbVertex.h"
 #include "Db/DbMText.h"
 #include "Db/DbMline.h"
+#include "Db/DbArcAlignedText.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -25,7 +26,6 @@
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
-  KD_CLASS(OdDbArcAlignedText, OdDbEntity, "ARCALIGNEDTEXT")                  \
   KD_CLASS(OdDbAlignedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDbRotatedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDb2LineAngularDimension, OdDbDimension, "DIMENSION")             \

@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 // Angle constants and small floating-point comparison helpers of the geometry library.
 
 constexpr double OdaPI = 3.14159265358979323846;   // pi
@@ -14,3 +15,10 @@ constexpr double OdaToDegree(double radians) { return radians * (180.0 / OdaPI);
 constexpr bool OdZero(double x, double tol = 1e-10) { return x >= -tol && x <= tol; }
 // True when x and y differ by at most tol.
 constexpr bool OdEqual(double x, double y, double tol = 1e-10) { return OdZero(x - y, tol); }
+
+// An angle reduced to [0, 2 pi).
+inline double OdaNormalizedAngle(double a) {
+  a = std::fmod(a, Oda2PI);
+  if (a < 0.0) a += Oda2PI;
+  return a >= Oda2PI ? 0.0 : a;
+}

@@ -10,15 +10,6 @@
 
 ODRX_DEFINE_MEMBERS_EX(OdDbArc, OdDbCurve, L"ARC", new OdDbArc)
 
-namespace {
-// The angle taken into [0, 2 pi).
-double normalized(double a) {
-  a = std::fmod(a, Oda2PI);
-  if (a < 0.0) a += Oda2PI;
-  return a >= Oda2PI ? 0.0 : a;
-}
-}  // namespace
-
 OdGePoint3d OdDbArc::center() const {
   assertReadEnabled();
   return m_center;
@@ -47,7 +38,7 @@ double OdDbArc::startAngle() const {
 OdResult OdDbArc::setStartAngle(double angle) {
   assertWriteEnabled();
   if (!std::isfinite(angle)) return eInvalidInput;
-  m_start = normalized(angle);
+  m_start = OdaNormalizedAngle(angle);
   return eOk;
 }
 
@@ -59,7 +50,7 @@ double OdDbArc::endAngle() const {
 OdResult OdDbArc::setEndAngle(double angle) {
   assertWriteEnabled();
   if (!std::isfinite(angle)) return eInvalidInput;
-  m_end = normalized(angle);
+  m_end = OdaNormalizedAngle(angle);
   return eOk;
 }
 
@@ -134,8 +125,8 @@ void OdDbArc::dxfInFields(const OdDxfIn& in) {
   m_center = in.ocsPoint(S, 10, m_normal);
   m_radius = in.real(S, 40, 1.0);
   // Files hold the angles in degrees.
-  m_start = normalized(OdaToRadian(in.real("AcDbArc", 50, 0.0)));
-  m_end = normalized(OdaToRadian(in.real("AcDbArc", 51, 360.0)));
+  m_start = OdaNormalizedAngle(OdaToRadian(in.real("AcDbArc", 50, 0.0)));
+  m_end = OdaNormalizedAngle(OdaToRadian(in.real("AcDbArc", 51, 360.0)));
 }
 
 void OdDbArc::dxfOutFields(OdDxfOut& out) const {

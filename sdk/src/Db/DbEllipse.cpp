@@ -9,11 +9,6 @@
 ODRX_DEFINE_MEMBERS_EX(OdDbEllipse, OdDbCurve, L"ELLIPSE", new OdDbEllipse)
 
 namespace {
-double startNormalized(double a) {
-  a = std::fmod(a, Oda2PI);
-  if (a < 0.0) a += Oda2PI;
-  return a >= Oda2PI ? 0.0 : a;
-}
 // End values lie in (0, 2 pi], so that 0 and 2 pi both mean a full turn.
 double endNormalized(double a) {
   a = std::fmod(a, Oda2PI);
@@ -74,7 +69,7 @@ OdResult OdDbEllipse::setRadiusRatio(double ratio) {
   const bool closed = isClosed();
   m_ratio = ratio;
   if (!closed) {
-    m_startParam = startNormalized(paramAtAngle(start));
+    m_startParam = OdaNormalizedAngle(paramAtAngle(start));
     m_endParam = endNormalized(paramAtAngle(end));
   }
   return eOk;
@@ -90,7 +85,7 @@ double OdDbEllipse::angleAtParam(double param) const {
 
 double OdDbEllipse::startAngle() const {
   assertReadEnabled();
-  return startNormalized(angleAtParam(m_startParam));
+  return OdaNormalizedAngle(angleAtParam(m_startParam));
 }
 
 double OdDbEllipse::endAngle() const {
@@ -101,7 +96,7 @@ double OdDbEllipse::endAngle() const {
 OdResult OdDbEllipse::setStartAngle(double angle) {
   assertWriteEnabled();
   if (!std::isfinite(angle)) return eInvalidInput;
-  m_startParam = startNormalized(paramAtAngle(angle));
+  m_startParam = OdaNormalizedAngle(paramAtAngle(angle));
   return eOk;
 }
 
@@ -147,7 +142,7 @@ OdResult OdDbEllipse::set(const OdGePoint3d& center, const OdGeVector3d& unitNor
   m_normal = n;
   m_major = majorAxis;
   m_ratio = radiusRatio;
-  m_startParam = startNormalized(paramAtAngle(startAngle));
+  m_startParam = OdaNormalizedAngle(paramAtAngle(startAngle));
   m_endParam = endNormalized(paramAtAngle(endAngle));
   return eOk;
 }

@@ -106,6 +106,7 @@ private:
   }
 
   void writeHeader();
+  void writeClasses();
   void writeTables();
   void writeBlocks();
   void writeEntities();
@@ -623,6 +624,42 @@ void Writer::writeObjects() {
   tag(0, "ENDSEC");
 }
 
+namespace {
+// Kinds of object that readers know only from the declaration a file makes
+// in its CLASSES section before it uses them.
+struct DeclaredClass {
+  const char* dxfName;
+  const char* className;
+  bool entity;
+};
+const DeclaredClass kDeclaredClasses[] = {
+    {"ARCALIGNEDTEXT", "AcDbArcAlignedText", true},
+};
+}  // namespace
+
+void Writer::writeClasses() {
+  tag(0, "SECTION");
+  tag(2, "CLASSES");
+  for (const DeclaredClass& c : kDeclaredClasses) {
+    long count = 0;
+    for (const OdDbObjectId& id : m_db->objectIds()) {
+      if (id.isErased()) continue;
+      OdDbObjectPtr object = id.openObject();
+      if (!object.isNull() && object->isA()->dxfName().toUtf8() == c.dxfName) ++count;
+    }
+    if (count == 0) continue;
+    tag(0, "CLASS");
+    tag(1, c.dxfName);
+    tag(2, c.className);
+    tag(3, "KdProperties");
+    tag(90, "0");
+    tag(91, std::to_string(count));
+    tag(280, "0");
+    tag(281, c.entity ? "1" : "0");
+  }
+  tag(0, "ENDSEC");
+}
+
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
   // The header goes in last, where it belongs, so that $HANDSEED lies beyond
@@ -631,9 +668,7 @@ std::string Writer::write() {
   auto writeHeaderLater = [&] { headerAt = m_out.size(); };
   if (!m_doc) {
     writeHeaderLater();
-    tag(0, "SECTION");
-    tag(2, "CLASSES");
-    tag(0, "ENDSEC");
+    writeClasses();
     writeTables();
     writeBlocks();
     writeEntities();

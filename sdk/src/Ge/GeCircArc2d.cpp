@@ -2,21 +2,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Angle reduced to [0, 2 pi).
-double normalizedAngle(double a)
-{
-  a = std::fmod(a, Oda2PI);
-  if (a < 0.0)
-    a += Oda2PI;
-  if (a >= Oda2PI)
-    a = 0.0;
-  return a;
-}
-
-}  // namespace
-
 OdGeCircArc2d::OdGeCircArc2d()
     : m_center(0.0, 0.0), m_radius(1.0), m_startAng(0.0), m_endAng(Oda2PI), m_refVec(1.0, 0.0), m_clockWise(false)
 {
@@ -136,7 +121,7 @@ OdGeCircArc2d& OdGeCircArc2d::set(const OdGePoint2d& startPoint, const OdGePoint
   m_refVec = OdGeVector2d::kXAxis;
   m_clockWise = b < 0.0;
   const double polar = (startPoint - m_center).angle();
-  m_startAng = m_clockWise ? normalizedAngle(-polar) : polar;
+  m_startAng = m_clockWise ? OdaNormalizedAngle(-polar) : polar;
   m_endAng = m_startAng + sweep;
   return *this;
 }
@@ -158,7 +143,7 @@ double OdGeCircArc2d::paramOf(const OdGePoint2d& point) const
   double a = m_refVec.angleTo(v);  // counter-clockwise from refVec
   if (m_clockWise)
     a = -a;
-  return m_startAng + normalizedAngle(a - m_startAng);
+  return m_startAng + OdaNormalizedAngle(a - m_startAng);
 }
 
 bool OdGeCircArc2d::isClosed(const OdGeTol& tol) const
