@@ -11,6 +11,8 @@
 #include "Db/DbMText.h"
 #include "Db/DbMline.h"
 #include "Db/DbArcAlignedText.h"
+#include "Db/DbDimStyleTableRecord.h"
+#include "Db/DbDimension.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -216,6 +218,34 @@ OdDbDatabasePtr makeSampleDrawing() {
   plate->setOffsetFromArc(0.2);
   plate->setAlignment(OdDb::kCenter);
   plate->setTextStyle(narrow);
+
+  // Dimensions of the east wall: a style for the drawing's scale, the
+  // wall's length along X and the slanted run measured along itself.
+  OdDbObjectId plan;
+  {
+    OdDbSymbolTablePtr styles = db->getDimStyleTableId().safeOpenObject(OdDb::kForWrite);
+    OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::createObject();
+    style->setName(L"Plan 1-50");
+    plan = styles->add(style);
+    style->setDimasz(0.25);
+    style->setDimtxt(0.3);
+    style->setDimgap(0.1);
+    style->setDimdec(2);
+    style->setDimtxsty(narrow);
+  }
+  OdDbRotatedDimensionPtr length = add(db.get(), OdDbRotatedDimension::createObject(), walls);
+  length->setDimensionStyle(plan);
+  length->setXLine1Point(OdGePoint3d(30, 0, 0));
+  length->setXLine2Point(OdGePoint3d(34, 0, 0));
+  length->setDimLinePoint(OdGePoint3d(34, -1.5, 0));
+  length->setTextPosition(OdGePoint3d(32, -1.5, 0));
+  OdDbAlignedDimensionPtr run = add(db.get(), OdDbAlignedDimension::createObject(), walls);
+  run->setDimensionStyle(plan);
+  run->setXLine1Point(OdGePoint3d(34, 5, 0));
+  run->setXLine2Point(OdGePoint3d(38, 8, 0));
+  run->setDimLinePoint(OdGePoint3d(37.4, 9.8, 0));
+  run->setTextPosition(OdGePoint3d(35.4, 8.3, 0));
+  run->setDimtxt(0.35);  // this dimension's own text height
   return db;
 }
 }  // namespace kdapp

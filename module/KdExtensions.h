@@ -8,6 +8,8 @@
 #include "KdArc.h"
 #include "KdArcAlignedText.h"
 #include "KdCircle.h"
+#include "KdDimension.h"
+#include "KdLinearDimension.h"
 #include "KdEllipse.h"
 #include "KdEntity.h"
 #include "KdLine.h"
@@ -23,9 +25,11 @@
 #define KD_PROPERTY_EXTENSIONS(X) \
   X(CKd2dPolylinePE, m_2dPolylinePE) \
   X(CKd3dPolylinePE, m_3dPolylinePE) \
+  X(CKdAlignedDimensionPE, m_alignedDimensionPE) \
   X(CKdArcAlignedTextPE, m_arcAlignedTextPE) \
   X(CKdArcPE, m_arcPE)            \
   X(CKdCirclePE, m_circlePE)      \
+  X(CKdDimensionPE, m_dimensionPE) \
   X(CKdEllipsePE, m_ellipsePE)    \
   X(CKdEntityPE, m_entityPE)      \
   X(CKdLinePE, m_linePE)          \
@@ -34,6 +38,7 @@
   X(CKdPointPE, m_pointPE)        \
   X(CKdPolylinePE, m_polylinePE)  \
   X(CKdRayPE, m_rayPE)            \
+  X(CKdRotatedDimensionPE, m_rotatedDimensionPE) \
   X(CKdTextPE, m_textPE)          \
   X(CKdVertexPE, m_vertexPE)      \
   X(CKdXlinePE, m_xlinePE)
@@ -41,6 +46,7 @@
 #define KD_INFO_EXTENSIONS(X)              \
   X(CKd2dPolylineInfo, m_2dPolylineInfo)   \
   X(CKd3dPolylineInfo, m_3dPolylineInfo)   \
+  X(CKdAlignedDimensionInfo, m_alignedDimensionInfo) \
   X(CKdArcInfo, m_arcInfo)                 \
   X(CKdCircleInfo, m_circleInfo)           \
   X(CKdEllipseInfo, m_ellipseInfo)         \
@@ -50,6 +56,7 @@
   X(CKdMTextInfo, m_mtextInfo)             \
   X(CKdPointInfo, m_pointInfo)             \
   X(CKdPolylineInfo, m_polylineInfo)       \
+  X(CKdRotatedDimensionInfo, m_rotatedDimensionInfo) \
   X(CKdRayInfo, m_rayInfo)                 \
   X(CKdTextInfo, m_textInfo)               \
   X(CKdVertexInfo, m_vertexInfo)           \

@@ -5,6 +5,7 @@
 #include "Db/DbArc.h"
 #include "Db/DbArcAlignedText.h"
 #include "Db/DbCircle.h"
+#include "Db/DbDimension.h"
 #include "Db/DbEllipse.h"
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
@@ -28,9 +29,11 @@ namespace {
 const Registration kTable[] = {
     {2, 2, &OdDb2dPolyline::desc, KD_EXT(m_2dPolylinePE), 2, KD_EXT(m_2dPolylineInfo)},
     {3, 3, &OdDb3dPolyline::desc, KD_EXT(m_3dPolylinePE), 3, KD_EXT(m_3dPolylineInfo)},
+    {6, 6, &OdDbAlignedDimension::desc, KD_EXT(m_alignedDimensionPE), 6, KD_EXT(m_alignedDimensionInfo)},
     {7, 7, &OdDbArcAlignedText::desc, KD_EXT(m_arcAlignedTextPE), 0, KD_NONE},
     {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
+    {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
@@ -39,6 +42,7 @@ const Registration kTable[] = {
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
+    {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},

@@ -31,6 +31,9 @@ public:
   template <size_t N>
   PropertyTable(OdRxClass* (*sdkClass)(), const PropertyRow (&rows)[N], Texts texts = Texts::Translated)
       : m_sdkClass(sdkClass), m_rows(rows), m_count(N), m_texts(texts) {}
+  // Rows built at run time (shared runs of rows put together).
+  PropertyTable(OdRxClass* (*sdkClass)(), const PropertyRow* rows, size_t count, Texts texts = Texts::Translated)
+      : m_sdkClass(sdkClass), m_rows(rows), m_count(count), m_texts(texts) {}
   // A class without own properties.
   explicit PropertyTable(OdRxClass* (*sdkClass)()) : m_sdkClass(sdkClass) {}
   PropertyTable(const PropertyTable&) = delete;

@@ -3,6 +3,21 @@
 #include "CKdString.h"
 
 class OdDbObject;
+class CKdPrintInfoContext;
+
+// The host's description of the geometric constraints an object takes part in.
+class CKdConstraintDescription {
+public:
+  virtual ~CKdConstraintDescription() = default;
+  virtual void PrintConstraintInfo(const OdDbObject* object, CKdPrintInfoContext* context) = 0;
+};
+class CKdConstraintUtils {
+public:
+  virtual ~CKdConstraintUtils() = default;
+  virtual CKdConstraintDescription* GetConstraintDescription() = 0;
+};
+// The constraint service of the host; null while no constraint solver is loaded.
+CKdConstraintUtils* GetConstraintUtils();
 
 class CKdUtils {
 public:
@@ -10,6 +25,9 @@ public:
   static const wchar_t* HyperlinkApp() { return L"PE_URL"; }
   // True when the object has a hyperlink; url (and description, when asked) receive it.
   static bool IsHyperLink(const OdDbObject* object, CKdString& url, CKdString* description);
+  // The name of a dimension style as lists show it: a style of one family of
+  // dimensions ("ISO$2") by its parent's name and the family ("ISO: Angular").
+  static CKdString DimStyleDisplayName(const CKdString& name);
   // Sets the hyperlink (an empty url removes it); the object must be open for writing.
   static bool SetHyperLink(const OdDbObject* object, const CKdString& url);
 };

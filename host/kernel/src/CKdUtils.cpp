@@ -26,3 +26,19 @@ bool CKdUtils::SetHyperLink(const OdDbObject* object, const CKdString& url) {
   if (!url.isEmpty()) head->setNext(OdResBuf::newRb(OdResBuf::kDxfXdAsciiString, url.toOdString()));
   return obj->setXData(head) == eOk;
 }
+
+CKdString CKdUtils::DimStyleDisplayName(const CKdString& name) {
+  static const struct {
+    wchar_t digit;
+    const wchar_t* family;
+  } kFamilies[] = {{L'0', L"Linear"}, {L'2', L"Angular"}, {L'3', L"Diameter"}, {L'4', L"Radius"},
+                   {L'6', L"Ordinate"}, {L'7', L"Leader"}};
+  const std::wstring text = name.wstr();
+  if (text.size() < 3 || text[text.size() - 2] != L'$') return name;
+  for (const auto& f : kFamilies)
+    if (text.back() == f.digit) return CKdString((text.substr(0, text.size() - 2) + L": " + f.family).c_str());
+  return name;
+}
+
+// No constraint solver is part of this host.
+CKdConstraintUtils* GetConstraintUtils() { return nullptr; }

@@ -13,6 +13,7 @@
 #include "Db/DbMText.h"
 #include "Db/DbMline.h"
 #include "Db/DbArcAlignedText.h"
+#include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbText.h"
 #include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -26,8 +27,6 @@
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
-  KD_CLASS(OdDbAlignedDimension, OdDbDimension, "DIMENSION")                  \
-  KD_CLASS(OdDbRotatedDimension, OdDbDimension, "DIMENSION")                  \
   KD_CLASS(OdDb2LineAngularDimension, OdDbDimension, "DIMENSION")             \
   KD_CLASS(OdDb3PointAngularDimension, OdDbDimension, "DIMENSION")            \
   KD_CLASS(OdDbArcDimension, OdDbDimension, "ARC_DIMENSION")                  \
@@ -69,7 +68,6 @@
   KD_CLASS(OdDbTrace, OdDbEntity, "TRACE")                                    \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
-  KD_CLASS(OdDbDimStyleTableRecord, OdDbSymbolTableRecord, "DIMSTYLE")        \
   KD_ABSTRACT(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)             \
   KD_CLASS(OdDbViewTableRecord, OdDbAbstractViewTableRecord, "VIEW")          \
   KD_CLASS(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, "VPORT")     \

@@ -31,7 +31,7 @@ void odDbInitClasses() {
       OdDbUCSTableRecord::desc(), OdDbBlockTableRecord::desc(), OdDbLayerTable::desc(),
       OdDbLinetypeTable::desc(), OdDbRegAppTable::desc(), OdDbUCSTable::desc(), OdDbBlockTable::desc(),
       OdDbTextStyleTable::desc(), OdDbDimStyleTable::desc(), OdDbViewTable::desc(), OdDbViewportTable::desc(),
-      OdDbDimension::desc(), OdDbText::desc(), OdDbTextStyleTableRecord::desc(), OdDbField::desc(), OdDbCircle::desc(), OdDbArc::desc(), OdDbEllipse::desc(), OdDbLine::desc(), OdDbRay::desc(), OdDbXline::desc(), OdDbPoint::desc(), OdDbPolyline::desc(), OdDbSpline::desc(), OdDbVertex::desc(), OdDb2dVertex::desc(), OdDb3dPolylineVertex::desc(), OdDb2dPolyline::desc(), OdDb3dPolyline::desc(), OdDbMText::desc(), OdDbMline::desc(), OdDbMlineStyle::desc(), OdDbArcAlignedText::desc()};
+      OdDbDimension::desc(), OdDbText::desc(), OdDbTextStyleTableRecord::desc(), OdDbField::desc(), OdDbCircle::desc(), OdDbArc::desc(), OdDbEllipse::desc(), OdDbLine::desc(), OdDbRay::desc(), OdDbXline::desc(), OdDbPoint::desc(), OdDbPolyline::desc(), OdDbSpline::desc(), OdDbVertex::desc(), OdDb2dVertex::desc(), OdDb3dPolylineVertex::desc(), OdDb2dPolyline::desc(), OdDb3dPolyline::desc(), OdDbMText::desc(), OdDbMline::desc(), OdDbMlineStyle::desc(), OdDbArcAlignedText::desc(), OdDbDimStyleTableRecord::desc(), OdDbAlignedDimension::desc(), OdDbRotatedDimension::desc()};
   (void)core;
 #define KD_TOUCH_DB_CLASS(ClassName, ...) ClassName::desc();
   KD_DECLARED_DB_CLASSES(KD_TOUCH_DB_CLASS, KD_TOUCH_DB_CLASS)
