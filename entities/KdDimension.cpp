@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "CKdUtils.h"
+#include "Db/DbDeclaredClasses.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
@@ -78,16 +79,16 @@ CKdVariant getAssociative(const OdDbObject* object, const Desc&, const CKdVarian
 
 // The digit of a family style: the kinds of dimension its settings serve.
 int familyDigit(const OdDbDimension& d) {
-  const OdRxClass* c = d.isA();
   static const struct {
-    const wchar_t* name;
+    OdRxClass* (*kind)();
     int digit;
-  } kFamilies[] = {{L"AcDbAlignedDimension", 0},       {L"AcDbRotatedDimension", 0},   {L"AcDbArcDimension", 0},
-                   {L"AcDb2LineAngularDimension", 2},  {L"AcDb3PointAngularDimension", 2},
-                   {L"AcDbDiametricDimension", 3},     {L"AcDbRadialDimension", 4},    {L"AcDbRadialDimensionLarge", 4},
-                   {L"AcDbOrdinateDimension", 6}};
+  } kFamilies[] = {{&OdDbAlignedDimension::desc, 0},       {&OdDbRotatedDimension::desc, 0},
+                   {&OdDbArcDimension::desc, 0},           {&OdDb2LineAngularDimension::desc, 2},
+                   {&OdDb3PointAngularDimension::desc, 2}, {&OdDbDiametricDimension::desc, 3},
+                   {&OdDbRadialDimension::desc, 4},        {&OdDbRadialDimensionLarge::desc, 4},
+                   {&OdDbOrdinateDimension::desc, 6}};
   for (const auto& f : kFamilies)
-    if (c->name() == f.name) return f.digit;
+    if (d.isA() == f.kind()) return f.digit;
   return -1;
 }
 

@@ -6,6 +6,7 @@
 
 #include "CKdPropertyType.h"
 #include "Db/DbDatabase.h"
+#include "Db/DbDeclaredClasses.h"
 #include "Db/DbDmUtil.h"
 #include "Db/DbSymbolTable.h"
 #include "KdDimension.h"
@@ -52,7 +53,7 @@ OdDbObjectId shownArrow(const OdDbDimension& d, Arrow which) {
   switch (which) {
     case Arrow::First: return d.dimsah() ? d.dimblk1() : d.dimblk();
     case Arrow::Second: return d.dimsah() ? d.dimblk2() : d.dimblk();
-    default: return d.isA()->name() == L"AcDbRadialDimensionLarge" ? d.dimblk1() : d.dimblk2();
+    default: return d.isA() == OdDbRadialDimensionLarge::desc() ? d.dimblk1() : d.dimblk2();
   }
 }
 
@@ -78,7 +79,7 @@ int setArrow(const OdDbObject* object, const Desc&, const CKdVariant& value, con
   if (label.compareNoCase(kd::value("Custom arrow")) == 0) return KD_PROPERTY_OK;
   const OdString name = tag == 20 ? label.toOdString() : arrowBlockName(int(tag));
   const OdDbObjectId id = OdDmUtil::getArrowId(name, d->database());
-  const bool first = Which == Arrow::First || (Which == Arrow::One && d->isA()->name() == L"AcDbRadialDimensionLarge");
+  const bool first = Which == Arrow::First || (Which == Arrow::One && d->isA() == OdDbRadialDimensionLarge::desc());
   if (first) d->setDimblk1(id);
   else d->setDimblk2(id);
   return KD_PROPERTY_OK;
