@@ -73,6 +73,23 @@ TEST(DimensionFiles, AnEditWritesItsOwnPairAndKeepsTheOthers) {
   EXPECT_DOUBLE_EQ(style->dimgap(), 0.625);
 }
 
+TEST(DimensionFiles, ListsWithLoosePartsTakeEditsAndKeepTheirParts) {
+  // A code without its value, a value without its code, an unclosed list.
+  const struct {
+    std::string pairs, edited;
+  } cases[] = {{"1070\n41\n", "1070\n41\n1070\n41\n1040\n4.0\n"},
+               {"1040\n2.0\n1070\n41\n1070\n41\n", "1040\n2.0\n1070\n41\n1070\n41\n1070\n41\n1040\n4.0\n"},
+               {"1070\n41\n1040\n1.0\n1070\n41\n1040\n2.0\n", "1070\n41\n1040\n4.0\n1070\n41\n1040\n2.0\n"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pairs);
+    OdDbDatabasePtr db = odDxfReadString(drawing(c.pairs), "loose.dxf");
+    OdDbRotatedDimensionPtr d = db->getOdDbObjectId(OdDbHandle(0x50)).safeOpenObject(OdDb::kForWrite);
+    ASSERT_EQ(d->setDimasz(4.0), eOk);
+    EXPECT_DOUBLE_EQ(d->dimasz(), 4.0);
+    EXPECT_EQ(listOf(odDxfWriteString(db)), "DSTYLE\n1002\n{\n" + c.edited);
+  }
+}
+
 TEST(DimensionFiles, UnchangedDimensionsAndStylesAreWrittenAsRead) {
   for (const std::string& pairs : {kPairs, std::string("1070\n41\n"), std::string("1040\n2.0\n1070\n999\n")}) {
     const std::string original = drawing(pairs);

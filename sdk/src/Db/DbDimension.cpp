@@ -30,17 +30,37 @@ OdResBuf* listOpening(OdResBuf* chain) {
   return nullptr;
 }
 
-// The value element of the setting's pair in the list, or null.
-OdResBuf* pairValue(OdResBuf* opening, int code) {
-  for (OdResBuf* rb = opening ? opening->next().get() : nullptr; rb; rb = rb->next().get()) {
-    if (isText(rb, OdResBuf::kDxfXdControlString, L"}")) return nullptr;
-    if (rb->restype() == OdResBuf::kDxfXdInteger16 && rb->next().get()) {
-      OdResBuf* value = rb->next().get();
-      if (rb->getInt32() == code) return value;
-      rb = value;  // a pair: its value is no code
+bool isClosing(const OdResBuf* rb) { return isText(rb, OdResBuf::kDxfXdControlString, L"}"); }
+
+bool valueOf(const OdResBuf* rb, OdDbDimVar var, const OdDbDatabase* db, OdDbDimVarValue& out);
+
+// The setting's pair in the list: its code element and its value element.
+// A code of a known setting whose next element holds no value of it is an
+// element alone, as is anything else that is no pair. tail receives the
+// last element of the list before its closing brace.
+struct ListPair {
+  OdResBuf* code = nullptr;
+  OdResBuf* value = nullptr;
+  OdResBuf* tail = nullptr;
+};
+ListPair findPair(OdResBuf* opening, int code, const OdDbDatabase* db) {
+  ListPair found;
+  found.tail = opening;
+  for (OdResBuf* rb = opening ? opening->next().get() : nullptr; rb && !isClosing(rb);) {
+    OdResBuf* value = rb->next().get();
+    bool pair = rb->restype() == OdResBuf::kDxfXdInteger16 && value && !isClosing(value);
+    OdDbDimVar var;
+    OdDbDimVarValue v;
+    if (pair && odDbDimVarByCode(rb->getInt32(), var)) pair = valueOf(value, var, db, v);
+    if (pair && rb->getInt32() == code) {
+      found.code = rb;
+      found.value = value;
+      return found;
     }
+    found.tail = pair ? value : rb;
+    rb = found.tail->next().get();
   }
-  return nullptr;
+  return found;
 }
 
 // The value a list element holds for the setting; false when it holds none of the kind.
@@ -106,16 +126,14 @@ OdResult OdDbDimension::setDimensionStyle(OdDbObjectId style) {
 bool OdDbDimension::hasOverride(OdDbDimVar var) const {
   assertReadEnabled();
   OdResBufPtr chain = xData(L"ACAD");
-  OdResBuf* value = pairValue(listOpening(chain.get()), odDbDimVarInfo(var).code);
-  OdDbDimVarValue v;
-  return value && valueOf(value, var, database(), v);
+  return findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, database()).value != nullptr;
 }
 
 OdDbDimVarValue OdDbDimension::dimVar(OdDbDimVar var) const {
   assertReadEnabled();
   OdResBufPtr chain = xData(L"ACAD");
   OdDbDimVarValue v;
-  if (OdResBuf* value = pairValue(listOpening(chain.get()), odDbDimVarInfo(var).code))
+  if (OdResBuf* value = findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, database()).value)
     if (valueOf(value, var, database(), v)) return v;
   OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(m_style.openObject());
   return style.isNull() ? OdDbDimVarValue::defaultOf(var) : style->dimVar(var);
@@ -135,28 +153,18 @@ OdResult OdDbDimension::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) 
     opening = tail->setNext(OdResBuf::newRb(OdResBuf::kDxfXdControlString, OdString(L"{")));
     opening->setNext(OdResBuf::newRb(OdResBuf::kDxfXdControlString, OdString(L"}")));
   }
-  const int code = odDbDimVarInfo(var).code;
-  // The pair's value is replaced where it stands; a new pair goes last in the list.
-  for (OdResBuf* rb = opening; rb->next().get(); rb = rb->next().get()) {
-    OdResBuf* next = rb->next().get();
-    if (isText(next, OdResBuf::kDxfXdControlString, L"}")) {
-      OdResBufPtr pair = OdResBuf::newRb(OdResBuf::kDxfXdInteger16, OdInt32(code));
-      OdResBufPtr element = elementOf(var, value);
-      element->setNext(next);
-      pair->setNext(element);
-      rb->setNext(pair);
-      break;
-    }
-    if (next->restype() == OdResBuf::kDxfXdInteger16 && next->next().get()) {
-      OdResBuf* old = next->next().get();
-      if (next->getInt32() == code) {
-        OdResBufPtr element = elementOf(var, value);
-        element->setNext(old->next());
-        next->setNext(element);
-        break;
-      }
-      rb = next;  // skip the pair's value
-    }
+  // The pair's value is replaced where it stands; a new pair goes last in
+  // the list (at the end of the chain when the list is not closed).
+  const ListPair pair = findPair(opening, odDbDimVarInfo(var).code, database());
+  OdResBufPtr element = elementOf(var, value);
+  if (pair.value) {
+    element->setNext(pair.value->next());
+    pair.code->setNext(element);
+  } else {
+    OdResBufPtr code = OdResBuf::newRb(OdResBuf::kDxfXdInteger16, OdInt32(odDbDimVarInfo(var).code));
+    element->setNext(pair.tail->next());
+    code->setNext(element);
+    pair.tail->setNext(code);
   }
   return setXData(chain);
 }
