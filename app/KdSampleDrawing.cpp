@@ -246,6 +246,8 @@ OdDbDatabasePtr makeSampleDrawing() {
   run->setDimLinePoint(OdGePoint3d(37.4, 9.8, 0));
   run->setTextPosition(OdGePoint3d(35.4, 8.3, 0));
   run->setDimtxt(0.35);  // this dimension's own text height
+  length->recomputeDimBlock();
+  run->recomputeDimBlock();
   return db;
 }
 }  // namespace kdapp

@@ -4,6 +4,8 @@
 #include "Db/DbDimVars.h"
 #include "Db/DbEntity.h"
 
+class OdDbBlockTableRecord;
+
 class OdDbDimension : public OdDbEntity {
 public:
   ODRX_DECLARE_MEMBERS(OdDbDimension)
@@ -55,12 +57,21 @@ public:
 
   // The measured value, from the defining points; 0 for kinds that do not measure here.
   virtual double getMeasurement() const;
+  // The text the dimension shows: the measurement scaled, rounded and written
+  // as its settings say, inside the dimension text and the prefix and suffix.
+  OdString formattedText() const;
+  // Draws the dimension into a block of its own (anonymous, "*D" and a
+  // number), made when it has none; the database holds the dimension.
+  // Kinds this database does not draw answer eNotImplemented.
+  OdResult recomputeDimBlock();
 
   void setDatabaseDefaults(OdDbDatabase* db) override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
 
 protected:
+  // The dimension's lines, arrows and text, in world coordinates, into the block.
+  virtual OdResult drawInto(OdDbBlockTableRecord& block) const;
   // The kind's number in files (0 rotated, 1 aligned, ...).
   virtual int dxfDimType() const { return 0; }
   // Fields of the kind that files hold among the common ones: the defining
@@ -92,6 +103,8 @@ public:
   void read(const OdDxfIn& in);
   void writeCommon(OdDxfOut& out) const;  // among the common fields
   void write(OdDxfOut& out) const;        // in the aligned section; the caller has opened it
+  // Extension lines, dimension line, arrows and text of a dimension measured along the direction.
+  OdResult draw(const OdDbDimension& d, const OdGeVector3d& along, OdDbBlockTableRecord& block) const;
 };
 
 // Measured parallel to the line through its two extension line origins.
@@ -116,6 +129,7 @@ public:
 
 protected:
   int dxfDimType() const override { return 1; }
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
   void dxfOutCommonOblique(OdDxfOut& out) const override;
 
@@ -149,6 +163,7 @@ protected:
   int dxfDimType() const override { return 0; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
   void dxfOutCommonOblique(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdDbLinearDimensionPoints m_points;

@@ -257,6 +257,10 @@ void OdDbDimension::dxfInFields(const OdDxfIn& in) {
 void OdDbDimension::dxfOutFields(OdDxfOut& out) const {
   OdDbEntity::dxfOutFields(out);
   out.subclass("AcDbDimension");
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(m_block.openObject());
+  if (!block.isNull()) out.name(2, block->getName());
+  else if (out.hadField(2)) out.original(2);
+  else out.own(2);
   OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(m_style.openObject());
   if (style.isNull()) out.original(3);
   else out.name(3, style->getName());
