@@ -65,11 +65,16 @@ TEST_F(Cli, DimensionsOfEzdxfMeasureAndTakeEditsAsTheirOwnSettings) {
   EXPECT_EQ(run(python("ezdxf_dimension_check.py", "read " + twice + " " + aligned)).out,
             run(python("ezdxf_dimension_check.py", "read " + drawing + " " + aligned)).out);
   json listing = jsonOf("list " + drawing + " --handle " + aligned + " --json");
-  bool sawFirst = false;
-  for (const json& l : listing["objects"][0]["lines"])
-    if (l["label"] == "1st extension defining point") {
-      sawFirst = true;
-      EXPECT_EQ(l["value"], json({2.0, 2.0, 0.0}));
-    }
-  EXPECT_TRUE(sawFirst);
+  json lines = json::object();
+  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  EXPECT_EQ(lines["type"], "aligned");
+  EXPECT_EQ(lines["1st extension  defining point"], json({2.0, 2.0, 0.0}));
+  EXPECT_EQ(lines["2nd extension  defining point"], json({8.0, 10.0, 0.0}));
+  EXPECT_EQ(lines["DimensionStyle"], "EZ");
+
+  // Every object written from its fields, the dimensions and styles among them, reads the same.
+  const std::string rewritten = file("rewritten.dxf");
+  ASSERT_EQ(run(kdprops("save " + drawing + " -o " + rewritten + " --rewrite")).status, 0);
+  Result compare = run(python("ezdxf_compare.py", drawing + " " + rewritten));
+  EXPECT_EQ(compare.status, 0) << compare.out;
 }

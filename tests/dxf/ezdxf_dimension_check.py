@@ -34,6 +34,7 @@ if sys.argv[1] == "make":
     a1, a2 = Vec3(2, 2), Vec3(8, 10)
     aligned = msp.add_aligned_dim(p1=a1, p2=a2, distance=2, dimstyle="EZ", override={"dimclrd": 1, "dimse1": 1})
     aligned.render()
+    aligned.dimension.dxf.dimtype = 1 | 32  # the aligned kind, not a rotated one along the points
     doc.saveas(sys.argv[2])
     out = {}
     for name, dim, measured in (

@@ -64,6 +64,8 @@ private:
   OdGePoint3d m_location;
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;
   OdGeVector3d m_direction = OdGeVector3d::kXAxis;
+  double m_angle = 0.0;  // the angle that made m_angleDirection
+  OdGeVector3d m_angleDirection = OdGeVector3d::kXAxis;
   double m_width = 0.0;
   double m_height = 2.5;
   AttachmentPoint m_attachment = kTopLeft;

@@ -55,6 +55,9 @@ OdResult OdDbMText::setDirection(const OdGeVector3d& direction) {
 }
 double OdDbMText::rotation() const {
   assertReadEnabled();
+  // The angle last given, while the direction is still the one it made.
+  if (m_direction.x == m_angleDirection.x && m_direction.y == m_angleDirection.y && m_direction.z == m_angleDirection.z)
+    return m_angle;
   OdGeVector3d x, y;
   ocsAxes(m_normal, x, y);
   return std::atan2(m_direction.dotProduct(y), m_direction.dotProduct(x));
@@ -65,6 +68,8 @@ OdResult OdDbMText::setRotation(double angle) {
   OdGeVector3d x, y;
   ocsAxes(m_normal, x, y);
   m_direction = x * std::cos(angle) + y * std::sin(angle);
+  m_angle = angle;
+  m_angleDirection = m_direction;
   return eOk;
 }
 double OdDbMText::width() const {
