@@ -1,4 +1,6 @@
 #include "KdChoiceLists.h"
+
+#include <climits>
 #include "Db/DbSymbolTable.h"
 
 #include "Db/DbDatabase.h"
@@ -71,7 +73,7 @@ CKdVariant primaryUnitFormatList(int stored) {
                                     {"Architectural", 4}, {"Fractional", 5}, {"Windows Desktop", 6}};
   CKdVariant v = enumList(kChoices, stored);
   CKdVariantCollection list = v.GetCollection();
-  list.SetSelectedIndex(stored - 1);
+  list.SetSelectedIndex(stored > INT_MIN ? stored - 1 : -1);
   return CKdVariant(list);
 }
 
@@ -81,7 +83,7 @@ CKdVariant alternateUnitFormatList(int stored) {
                                     {"Fractional", 7},           {"Windows Desktop", 8}};
   CKdVariant v = enumList(kChoices, stored);
   CKdVariantCollection list = v.GetCollection();
-  list.SetSelectedIndex(stored - 1);
+  list.SetSelectedIndex(stored > INT_MIN ? stored - 1 : -1);
   return CKdVariant(list);
 }
 

@@ -4,6 +4,7 @@
 // what their base class holds. The tree is this one table, parents before
 // children; a class that gains data moves to a header of its own.
 #include "Db/DbDimension.h"
+#include "Db/DbDimensionKinds.h"
 #include "Db/DbEntity.h"
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
@@ -27,13 +28,6 @@
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
-  KD_CLASS(OdDb2LineAngularDimension, OdDbDimension, "DIMENSION")             \
-  KD_CLASS(OdDb3PointAngularDimension, OdDbDimension, "DIMENSION")            \
-  KD_CLASS(OdDbArcDimension, OdDbDimension, "ARC_DIMENSION")                  \
-  KD_CLASS(OdDbDiametricDimension, OdDbDimension, "DIMENSION")                \
-  KD_CLASS(OdDbRadialDimension, OdDbDimension, "DIMENSION")                   \
-  KD_CLASS(OdDbRadialDimensionLarge, OdDbDimension, "LARGE_RADIAL_DIMENSION") \
-  KD_CLASS(OdDbOrdinateDimension, OdDbDimension, "DIMENSION")                 \
   KD_CLASS(OdDbBlockReference, OdDbEntity, "INSERT")                          \
   KD_CLASS(OdDbMInsertBlock, OdDbBlockReference, "INSERT")                    \
   KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \

@@ -119,6 +119,9 @@ struct OdDbDimVarValue {
   }
 };
 
+// Whether a file can hold the value: reals finite, integers of 16 bits.
+bool odDbDimVarIsValid(OdDbDimVar var, const OdDbDimVarValue& value);
+
 // The C++ type of each kind and its conversion to and from a value.
 template <OdDbDimVarKind K> struct OdDbDimVarType;
 template <> struct OdDbDimVarType<OdDbDimVarKind::Real> {

@@ -38,6 +38,10 @@ public:
   OdResult setDimensionText(const OdString& text);
   OdGeVector3d normal() const;
   OdResult setNormal(const OdGeVector3d& normal);
+  // The negative of the angle from the plane's X axis to the X axis the
+  // dimension was drawn in (horizontal for its text and ordinates).
+  double horizontalDirection() const;
+  OdResult setHorizontalDirection(double angle);
   // The block that holds the dimension's drawn geometry, when it has one.
   OdDbObjectId dimBlockId() const;
 
@@ -74,6 +78,8 @@ protected:
   virtual OdResult drawInto(OdDbBlockTableRecord& block) const;
   // The kind's number in files (0 rotated, 1 aligned, ...).
   virtual int dxfDimType() const { return 0; }
+  // The bits of the type field the kind models besides its number (128: text placed by hand).
+  virtual int dxfTypeMask() const { return 128; }
   // Fields of the kind that files hold among the common ones: the defining
   // point, and the oblique angle where a file put it there.
   virtual void dxfOutDefiningPoint(OdDxfOut& out) const;
@@ -87,6 +93,7 @@ private:
   OdGePoint3d m_textPosition;  // world
   bool m_userTextPosition = false;
   double m_textRotation = 0.0;
+  double m_horizontal = 0.0;
   OdString m_text;
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;
   OdDbObjectId m_block;

@@ -40,7 +40,7 @@ OdDbDimVarValue OdDbDimStyleTableRecord::dimVar(OdDbDimVar var) const {
 
 OdResult OdDbDimStyleTableRecord::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) {
   assertWriteEnabled();
-  if (!std::isfinite(value.real)) return eInvalidInput;
+  if (!odDbDimVarIsValid(var, value)) return eInvalidInput;
   m_values[size_t(var)] = value;
   return eOk;
 }

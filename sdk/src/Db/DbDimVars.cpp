@@ -1,5 +1,7 @@
 #include "Db/DbDimVars.h"
 
+#include <cmath>
+
 namespace {
 // The table's defaults are numbers or texts.
 constexpr double number(double d) { return d; }
@@ -25,6 +27,15 @@ bool odDbDimVarByCode(int code, OdDbDimVar& var) {
       return true;
     }
   return false;
+}
+
+bool odDbDimVarIsValid(OdDbDimVar var, const OdDbDimVarValue& value) {
+  switch (odDbDimVarInfo(var).kind) {
+    case OdDbDimVarKind::Real: return std::isfinite(value.real);
+    case OdDbDimVarKind::String:
+    case OdDbDimVarKind::Id: return true;
+    default: return value.integer >= -32768 && value.integer <= 32767;
+  }
 }
 
 OdDbDimVarValue OdDbDimVarValue::defaultOf(OdDbDimVar var) {

@@ -141,7 +141,7 @@ OdDbDimVarValue OdDbDimension::dimVar(OdDbDimVar var) const {
 
 OdResult OdDbDimension::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) {
   assertWriteEnabled();
-  if (!std::isfinite(value.real)) return eInvalidInput;
+  if (!odDbDimVarIsValid(var, value)) return eInvalidInput;
   if (OdDbDatabase* db = database())
     if (!db->newRegApp(L"ACAD")) return eRegappIdNotFound;
   OdResBufPtr chain = xData(L"ACAD");
@@ -206,6 +206,14 @@ OdResult OdDbDimension::setDimensionText(const OdString& text) {
   m_text = text;
   return eOk;
 }
+double OdDbDimension::horizontalDirection() const {
+  assertReadEnabled();
+  return m_horizontal;
+}
+OdResult OdDbDimension::setHorizontalDirection(double angle) {
+  assertWriteEnabled();
+  return odDbAssignFinite(m_horizontal, angle);
+}
 OdGeVector3d OdDbDimension::normal() const {
   assertReadEnabled();
   return m_normal;
@@ -246,6 +254,7 @@ void OdDbDimension::dxfInFields(const OdDxfIn& in) {
   m_userTextPosition = (in.integer(S, 70, 0) & 128) != 0;
   m_text = in.string(S, 1);
   m_textRotation = OdaToRadian(in.real(S, 53, 0.0));
+  m_horizontal = OdaToRadian(in.real(S, 51, 0.0));
   if (OdDbDatabase* db = in.database()) {
     OdDbSymbolTablePtr styles = OdDbSymbolTable::cast(db->getDimStyleTableId().openObject());
     if (!styles.isNull()) m_style = styles->getAt(in.string(S, 3, L"Standard"));
@@ -266,11 +275,12 @@ void OdDbDimension::dxfOutFields(OdDxfOut& out) const {
   else out.name(3, style->getName());
   dxfOutDefiningPoint(out);
   out.ocsPoint(11, m_textPosition, m_normal);
-  out.flags(70, dxfDimType() | 32 | (m_userTextPosition ? 128 : 0), 128, -1);
+  out.flags(70, dxfDimType() | 32 | (m_userTextPosition ? 128 : 0), dxfTypeMask(), -1);
   if (!m_text.isEmpty() || out.hadField(1)) out.string(1, m_text);
   else out.own(1);
   dxfOutCommonOblique(out);
   out.angleOpt(53, m_textRotation, 0.0);
+  out.angleOpt(51, m_horizontal, 0.0);
   out.normal(210, m_normal);
 }
 
