@@ -1,5 +1,7 @@
 #include "KdSampleDrawing.h"
 
+#include <cmath>
+
 #include "CKdUtils.h"
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
@@ -13,6 +15,7 @@
 #include "Db/DbArcAlignedText.h"
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbDimension.h"
+#include "Db/DbDimensionKinds.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -248,6 +251,56 @@ OdDbDatabasePtr makeSampleDrawing() {
   run->setDimtxt(0.35);  // this dimension's own text height
   length->recomputeDimBlock();
   run->recomputeDimBlock();
+
+  // The corner of the east wall (two lines), the arc's opening at its
+  // centre and its length, the column's radius and diameter, a large
+  // radius for the curved path, and the cable's corner from the origin.
+  OdDb2LineAngularDimensionPtr corner = add(db.get(), OdDb2LineAngularDimension::createObject(), walls);
+  corner->setDimensionStyle(plan);
+  corner->setXLine1Start(OdGePoint3d(34, 0, 0));
+  corner->setXLine1End(OdGePoint3d(30, 0, 0));
+  corner->setXLine2Start(OdGePoint3d(34, 0, 0));
+  corner->setXLine2End(OdGePoint3d(34, 5, 0));
+  corner->setArcPoint(OdGePoint3d(33, 1, 0));
+  corner->setTextPosition(OdGePoint3d(32.8, 1.2, 0));
+  OdDb3PointAngularDimensionPtr opening = add(db.get(), OdDb3PointAngularDimension::createObject(), walls);
+  opening->setDimensionStyle(plan);
+  opening->setCenterPoint(OdGePoint3d(10, 2, 0));
+  opening->setXLine1Point(OdGePoint3d(10 + 2 * std::cos(OdaPI / 6), 2 + 2 * std::sin(OdaPI / 6), 0));
+  opening->setXLine2Point(OdGePoint3d(8, 2, 0));
+  opening->setArcPoint(OdGePoint3d(10, 3, 0));
+  opening->setTextPosition(OdGePoint3d(10, 3.3, 0));
+  OdDbArcDimensionPtr along = add(db.get(), OdDbArcDimension::createObject(), walls);
+  along->setDimensionStyle(plan);
+  along->setCenterPoint(OdGePoint3d(10, 2, 0));
+  along->setXLine1Point(OdGePoint3d(10 + 2 * std::cos(OdaPI / 6), 2 + 2 * std::sin(OdaPI / 6), 0));
+  along->setXLine2Point(OdGePoint3d(8, 2, 0));
+  along->setArcPoint(OdGePoint3d(10, 4.8, 0));
+  along->setTextPosition(OdGePoint3d(10, 5.1, 0));
+  OdDbRadialDimensionPtr radius = add(db.get(), OdDbRadialDimension::createObject(), walls);
+  radius->setDimensionStyle(plan);
+  radius->setCenter(OdGePoint3d(4, 2, 0));
+  radius->setChordPoint(OdGePoint3d(4 + 1.25 * std::cos(OdaPI / 4), 2 + 1.25 * std::sin(OdaPI / 4), 0));
+  radius->setTextPosition(OdGePoint3d(5.5, 3.5, 0));
+  OdDbDiametricDimensionPtr diameter = add(db.get(), OdDbDiametricDimension::createObject(), walls);
+  diameter->setDimensionStyle(plan);
+  diameter->setChordPoint(OdGePoint3d(5.25, 2, 0));
+  diameter->setFarChordPoint(OdGePoint3d(2.75, 2, 0));
+  diameter->setTextPosition(OdGePoint3d(4, 2.3, 0));
+  OdDbRadialDimensionLargePtr bend = add(db.get(), OdDbRadialDimensionLarge::createObject(), axes);
+  bend->setDimensionStyle(plan);
+  bend->setCenter(OdGePoint3d(7, -40, 0));
+  bend->setChordPoint(OdGePoint3d(7, -5, 0));
+  bend->setOverrideCenter(OdGePoint3d(7, -9, 0));
+  bend->setJogPoint(OdGePoint3d(7, -7, 0));
+  bend->setTextPosition(OdGePoint3d(7.3, -6, 0));
+  OdDbOrdinateDimensionPtr rise = add(db.get(), OdDbOrdinateDimension::createObject(), walls);
+  rise->setDimensionStyle(plan);
+  rise->setOrigin(OdGePoint3d(0, 0, 0));
+  rise->setDefiningPoint(OdGePoint3d(28, 6, 0));
+  rise->setLeaderEndPoint(OdGePoint3d(30, 7.5, 0));
+  rise->useXAxis();
+  rise->setTextPosition(OdGePoint3d(30, 8, 0));
   return db;
 }
 }  // namespace kdapp

@@ -51,7 +51,7 @@ bool isAssociative(const OdDbDimension& dimension) {
 }
 
 void printListing(const CKdPrintObjectInfoPE& self, const OdDbDimension& d, CKdPrintInfoContext& out, bool constraints,
-                  const char* typeWord, const std::function<void(CKdPrintInfoContext&)>& points) {
+                  const char* typeWord, const Lines& points, const Lines& after) {
   self.CKdPrintObjectInfoPE::PrintObjectInfo(&d, &out);
   if (constraints)
     if (CKdConstraintUtils* utils = GetConstraintUtils())
@@ -64,6 +64,7 @@ void printListing(const CKdPrintObjectInfoPE& self, const OdDbDimension& d, CKdP
   out.PrintString(kd::infoItem("default text"), CKdString(d.dimensionText()));
   OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(d.dimensionStyle().openObject());
   if (!style.isNull()) out.PrintString(kd::infoItem("DimensionStyle"), CKdString(style->getName()));
+  if (after) after(out);
 }
 
 }  // namespace kddim
@@ -245,6 +246,20 @@ int setUpperLimit(const OdDbObject* object, const Desc&, const CKdVariant& value
   return KD_PROPERTY_OK;
 }
 
+// Angular dimensions suppress zeros of their angles: bits 1 and 2 of the
+// angular byte in place of bits 4 and 8 of the linear one.
+bool isAngular(const OdDbObject* object) {
+  return !OdDb2LineAngularDimension::cast(object).isNull() || !OdDb3PointAngularDimension::cast(object).isNull();
+}
+template <int LinearMask, int AngularMask>
+CKdVariant getZeros(const OdDbObject* object, const Desc& desc, const CKdVariant& context) {
+  return isAngular(object) ? getBit<V::dimazin, AngularMask>(object, desc, context)
+                           : getBit<V::dimzin, LinearMask>(object, desc, context);
+}
+int setZeros(const OdDbObject* object, const Desc& desc, const CKdVariant& value, const CKdVariant& context) {
+  return isAngular(object) ? setBit<V::dimazin>(object, desc, value, context) : setBit<V::dimzin>(object, desc, value, context);
+}
+
 const kd::Choice kTextMovement[] = {{"Keep dimline with text", 0}, {"Move text, add leader", 1}, {"Move text, no leader", 2}};
 const kd::Choice kTolerancePosition[] = {{"Bottom", 0}, {"Middle", 1}, {"Top", 2}};
 
@@ -275,9 +290,9 @@ const kd::PropertyRow kRows[] = {
     {"Primary UnitSystem", "Dim suffix", 0, nullptr, KD_ICON_PRIMARY("DimSuffix"), RW, getAround<V::dimpost, false>,
      setAround<V::dimpost, false>},
     {"Primary UnitSystem", "Suppress leading zeros", 0, nullptr, KD_ICON_PRIMARY("SuppressLeadingZeroes"), alwaysEditable,
-     getBit<V::dimzin, 4>, setBit<V::dimzin>},
+     getZeros<4, 1>, setZeros},
     {"Primary UnitSystem", "Suppress trailing zeros", 0, nullptr, KD_ICON_PRIMARY("SuppressTrailingZeroes"), alwaysEditable,
-     getBit<V::dimzin, 8>, setBit<V::dimzin>},
+     getZeros<8, 2>, setZeros},
     {"Tolerance", "Tolerance display", 0, nullptr, KD_ICON_TOLERANCE("ToleranceDisplay"), RW, getToleranceDisplay,
      setToleranceDisplay},
     {"Tolerance", "Tolerance limit lower", 0, nullptr, KD_ICON_TOLERANCE("ToleranceLimitLower"), isToleranceLimitReadOnly<2, 3>,

@@ -187,6 +187,26 @@ bool alwaysEditable(const OdDbObject* object, const Desc&);
 CKdVariant getLineStyleList(const OdDbObject* object, OdDbObjectId current);
 int setRecordTag(const CKdVariant& value, OdDbObjectId& id);
 
+// Line style rows: the record of the dimension's line, or of an extension line.
+template <OdDbDimVar Var>
+CKdVariant getLineStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  OdDbDimensionPtr d = readable(object);
+  return d.isNull() ? CKdVariant() : getLineStyleList(object, d->dimVar(Var).id);
+}
+template <OdDbDimVar Var>
+int setLineStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbDimensionPtr d = writable(object, value, CKdVariant::kCollectionElement);
+  OdDbObjectId id;
+  if (d.isNull() || setRecordTag(value, id) != KD_PROPERTY_OK) return KD_PROPERTY_FAILED;
+  return store(*d, Var, [&](OdDbDimVarValue& v) { v.id = id; });
+}
+
+// The extension lines' fixed length: editable while enabled; 0 refused without a message.
+bool isFixedLengthReadOnly(const OdDbObject* object, const Desc&);
+int setFixedLength(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&);
+// "Centered", "Above", "Outside", "JIS".
+extern const kd::Choice kTextVertical[4];
+
 // The linear unit rows, in order: "Fractional type", "Measurement", then
 // "Dim scale linear" to "Alt suppress zeros inches".
 const size_t kLinearUnitRowCount = 25;

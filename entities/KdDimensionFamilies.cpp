@@ -85,32 +85,6 @@ int setArrow(const OdDbObject* object, const Desc&, const CKdVariant& value, con
   return KD_PROPERTY_OK;
 }
 
-// Line style rows: the record of the dimension's line, or of an extension line.
-template <OdDbDimVar Var>
-CKdVariant getLineStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbDimensionPtr d = readable(object);
-  return d.isNull() ? CKdVariant() : getLineStyleList(object, d->dimVar(Var).id);
-}
-template <OdDbDimVar Var>
-int setLineStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbDimensionPtr d = writable(object, value, CKdVariant::kCollectionElement);
-  OdDbObjectId id;
-  if (d.isNull() || setRecordTag(value, id) != KD_PROPERTY_OK) return KD_PROPERTY_FAILED;
-  return store(*d, Var, [&](OdDbDimVarValue& v) { v.id = id; });
-}
-
-bool isFixedLengthReadOnly(const OdDbObject* object, const Desc&) {
-  OdDbDimensionPtr d = readable(object);
-  return !d.isNull() && !d->getExtLineFixLenEnable();
-}
-// A fixed length of 0 is no length: refused without a message.
-int setFixedLength(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbDimensionPtr d = writable(object, value, CKdVariant::kDouble);
-  if (d.isNull() || value.GetDouble() == 0.0) return KD_PROPERTY_FAILED;
-  d->setExtLineFixLen(value.GetDouble());
-  return KD_PROPERTY_OK;
-}
-
 // Centre marks: "Mark" (positive size), "Line" (negative), "None" (0).
 const kd::Choice kCenterMark[] = {{"Mark", 0}, {"Line", 1}, {"None", 2}};
 CKdVariant getCenterMark(const OdDbObject* object, const Desc&, const CKdVariant&) {
@@ -175,6 +149,20 @@ const kd::FeetInches kFeet = kd::FeetInches::Feet, kInches = kd::FeetInches::Inc
 
 }  // namespace
 
+bool isFixedLengthReadOnly(const OdDbObject* object, const Desc&) {
+  OdDbDimensionPtr d = readable(object);
+  return !d.isNull() && !d->getExtLineFixLenEnable();
+}
+// A fixed length of 0 is no length: refused without a message.
+int setFixedLength(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbDimensionPtr d = writable(object, value, CKdVariant::kDouble);
+  if (d.isNull() || value.GetDouble() == 0.0) return KD_PROPERTY_FAILED;
+  d->setExtLineFixLen(value.GetDouble());
+  return KD_PROPERTY_OK;
+}
+
+const kd::Choice kTextVertical[4] = {{"Centered", 0}, {"Above", 1}, {"Outside", 2}, {"JIS", 3}};
+
 const kd::PropertyRow kLinearUnitRows[kLinearUnitRowCount] = {
     {"Text", "Fractional type", 0, nullptr, KD_ICON_TEXT("FractionalType"), isFractionTypeReadOnly, KD_ENUM(V::dimfrac, kFractionType),
      setTag<V::dimfrac>},
@@ -226,7 +214,6 @@ const kd::PropertyRow kLinearUnitRows[kLinearUnitRowCount] = {
 namespace {
 const kd::Choice kTextHorizontal[] = {{"Centered", 0}, {"First extension line", 1}, {"Second extension line", 2},
                                       {"Over first extension", 3}, {"Over second extension", 4}};
-const kd::Choice kTextVertical[] = {{"Centered", 0}, {"Above", 1}, {"Outside", 2}, {"JIS", 3}};
 const kd::Choice kFit[] = {{"Text and arrows", 0}, {"Arrows only", 1}, {"Text only", 2}, {"Best fit", 3}};
 
 const kd::PropertyRow k2ArrowRows[] = {

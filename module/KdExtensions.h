@@ -10,6 +10,7 @@
 #include "KdCircle.h"
 #include "KdDimension.h"
 #include "KdLinearDimension.h"
+#include "KdOtherDimensions.h"
 #include "KdEllipse.h"
 #include "KdEntity.h"
 #include "KdLine.h"
@@ -23,6 +24,13 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKd2LineAngularDimensionPE, m_2LineAngularDimensionPE) \
+  X(CKd3PointAngularDimensionPE, m_3PointAngularDimensionPE) \
+  X(CKdArcDimensionPE, m_arcDimensionPE) \
+  X(CKdDiametricDimensionPE, m_diametricDimensionPE) \
+  X(CKdOrdinateDimensionPE, m_ordinateDimensionPE) \
+  X(CKdRadialDimensionLargePE, m_radialDimensionLargePE) \
+  X(CKdRadialDimensionPE, m_radialDimensionPE) \
   X(CKd2dPolylinePE, m_2dPolylinePE) \
   X(CKd3dPolylinePE, m_3dPolylinePE) \
   X(CKdAlignedDimensionPE, m_alignedDimensionPE) \
@@ -44,6 +52,13 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKd2LineAngularDimensionInfo, m_2LineAngularDimensionInfo) \
+  X(CKd3PointAngularDimensionInfo, m_3PointAngularDimensionInfo) \
+  X(CKdArcDimensionInfo, m_arcDimensionInfo) \
+  X(CKdDiametricDimensionInfo, m_diametricDimensionInfo) \
+  X(CKdOrdinateDimensionInfo, m_ordinateDimensionInfo) \
+  X(CKdRadialDimensionLargeInfo, m_radialDimensionLargeInfo) \
+  X(CKdRadialDimensionInfo, m_radialDimensionInfo) \
   X(CKd2dPolylineInfo, m_2dPolylineInfo)   \
   X(CKd3dPolylineInfo, m_3dPolylineInfo)   \
   X(CKdAlignedDimensionInfo, m_alignedDimensionInfo) \

@@ -6,6 +6,7 @@
 #include "Db/DbArcAlignedText.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDimension.h"
+#include "Db/DbDimensionKinds.h"
 #include "Db/DbEllipse.h"
 #include "Db/DbEntity.h"
 #include "Db/DbLine.h"
@@ -27,20 +28,27 @@ namespace {
 // Rows in table order: PE #, PE removal #, SDK class, property extension,
 // Info #, information extension.
 const Registration kTable[] = {
+    {1, 1, &OdDb2LineAngularDimension::desc, KD_EXT(m_2LineAngularDimensionPE), 1, KD_EXT(m_2LineAngularDimensionInfo)},
     {2, 2, &OdDb2dPolyline::desc, KD_EXT(m_2dPolylinePE), 2, KD_EXT(m_2dPolylineInfo)},
     {3, 3, &OdDb3dPolyline::desc, KD_EXT(m_3dPolylinePE), 3, KD_EXT(m_3dPolylineInfo)},
+    {5, 5, &OdDb3PointAngularDimension::desc, KD_EXT(m_3PointAngularDimensionPE), 5, KD_EXT(m_3PointAngularDimensionInfo)},
     {6, 6, &OdDbAlignedDimension::desc, KD_EXT(m_alignedDimensionPE), 6, KD_EXT(m_alignedDimensionInfo)},
     {7, 7, &OdDbArcAlignedText::desc, KD_EXT(m_arcAlignedTextPE), 0, KD_NONE},
+    {8, 8, &OdDbArcDimension::desc, KD_EXT(m_arcDimensionPE), 7, KD_EXT(m_arcDimensionInfo)},
     {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
+    {15, 15, &OdDbDiametricDimension::desc, KD_EXT(m_diametricDimensionPE), 14, KD_EXT(m_diametricDimensionInfo)},
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
+    {31, 31, &OdDbOrdinateDimension::desc, KD_EXT(m_ordinateDimensionPE), 26, KD_EXT(m_ordinateDimensionInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
+    {41, 41, &OdDbRadialDimensionLarge::desc, KD_EXT(m_radialDimensionLargePE), 36, KD_EXT(m_radialDimensionLargeInfo)},
+    {42, 42, &OdDbRadialDimension::desc, KD_EXT(m_radialDimensionPE), 37, KD_EXT(m_radialDimensionInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
     {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},

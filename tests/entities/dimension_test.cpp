@@ -79,9 +79,9 @@ TEST_F(DimensionProperties, GeneralThenDimensionThenFamilyThenKindRows) {
   EXPECT_EQ(property(*c, "Alt round").GetIcon().path(), L":/Alternate_units/Alternate_units_AltRound.png");
   EXPECT_EQ(property(*c, "DimLine LWeight").GetType().GetCustomTypeGuid(), CKdString(CKdPropertyType::kLineweightGUID));
   EXPECT_EQ(property(*c, "Fill color").GetType().GetCustomTypeGuid(), CKdString(CKdPropertyType::kBackgroundColorGUID));
-  // A kind without an extension of its own shows the common rows.
+  // The one-arrow family.
   OdDbRadialDimensionPtr radial = drawing.add(OdDbRadialDimension::createObject());
-  EXPECT_EQ(names(*describe(radial)).size(), 8u + 27u);
+  EXPECT_EQ(names(*describe(radial)).size(), 8u + 27u + 36u + 3u);
   // The measurement: the distance of the origins, and along the rotation.
   EXPECT_DOUBLE_EQ(get(d, "Measurement").GetDouble(), 5.0);
   OdDbRotatedDimensionPtr r = rotated();

@@ -19,6 +19,16 @@ public:
 // The constraint service of the host; null while no constraint solver is loaded.
 CKdConstraintUtils* GetConstraintUtils();
 
+class OdDbRadialDimension;
+// Operations of the host on drawing objects that the drawing classes leave to it.
+class CKdDbExtension {
+public:
+  virtual ~CKdDbExtension() = default;
+  // Switches the extension arc of a radial dimension (open for writing) on or off.
+  virtual bool SetRadialExtensionArc(OdDbRadialDimension* dimension, bool on);
+};
+CKdDbExtension* GetKdDbExtension();
+
 class CKdUtils {
 public:
   // Name of the extended-data application that keeps an object's hyperlink.

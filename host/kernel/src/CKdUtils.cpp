@@ -1,4 +1,5 @@
 #include "CKdUtils.h"
+#include "Db/DbDimensionKinds.h"
 
 #include "Db/DbDatabase.h"
 #include "Db/DbObject.h"
@@ -42,3 +43,14 @@ CKdString CKdUtils::DimStyleDisplayName(const CKdString& name) {
 
 // No constraint solver is part of this host.
 CKdConstraintUtils* GetConstraintUtils() { return nullptr; }
+
+bool CKdDbExtension::SetRadialExtensionArc(OdDbRadialDimension* dimension, bool on) {
+  if (!dimension || !dimension->isWriteEnabled()) return false;
+  dimension->setExtArcOn(on);
+  return true;
+}
+
+CKdDbExtension* GetKdDbExtension() {
+  static CKdDbExtension extension;
+  return &extension;
+}
