@@ -301,6 +301,10 @@ OdDbDatabasePtr makeSampleDrawing() {
   rise->setLeaderEndPoint(OdGePoint3d(30, 7.5, 0));
   rise->useXAxis();
   rise->setTextPosition(OdGePoint3d(30, 8, 0));
+  for (OdDbDimension* d : {(OdDbDimension*)corner.get(), (OdDbDimension*)opening.get(), (OdDbDimension*)along.get(),
+                           (OdDbDimension*)radius.get(), (OdDbDimension*)diameter.get(), (OdDbDimension*)bend.get(),
+                           (OdDbDimension*)rise.get()})
+    d->recomputeDimBlock();
   return db;
 }
 }  // namespace kdapp

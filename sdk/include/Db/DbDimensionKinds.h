@@ -19,6 +19,10 @@ public:
   OdResult setXLine2End(const OdGePoint3d& p);
   OdGePoint3d arcPoint() const;
   OdResult setArcPoint(const OdGePoint3d& p);
+  // The arc the dimension shows: its vertex, and its start angle and sweep
+  // (radians, counterclockwise from the plane's X axis); false when the
+  // points make no angle.
+  bool getSector(OdGePoint3d& vertex, double& start, double& sweep) const;
   // Radians, in [0, pi]; 0 for parallel lines.
   double getMeasurement() const override;
 
@@ -28,6 +32,7 @@ public:
 protected:
   int dxfDimType() const override { return 2; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_line1Start, m_line1End, m_line2Start, m_line2End, m_arc;
@@ -47,6 +52,10 @@ public:
   OdResult setCenterPoint(const OdGePoint3d& p);
   OdGePoint3d arcPoint() const;
   OdResult setArcPoint(const OdGePoint3d& p);
+  // The arc the dimension shows: its vertex, and its start angle and sweep
+  // (radians, counterclockwise from the plane's X axis); false when the
+  // points make no angle.
+  bool getSector(OdGePoint3d& vertex, double& start, double& sweep) const;
   // Radians, in [0, 2 pi).
   double getMeasurement() const override;
 
@@ -56,6 +65,7 @@ public:
 protected:
   int dxfDimType() const override { return 5; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_xLine1, m_xLine2, m_center, m_arc;
@@ -82,6 +92,10 @@ public:
   // 0 before the text, 1 above it, 2 none: the dimension's arc symbol setting.
   int arcSymbolType() const { return dimarcsym(); }
   OdResult setArcSymbolType(int type) { return setDimarcsym(type); }
+  // The arc the dimension shows: its vertex, and its start angle and sweep
+  // (radians, counterclockwise from the plane's X axis); false when the
+  // points make no angle.
+  bool getSector(OdGePoint3d& vertex, double& start, double& sweep) const;
   // The radius times the angle swept from the first to the second point on the arc point's side.
   double getMeasurement() const override;
 
@@ -91,6 +105,7 @@ public:
 protected:
   int dxfDimType() const override { return 5; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_xLine1, m_xLine2, m_center, m_arc, m_leader1, m_leader2;
@@ -121,6 +136,7 @@ public:
 protected:
   int dxfDimType() const override { return 4; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_center, m_chord;
@@ -147,6 +163,7 @@ public:
 protected:
   int dxfDimType() const override { return 3; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_chord, m_farChord;
@@ -178,6 +195,7 @@ public:
 protected:
   int dxfDimType() const override { return 9; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_center, m_chord, m_overrideCenter, m_jog;
@@ -210,6 +228,7 @@ protected:
   int dxfDimType() const override { return 6 | (m_xAxis ? 64 : 0); }
   int dxfTypeMask() const override { return 128 | 64; }
   void dxfOutDefiningPoint(OdDxfOut& out) const override;
+  OdResult drawInto(OdDbBlockTableRecord& block) const override;
 
 private:
   OdGePoint3d m_origin, m_feature, m_leaderEnd;

@@ -4,7 +4,9 @@
 #include <cwchar>
 
 #include "Db/DbDatabase.h"
+#include "Db/DbArc.h"
 #include "Db/DbDimension.h"
+#include "Db/DbDimensionKinds.h"
 #include "Db/DbLine.h"
 #include "Db/DbMText.h"
 #include "Db/DbPolyline.h"
@@ -59,6 +61,43 @@ void arrow(OdDbBlockTableRecord& block, const OdGePoint3d& tip, const OdGeVector
   p->addVertexAt(1, ocs(tip), 0.0, 0.0, 0.0);
   p->setElevation(OdGeVector3d(tip.x, tip.y, tip.z).dotProduct(normal));
   add(block, p.detach());
+}
+// The dimension's text at its position, along the direction.
+void text(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGeVector3d& along) {
+  const double scale = d.dimscale() > 0.0 ? d.dimscale() : 1.0;
+  OdDbMTextPtr t = OdDbMText::createObject();
+  t->setNormal(d.normal());
+  if (!along.isZeroLength()) t->setDirection(along);
+  t->setLocation(d.textPosition());
+  t->setAttachment(OdDbMText::kMiddleCenter);
+  t->setTextHeight(d.dimtxt() * scale);
+  if (!d.dimtxsty().isNull()) t->setTextStyle(d.dimtxsty());
+  t->setContents(d.formattedText());
+  add(block, t.detach());
+}
+double arrowSize(const OdDbDimension& d) { return d.dimasz() * (d.dimscale() > 0.0 ? d.dimscale() : 1.0); }
+// A line ending in an arrowhead at its end.
+void arrowLine(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGePoint3d& from, const OdGePoint3d& tip) {
+  line(block, from, tip);
+  const OdGeVector3d back = from - tip;
+  if (!back.isZeroLength()) arrow(block, tip, back.normal(), arrowSize(d), d.normal());
+}
+// The arc of an angular dimension with arrowheads at its ends.
+void sectorArc(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGePoint3d& vertex, double radius, double start,
+               double swept) {
+  if (radius <= 0.0) return;
+  const OdGeVector3d n = d.normal(), x = n.perpVector(), y = n.crossProduct(x);
+  OdDbArcPtr a = OdDbArc::createObject();
+  a->setNormal(n);
+  a->setCenter(vertex);
+  a->setRadius(radius);
+  a->setStartAngle(start);
+  a->setEndAngle(start + swept);
+  add(block, a.detach());
+  auto at = [&](double angle) { return vertex + (x * std::cos(angle) + y * std::sin(angle)) * radius; };
+  auto tangent = [&](double angle) { return x * -std::sin(angle) + y * std::cos(angle); };
+  arrow(block, at(start), tangent(start), arrowSize(d), n);
+  arrow(block, at(start + swept), -tangent(start + swept), arrowSize(d), n);
 }
 }  // namespace
 
@@ -152,4 +191,66 @@ OdResult OdDbRotatedDimension::drawInto(OdDbBlockTableRecord& block) const {
   OdGeVector3d x, y;
   planeAxes(x, y);
   return m_points.draw(*this, x * std::cos(m_rotation) + y * std::sin(m_rotation), block);
+}
+
+OdResult OdDb2LineAngularDimension::drawInto(OdDbBlockTableRecord& block) const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
+  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDb3PointAngularDimension::drawInto(OdDbBlockTableRecord& block) const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
+  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDbArcDimension::drawInto(OdDbBlockTableRecord& block) const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
+  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDbRadialDimension::drawInto(OdDbBlockTableRecord& block) const {
+  arrowLine(block, *this, center(), chordPoint());
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDbDiametricDimension::drawInto(OdDbBlockTableRecord& block) const {
+  const OdGePoint3d middle = farChordPoint() + (chordPoint() - farChordPoint()) * 0.5;
+  arrowLine(block, *this, middle, chordPoint());
+  arrowLine(block, *this, middle, farChordPoint());
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDbRadialDimensionLarge::drawInto(OdDbBlockTableRecord& block) const {
+  // From the override centre to the jog, across it, and on to the chord point.
+  const OdGeVector3d toChord = chordPoint() - center();
+  if (toChord.isZeroLength()) return eDegenerateGeometry;
+  const OdGeVector3d u = toChord.normal(), across = normal().crossProduct(u);
+  const OdGePoint3d jog = jogPoint();
+  const double rise = arrowSize(*this);
+  const OdGePoint3d before = jog - u * (rise / std::tan(jogAngle())), after = jog + across * rise;
+  line(block, overrideCenter(), before);
+  line(block, before, after);
+  arrowLine(block, *this, after, chordPoint());
+  text(block, *this, OdGeVector3d());
+  return eOk;
+}
+
+OdResult OdDbOrdinateDimension::drawInto(OdDbBlockTableRecord& block) const {
+  line(block, definingPoint(), leaderEndPoint());
+  text(block, *this, OdGeVector3d());
+  return eOk;
 }

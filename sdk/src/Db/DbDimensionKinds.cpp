@@ -27,12 +27,20 @@ struct Plane {
 };
 // The angle swept counterclockwise from a to b, in [0, 2 pi).
 double sweep(double a, double b) { return OdaNormalizedAngle(b - a); }
-// The angle at the vertex from the first to the second direction that holds
-// the third: counterclockwise, or the rest of the turn when the third lies outside.
-double angleHolding(const Plane& plane, const OdGeVector3d& first, const OdGeVector3d& second, const OdGeVector3d& held) {
+// The sector at the vertex from the first to the second direction that holds
+// the third: counterclockwise from the first, or from the second when the
+// third lies outside.
+void sectorHolding(const Plane& plane, const OdGeVector3d& first, const OdGeVector3d& second, const OdGeVector3d& held,
+                   double& start, double& swept) {
   const double a = plane.angleOf(first), b = plane.angleOf(second), c = plane.angleOf(held);
   const double ab = sweep(a, b);
-  return held.isZeroLength() || sweep(a, c) <= ab ? ab : Oda2PI - ab;
+  if (held.isZeroLength() || sweep(a, c) <= ab) {
+    start = a;
+    swept = ab;
+  } else {
+    start = b;
+    swept = Oda2PI - ab;
+  }
 }
 bool intersect(const OdGePoint3d& p1, const OdGeVector3d& d1, const OdGePoint3d& p2, const OdGeVector3d& d2,
                const Plane& plane, OdGePoint3d& at) {
@@ -64,21 +72,29 @@ KD_POINT(OdDb2LineAngularDimension, xLine2Start, setXLine2Start, m_line2Start)
 KD_POINT(OdDb2LineAngularDimension, xLine2End, setXLine2End, m_line2End)
 KD_POINT(OdDb2LineAngularDimension, arcPoint, setArcPoint, m_arc)
 
-double OdDb2LineAngularDimension::getMeasurement() const {
+bool OdDb2LineAngularDimension::getSector(OdGePoint3d& vertex, double& start, double& swept) const {
   assertReadEnabled();
   const Plane plane(normal());
   const OdGeVector3d d1 = m_line1End - m_line1Start, d2 = m_line2End - m_line2Start;
-  OdGePoint3d vertex;
-  if (d1.isZeroLength() || d2.isZeroLength() || !intersect(m_line1Start, d1, m_line2Start, d2, plane, vertex)) return 0.0;
+  if (d1.isZeroLength() || d2.isZeroLength() || !intersect(m_line1Start, d1, m_line2Start, d2, plane, vertex)) return false;
   // Of the four angles the lines make, the one whose sector holds the arc point.
-  const OdGeVector3d held = m_arc - vertex;
+  const double held = plane.angleOf(m_arc - vertex);
   for (const OdGeVector3d& a : {d1, -d1})
     for (const OdGeVector3d& b : {d2, -d2}) {
       const double ab = sweep(plane.angleOf(a), plane.angleOf(b));
-      if (ab <= OdaPI && sweep(plane.angleOf(a), plane.angleOf(held)) <= ab) return ab;
+      if (ab <= OdaPI && sweep(plane.angleOf(a), held) <= ab) {
+        start = plane.angleOf(a);
+        swept = ab;
+        return true;
+      }
     }
-  return sweep(plane.angleOf(d1), plane.angleOf(d2)) <= OdaPI ? sweep(plane.angleOf(d1), plane.angleOf(d2))
-                                                             : sweep(plane.angleOf(d2), plane.angleOf(d1));
+  return false;
+}
+
+double OdDb2LineAngularDimension::getMeasurement() const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  return getSector(vertex, start, swept) ? swept : 0.0;
 }
 
 void OdDb2LineAngularDimension::dxfInFields(const OdDxfIn& in) {
@@ -106,10 +122,18 @@ KD_POINT(OdDb3PointAngularDimension, xLine2Point, setXLine2Point, m_xLine2)
 KD_POINT(OdDb3PointAngularDimension, centerPoint, setCenterPoint, m_center)
 KD_POINT(OdDb3PointAngularDimension, arcPoint, setArcPoint, m_arc)
 
-double OdDb3PointAngularDimension::getMeasurement() const {
+bool OdDb3PointAngularDimension::getSector(OdGePoint3d& vertex, double& start, double& swept) const {
   assertReadEnabled();
-  if ((m_xLine1 - m_center).isZeroLength() || (m_xLine2 - m_center).isZeroLength()) return 0.0;
-  return angleHolding(Plane(normal()), m_xLine1 - m_center, m_xLine2 - m_center, m_arc - m_center);
+  if ((m_xLine1 - m_center).isZeroLength() || (m_xLine2 - m_center).isZeroLength()) return false;
+  vertex = m_center;
+  sectorHolding(Plane(normal()), m_xLine1 - m_center, m_xLine2 - m_center, m_arc - m_center, start, swept);
+  return true;
+}
+
+double OdDb3PointAngularDimension::getMeasurement() const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  return getSector(vertex, start, swept) ? swept : 0.0;
 }
 
 void OdDb3PointAngularDimension::dxfInFields(const OdDxfIn& in) {
@@ -151,11 +175,19 @@ bool OdDbArcDimension::isPartial() const {
   return m_partial;
 }
 
-double OdDbArcDimension::getMeasurement() const {
+bool OdDbArcDimension::getSector(OdGePoint3d& vertex, double& start, double& swept) const {
   assertReadEnabled();
   const OdGeVector3d r1 = m_xLine1 - m_center, r2 = m_xLine2 - m_center;
-  if (r1.isZeroLength() || r2.isZeroLength()) return 0.0;
-  return r1.length() * angleHolding(Plane(normal()), r1, r2, m_arc - m_center);
+  if (r1.isZeroLength() || r2.isZeroLength()) return false;
+  vertex = m_center;
+  sectorHolding(Plane(normal()), r1, r2, m_arc - m_center, start, swept);
+  return true;
+}
+
+double OdDbArcDimension::getMeasurement() const {
+  OdGePoint3d vertex;
+  double start = 0.0, swept = 0.0;
+  return getSector(vertex, start, swept) ? (m_xLine1 - m_center).length() * swept : 0.0;
 }
 
 void OdDbArcDimension::dxfInFields(const OdDxfIn& in) {
