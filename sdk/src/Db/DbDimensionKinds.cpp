@@ -79,15 +79,18 @@ bool OdDb2LineAngularDimension::getSector(OdGePoint3d& vertex, double& start, do
   if (d1.isZeroLength() || d2.isZeroLength() || !intersect(m_line1Start, d1, m_line2Start, d2, plane, vertex)) return false;
   // Of the four angles the lines make, the one whose sector holds the arc point.
   const double held = plane.angleOf(m_arc - vertex);
-  for (const OdGeVector3d& a : {d1, -d1})
-    for (const OdGeVector3d& b : {d2, -d2}) {
-      const double ab = sweep(plane.angleOf(a), plane.angleOf(b));
-      if (ab <= OdaPI && sweep(plane.angleOf(a), held) <= ab) {
-        start = plane.angleOf(a);
-        swept = ab;
-        return true;
+  // Each sector runs counterclockwise from a ray of one line to a ray of the other.
+  const OdGeVector3d rays1[] = {d1, -d1}, rays2[] = {d2, -d2};
+  for (int order = 0; order < 2; ++order)
+    for (const OdGeVector3d& a : order == 0 ? rays1 : rays2)
+      for (const OdGeVector3d& b : order == 0 ? rays2 : rays1) {
+        const double ab = sweep(plane.angleOf(a), plane.angleOf(b));
+        if (ab <= OdaPI && sweep(plane.angleOf(a), held) <= ab) {
+          start = plane.angleOf(a);
+          swept = ab;
+          return true;
+        }
       }
-    }
   return false;
 }
 
