@@ -285,7 +285,7 @@ void OdDbRadialDimension::dxfOutFields(OdDxfOut& out) const {
   OdDbDimension::dxfOutFields(out);
   out.subclass("AcDbRadialDimension");
   out.point(15, m_chord);
-  out.real(40, m_leaderLength);
+  out.realOpt(40, m_leaderLength, 0.0);
 }
 
 // Diameters.
@@ -314,7 +314,7 @@ void OdDbDiametricDimension::dxfOutFields(OdDxfOut& out) const {
   OdDbDimension::dxfOutFields(out);
   out.subclass("AcDbDiametricDimension");
   out.point(15, m_chord);
-  out.real(40, m_leaderLength);
+  out.realOpt(40, m_leaderLength, 0.0);
 }
 
 // Large radii.
@@ -353,7 +353,7 @@ void OdDbRadialDimensionLarge::dxfOutFields(OdDxfOut& out) const {
   out.point(13, m_chord);
   out.point(14, m_overrideCenter);
   out.point(15, m_jog);
-  out.real(40, m_jogAngle);
+  out.realOpt(40, m_jogAngle, 0.7853981633974483);
 }
 
 // Ordinates.

@@ -1,5 +1,7 @@
 #include "Dxf/DxfFiler.h"
 
+#include "Ge/GeConst.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -527,14 +529,16 @@ double OdDxfOut::degreesOf(double radians) {
 }
 
 void OdDxfOut::angle(int code, double radians) {
-  // The file's own degrees, when they still name the same angle.
+  // The file's own degrees, when they still name the same angle, or the
+  // angle the object keeps them as in [0, 2 pi).
   if (m_text)
     for (const OdDxfTag& t : m_original)
       if (t.code == code) {
         const std::string text(trim(m_text->text(t)));
         char* end = nullptr;
         const double d = std::strtod(text.c_str(), &end);
-        if (end && *end == 0 && !text.empty() && d * (3.14159265358979323846 / 180.0) == radians) {
+        const double read = d * (3.14159265358979323846 / 180.0);
+        if (end && *end == 0 && !text.empty() && (read == radians || OdaNormalizedAngle(read) == radians)) {
           add(code, text);
           return;
         }
