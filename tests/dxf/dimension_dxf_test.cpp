@@ -114,3 +114,21 @@ TEST(DimensionFiles, ANewDimensionStartsItsListWithItsFirstSetting) {
   EXPECT_TRUE(d->dimse1());
   EXPECT_DOUBLE_EQ(d->dimtp(), 0.0);
 }
+
+TEST(DimensionFiles, ADimensionOfNoKindIsKeptAsItCame) {
+  std::string text = drawing(kPairs);
+  auto replaceOnce = [&](const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  };
+  replaceOnce(" 70\n32\n", " 70\n39\n");
+  replaceOnce("100\nAcDbAlignedDimension\n", "100\nAcDbFutureDimension\n");
+  replaceOnce("100\nAcDbRotatedDimension\n", "");
+  OdDbDatabasePtr db = odDxfReadString(text, "future.dxf");
+  OdDbObjectPtr d = db->getOdDbObjectId(OdDbHandle(0x50)).safeOpenObject();
+  EXPECT_TRUE(OdDbDimension::cast(d).isNull());
+  const std::string written = odDxfWriteString(db);
+  const size_t from = text.find("  0\nDIMENSION"), to = text.find("  0\nENDSEC", from);
+  EXPECT_NE(written.find(text.substr(from, to - from)), std::string::npos);
+}

@@ -213,7 +213,9 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
       case 4: return OdDbRadialDimension::desc();
       case 5: return OdDb3PointAngularDimension::desc();
       case 6: return OdDbOrdinateDimension::desc();
-      default: return hasMarker("AcDbAlignedDimension") ? OdDbAlignedDimension::desc() : OdDbRotatedDimension::desc();
+      case 0: return hasMarker("AcDbAlignedDimension") ? OdDbAlignedDimension::desc() : OdDbRotatedDimension::desc();
+      // A type of no kind: kept as it came.
+      default: return hasMarker("AcDbAlignedDimension") ? OdDbAlignedDimension::desc() : OdDbUnknownEntity::desc();
     }
   }
   if (type == "INSERT"sv) return flags(70) > 1 || flags(71) > 1 ? OdDbMInsertBlock::desc() : OdDbBlockReference::desc();
