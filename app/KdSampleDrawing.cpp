@@ -16,6 +16,8 @@
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
+#include "Db/DbCorners.h"
+#include "Db/DbShape.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -305,6 +307,34 @@ OdDbDatabasePtr makeSampleDrawing() {
                            (OdDbDimension*)radius.get(), (OdDbDimension*)diameter.get(), (OdDbDimension*)bend.get(),
                            (OdDbDimension*)rise.get()})
     d->recomputeDimBlock();
+
+  // A wide stroke of the path's edge (a trace), a filled door swing leaf (a
+  // solid), a sloped roof panel (a 3D face with a hidden seam) and a north
+  // arrow from a shape file.
+  OdDbTracePtr stroke = add(db.get(), OdDbTrace::createObject(), axes);
+  const OdGePoint3d strokeCorners[] = {{0, -8, 0}, {0, -8.4, 0}, {6, -8, 0}, {6, -8.4, 0}};
+  for (int i = 0; i < 4; ++i) stroke->setPointAt(i, strokeCorners[i]);
+  OdDbSolidPtr leaf = add(db.get(), OdDbSolid::createObject(), walls);
+  const OdGePoint3d leafCorners[] = {{22, 6, 0}, {23, 6, 0}, {22, 6.1, 0}, {23, 6.1, 0}};
+  for (int i = 0; i < 4; ++i) leaf->setPointAt(i, leafCorners[i]);
+  leaf->setThickness(2.1);
+  OdDbFacePtr roof = add(db.get(), OdDbFace::createObject(), walls);
+  const OdGePoint3d roofCorners[] = {{20, 0, 2.5}, {28, 0, 2.5}, {28, 3, 4.0}, {20, 3, 4.0}};
+  for (int i = 0; i < 4; ++i) roof->setVertexAt(i, roofCorners[i]);
+  roof->makeEdgeInvisibleAt(2);
+  {
+    OdDbSymbolTablePtr styles = db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+    OdDbTextStyleTableRecordPtr symbols = OdDbTextStyleTableRecord::createObject();
+    symbols->setName(L"Plan symbols");
+    symbols->setFileName(L"plansymb.shx");
+    symbols->setIsShapeFile(true);
+    styles->add(symbols);
+  }
+  OdDbShapePtr north = add(db.get(), OdDbShape::createObject(), axes);
+  north->setName(L"NORTH");
+  north->setPosition(OdGePoint3d(-3, 12, 0));
+  north->setSize(1.5);
+  north->setRotation(-OdaPI / 12);
   return db;
 }
 }  // namespace kdapp

@@ -8,6 +8,8 @@
 #include "KdArc.h"
 #include "KdArcAlignedText.h"
 #include "KdCircle.h"
+#include "KdCorners.h"
+#include "KdShape.h"
 #include "KdDimension.h"
 #include "KdLinearDimension.h"
 #include "KdOtherDimensions.h"
@@ -24,6 +26,10 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdFacePE, m_facePE) \
+  X(CKdShapePE, m_shapePE) \
+  X(CKdSolidPE, m_solidPE) \
+  X(CKdTracePE, m_tracePE) \
   X(CKd2LineAngularDimensionPE, m_2LineAngularDimensionPE) \
   X(CKd3PointAngularDimensionPE, m_3PointAngularDimensionPE) \
   X(CKdArcDimensionPE, m_arcDimensionPE) \
@@ -52,6 +58,10 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdFaceInfo, m_faceInfo) \
+  X(CKdShapeInfo, m_shapeInfo) \
+  X(CKdSolidInfo, m_solidInfo) \
+  X(CKdTraceInfo, m_traceInfo) \
   X(CKd2LineAngularDimensionInfo, m_2LineAngularDimensionInfo) \
   X(CKd3PointAngularDimensionInfo, m_3PointAngularDimensionInfo) \
   X(CKdArcDimensionInfo, m_arcDimensionInfo) \

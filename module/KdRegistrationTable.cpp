@@ -5,6 +5,8 @@
 #include "Db/DbArc.h"
 #include "Db/DbArcAlignedText.h"
 #include "Db/DbCircle.h"
+#include "Db/DbCorners.h"
+#include "Db/DbShape.h"
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbEllipse.h"
@@ -41,6 +43,7 @@ const Registration kTable[] = {
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
+    {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
@@ -51,7 +54,10 @@ const Registration kTable[] = {
     {42, 42, &OdDbRadialDimension::desc, KD_EXT(m_radialDimensionPE), 37, KD_EXT(m_radialDimensionInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
     {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
+    {48, 48, &OdDbShape::desc, KD_EXT(m_shapePE), 42, KD_EXT(m_shapeInfo)},
+    {49, 49, &OdDbSolid::desc, KD_EXT(m_solidPE), 43, KD_EXT(m_solidInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
+    {53, 53, &OdDbTrace::desc, KD_EXT(m_tracePE), 47, KD_EXT(m_traceInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
 };

@@ -33,6 +33,15 @@ inline std::string python(const std::string& script, const std::string& args) {
 }
 inline bool haveEzdxf() { return run("/usr/bin/python3 -c 'import ezdxf'").status == 0; }
 
+// The row of a palette in JSON, by name; a failure when it has none.
+inline const json& rowOf(const json& palette, const char* name) {
+  for (const json& r : palette["properties"])
+    if (r["name"] == name) return r;
+  static const json none;
+  ADD_FAILURE() << "no row " << name;
+  return none;
+}
+
 struct Cli : ::testing::Test {
   std::string dir;
   void SetUp() override {

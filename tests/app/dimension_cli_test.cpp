@@ -5,14 +5,7 @@
 #include "CliTest.h"
 
 namespace {
-const json& row(const json& palette, const char* name) {
-  for (const json& r : palette["properties"])
-    if (r["name"] == name) return r;
-  static const json none;
-  ADD_FAILURE() << "no row " << name;
-  return none;
-}
-double number(const json& palette, const char* name) { return row(palette, name)["value"]["value"].get<double>(); }
+double number(const json& palette, const char* name) { return rowOf(palette, name)["value"]["value"].get<double>(); }
 }  // namespace
 
 TEST_F(Cli, DimensionsOfEzdxfMeasureAndTakeEditsAsTheirOwnSettings) {
@@ -36,9 +29,9 @@ TEST_F(Cli, DimensionsOfEzdxfMeasureAndTakeEditsAsTheirOwnSettings) {
   const std::string rotated = dims["rotated"]["handle"];
   json palette = jsonOf("props " + drawing + " --handle " + rotated + " --json");
   EXPECT_EQ(number(palette, "Text height"), 0.4);  // its own over the style's 0.25
-  EXPECT_EQ(row(palette, "Tolerance display")["value"]["selected"], 1);  // symmetrical
-  EXPECT_EQ(row(palette, "ExtLine 2")["value"]["selected"], 0);         // "Off"
-  EXPECT_EQ(row(palette, "Precision")["value"]["selected"], 3);
+  EXPECT_EQ(rowOf(palette, "Tolerance display")["value"]["selected"], 1);  // symmetrical
+  EXPECT_EQ(rowOf(palette, "ExtLine 2")["value"]["selected"], 0);         // "Off"
+  EXPECT_EQ(rowOf(palette, "Precision")["value"]["selected"], 3);
 
   // An arrow size of its own, then a symmetrical limit that moves both.
   const std::string once = file("once.dxf"), twice = file("twice.dxf");

@@ -4,15 +4,6 @@
 #include <cmath>
 #include "CliTest.h"
 
-namespace {
-const json& row(const json& palette, const char* name) {
-  for (const json& r : palette["properties"])
-    if (r["name"] == name) return r;
-  static const json none;
-  ADD_FAILURE() << "no row " << name;
-  return none;
-}
-}  // namespace
 
 TEST_F(Cli, EveryDimensionKindOfEzdxfMeasuresItsPointsAndKeepsItsEdits) {
   if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
@@ -28,12 +19,12 @@ TEST_F(Cli, EveryDimensionKindOfEzdxfMeasuresItsPointsAndKeepsItsEdits) {
     SCOPED_TRACE(name);
     json palette = jsonOf("props " + drawing + " --handle " + k["handle"].get<std::string>() + " --json");
     EXPECT_EQ(palette["displayName"], display.at(name));
-    EXPECT_NEAR(row(palette, "Measurement")["value"]["value"].get<double>(), k["measurement"].get<double>(), 1e-12);
+    EXPECT_NEAR(rowOf(palette, "Measurement")["value"]["value"].get<double>(), k["measurement"].get<double>(), 1e-12);
   }
   // The angular precision follows the linear one while the angular one is -1.
   const std::string angle = kinds["2line"]["handle"];
   json angular = jsonOf("props " + drawing + " --handle " + angle + " --json");
-  EXPECT_EQ(row(angular, "Angle precision")["value"]["selected"], 3);
+  EXPECT_EQ(rowOf(angular, "Angle precision")["value"]["selected"], 3);
   const std::string edited = file("edited.dxf");
   ASSERT_EQ(run(kdprops("set " + drawing + " --handle " + angle + " --name \"Angle precision\" --choice 1 -o " + edited)).status, 0);
   const json before = json::parse(run(python("ezdxf_dimension_kinds.py", "read " + drawing + " " + angle)).out);

@@ -61,7 +61,7 @@ TEST_F(Cli, ASelectionShowsWhatItsObjectsShare) {
   rows = rowsOf(jsonOf("props " + styled + " --handle 23 --handle 24 --json"));
   EXPECT_EQ(rows["Text/TextStyle"]["varies"], true);
   EXPECT_EQ(rows["Text/TextStyle"]["value"]["hasVaries"], true);
-  EXPECT_EQ(rows["Text/TextStyle"]["value"]["elements"].size(), 2u);
+  EXPECT_EQ(rows["Text/TextStyle"]["value"]["elements"].size(), 3u);  // every style of the drawing
   // An unknown handle in a selection is refused, nothing shown.
   EXPECT_EQ(run(kdprops("props " + sample + " --handle 1A --handle 999")).status, 2);
 }

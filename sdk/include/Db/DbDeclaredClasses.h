@@ -5,6 +5,8 @@
 // children; a class that gains data moves to a header of its own.
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
+#include "Db/DbCorners.h"
+#include "Db/DbShape.h"
 #include "Db/DbEntity.h"
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
@@ -49,7 +51,6 @@
   KD_CLASS(OdDb3dSolid, OdDbEntity, "3DSOLID")                                \
   KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
   KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
-  KD_CLASS(OdDbFace, OdDbEntity, "3DFACE")                                    \
   KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
   KD_CLASS(OdDbHatch, OdDbEntity, "HATCH")                                    \
   KD_CLASS(OdDbOle2Frame, OdDbEntity, "OLE2FRAME")                            \
@@ -57,9 +58,6 @@
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
   KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \
   KD_CLASS(OdDbProxyEntity, OdDbEntity, "ACAD_PROXY_ENTITY")                  \
-  KD_CLASS(OdDbShape, OdDbEntity, "SHAPE")                                    \
-  KD_CLASS(OdDbSolid, OdDbEntity, "SOLID")                                    \
-  KD_CLASS(OdDbTrace, OdDbEntity, "TRACE")                                    \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
   KD_ABSTRACT(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)             \

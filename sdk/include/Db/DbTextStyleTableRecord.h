@@ -25,6 +25,9 @@ public:
   bool isUpsideDown() const;
   void setIsUpsideDown(bool upsideDown);
   bool isVertical() const;
+  // A style that names a file of shapes rather than a font.
+  bool isShapeFile() const;
+  void setIsShapeFile(bool shapes);
 
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
@@ -36,7 +39,7 @@ private:
   double m_xScale = 1.0;
   double m_oblique = 0.0;
   double m_priorSize = 2.5;
-  int m_flags = 0;            // 4 vertical
+  int m_flags = 0;            // 1 shape file, 4 vertical
   int m_generation = 0;       // 2 backwards, 4 upside down
 };
 typedef OdSmartPtr<OdDbTextStyleTableRecord> OdDbTextStyleTableRecordPtr;

@@ -193,32 +193,22 @@ OdResult OdDbRotatedDimension::drawInto(OdDbBlockTableRecord& block) const {
   return m_points.draw(*this, x * std::cos(m_rotation) + y * std::sin(m_rotation), block);
 }
 
-OdResult OdDb2LineAngularDimension::drawInto(OdDbBlockTableRecord& block) const {
+namespace {
+// The kinds that show an arc: the arc of their sector through the arc point, and the text.
+template <class T>
+OdResult drawSector(const T& d, OdDbBlockTableRecord& block) {
   OdGePoint3d vertex;
   double start = 0.0, swept = 0.0;
-  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
-  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
-  text(block, *this, OdGeVector3d());
+  if (!d.getSector(vertex, start, swept)) return eDegenerateGeometry;
+  sectorArc(block, d, vertex, (d.arcPoint() - vertex).length(), start, swept);
+  text(block, d, OdGeVector3d());
   return eOk;
 }
+}  // namespace
 
-OdResult OdDb3PointAngularDimension::drawInto(OdDbBlockTableRecord& block) const {
-  OdGePoint3d vertex;
-  double start = 0.0, swept = 0.0;
-  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
-  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
-  text(block, *this, OdGeVector3d());
-  return eOk;
-}
-
-OdResult OdDbArcDimension::drawInto(OdDbBlockTableRecord& block) const {
-  OdGePoint3d vertex;
-  double start = 0.0, swept = 0.0;
-  if (!getSector(vertex, start, swept)) return eDegenerateGeometry;
-  sectorArc(block, *this, vertex, (arcPoint() - vertex).length(), start, swept);
-  text(block, *this, OdGeVector3d());
-  return eOk;
-}
+OdResult OdDb2LineAngularDimension::drawInto(OdDbBlockTableRecord& block) const { return drawSector(*this, block); }
+OdResult OdDb3PointAngularDimension::drawInto(OdDbBlockTableRecord& block) const { return drawSector(*this, block); }
+OdResult OdDbArcDimension::drawInto(OdDbBlockTableRecord& block) const { return drawSector(*this, block); }
 
 OdResult OdDbRadialDimension::drawInto(OdDbBlockTableRecord& block) const {
   arrowLine(block, *this, center(), chordPoint());

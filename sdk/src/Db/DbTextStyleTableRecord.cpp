@@ -89,6 +89,14 @@ bool OdDbTextStyleTableRecord::isVertical() const {
   assertReadEnabled();
   return (m_flags & 4) != 0;
 }
+bool OdDbTextStyleTableRecord::isShapeFile() const {
+  assertReadEnabled();
+  return (m_flags & 1) != 0;
+}
+void OdDbTextStyleTableRecord::setIsShapeFile(bool shapes) {
+  assertWriteEnabled();
+  m_flags = shapes ? (m_flags | 1) : (m_flags & ~1);
+}
 
 void OdDbTextStyleTableRecord::dxfInFields(const OdDxfIn& in) {
   OdDbSymbolTableRecord::dxfInFields(in);
