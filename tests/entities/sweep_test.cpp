@@ -45,7 +45,6 @@ std::vector<CKdVariant> hostileValues(OdDbDatabase* own, OdDbDatabase* foreign) 
   for (double d : {0.0, -0.0, 1e300, -1e300, std::nan(""), inf, -inf, 1e-320, 0.5})
     for (bool distance : {true, false}) v.push_back(CKdVariant(d, distance));
   for (const wchar_t* s : {L"", L"<>", L"SITE|Survey", L"0", L"\u00e9\u4e2d"}) v.push_back(CKdVariant(CKdString(s)));
-  v.push_back(CKdVariant(CKdString(std::wstring(20000, L'x'))));
   for (long i : {0L, 1L, -1L, 7L, long(INT_MAX), long(INT_MIN)}) v.push_back(CKdVariant(i));
   v.push_back(CKdVariant(OdCmColor(OdCmEntityColor::kByLayer)));
   v.push_back(CKdVariant(OdCmColor::fromIndex(1)));
@@ -103,7 +102,9 @@ TEST(SetterSweep, TheSampleDrawingHoldsAnObjectOfEveryRegisteredEntityClass) {
 TEST(SetterSweep, EverySetterRefusesWithoutChangeAndStoresNothingUnstorable) {
   OdDbDatabasePtr db = kdapp::makeSampleDrawing();
   OdDbDatabasePtr foreign(new OdDbDatabase, kOdRxObjAttach);
-  const std::vector<CKdVariant> values = hostileValues(db, foreign);
+  // A very long text goes in a pass of its own after the others: once stored,
+  // it makes every later snapshot of its object long.
+  const std::vector<CKdVariant> passes[] = {hostileValues(db, foreign), {CKdVariant(CKdString(std::wstring(20000, L'x')))}};
   const CKdVariant contexts[] = {CKdVariant(), CKdVariant(-1L), CKdVariant(0L), CKdVariant(1000000000L)};
   long calls = 0, refused = 0;
   for (const OdDbObjectId& id : entitiesOf(db)) {
@@ -112,6 +113,7 @@ TEST(SetterSweep, EverySetterRefusesWithoutChangeAndStoresNothingUnstorable) {
     SCOPED_TRACE(object->isA()->name().toUtf8());
     auto container = describe(object);
     ASSERT_TRUE(container);
+    for (const std::vector<CKdVariant>& values : passes)
     for (int i = 0; i < container->GetCount(); ++i) {
       const CKdPropertyDescription* d = container->GetAt(i);
       SCOPED_TRACE(d->GetName().toUtf8());
