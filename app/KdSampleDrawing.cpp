@@ -18,6 +18,7 @@
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
+#include "Db/DbSpline.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -335,6 +336,13 @@ OdDbDatabasePtr makeSampleDrawing() {
   north->setPosition(OdGePoint3d(-3, 12, 0));
   north->setSize(1.5);
   north->setRotation(-OdaPI / 12);
+
+  // The curved edge of a flower bed, drawn through five points, leaving the
+  // path square to it.
+  OdDbSplinePtr bed = add(db.get(), OdDbSpline::createObject(), axes);
+  bed->setFitData({OdGePoint3d(0, -10, 0), OdGePoint3d(3, -11.5, 0), OdGePoint3d(6, -11, 0), OdGePoint3d(9, -12.5, 0),
+                   OdGePoint3d(12, -12, 0)},
+                  3, 0.0, OdGeVector3d(0, -1, 0), OdGeVector3d(1, 0, 0));
   return db;
 }
 }  // namespace kdapp

@@ -10,6 +10,7 @@
 #include "KdCircle.h"
 #include "KdCorners.h"
 #include "KdShape.h"
+#include "KdSpline.h"
 #include "KdDimension.h"
 #include "KdLinearDimension.h"
 #include "KdOtherDimensions.h"
@@ -26,6 +27,7 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdSplinePE_Prop, m_splinePE) \
   X(CKdFacePE, m_facePE) \
   X(CKdShapePE, m_shapePE) \
   X(CKdSolidPE, m_solidPE) \
@@ -58,6 +60,7 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdSplineInfo, m_splineInfo) \
   X(CKdFaceInfo, m_faceInfo) \
   X(CKdShapeInfo, m_shapeInfo) \
   X(CKdSolidInfo, m_solidInfo) \

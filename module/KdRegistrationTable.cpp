@@ -7,6 +7,7 @@
 #include "Db/DbCircle.h"
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
+#include "Db/DbSpline.h"
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbEllipse.h"
@@ -56,6 +57,7 @@ const Registration kTable[] = {
     {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
     {48, 48, &OdDbShape::desc, KD_EXT(m_shapePE), 42, KD_EXT(m_shapeInfo)},
     {49, 49, &OdDbSolid::desc, KD_EXT(m_solidPE), 43, KD_EXT(m_solidInfo)},
+    {50, 50, &OdDbSpline::desc, KD_EXT(m_splinePE), 44, KD_EXT(m_splineInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {53, 53, &OdDbTrace::desc, KD_EXT(m_tracePE), 47, KD_EXT(m_traceInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},

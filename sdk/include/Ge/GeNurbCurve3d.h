@@ -1,7 +1,9 @@
 #pragma once
-// Non-rational B-spline curve in 3D: degree, a non-decreasing knot vector of
-// (control point count + degree + 1) knots, and the control points. The
-// parameter runs from knot[degree] to knot[count].
+// B-spline curve in 3D: degree, a non-decreasing knot vector of (control
+// point count + degree + 1) knots, the control points and, for a rational
+// curve, a positive weight of each. The parameter runs from knot[degree] to
+// knot[count].
+#include <memory>
 #include <vector>
 #include "Ge/GePoint3d.h"
 #include "Ge/GeVector3d.h"
@@ -10,7 +12,8 @@ class OdGeNurbCurve3d {
 public:
   OdGeNurbCurve3d() = default;
   // False (and an empty curve) when the knots do not fit the degree and points.
-  bool set(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& controlPoints);
+  bool set(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& controlPoints,
+           const std::vector<double>& weights = std::vector<double>());
   // Uniform B-spline over the points: clamped to the first and last point
   // when open, periodic (the curve closes on itself) when closed. The degree
   // is lowered when there are too few points for it.
@@ -20,6 +23,9 @@ public:
   int degree() const { return m_degree; }
   const std::vector<double>& knots() const { return m_knots; }
   const std::vector<OdGePoint3d>& controlPoints() const { return m_points; }
+  // Empty for a non-rational curve.
+  const std::vector<double>& weights() const { return m_weights; }
+  bool isRational() const { return !m_weights.empty(); }
   double startParam() const { return m_points.empty() ? 0.0 : m_knots[m_degree]; }
   double endParam() const { return m_points.empty() ? 0.0 : m_knots[m_points.size()]; }
 
@@ -34,6 +40,12 @@ public:
 
 private:
   size_t span(double param) const;
+  OdGePoint3d evalPolynomial(double param) const;
+  OdGeVector3d derivativePolynomial(double param) const;
+  std::vector<double> m_weights;
+  // A rational curve is the quotient of two polynomial ones: the weighted
+  // points, and the weights as the x of points.
+  std::shared_ptr<OdGeNurbCurve3d> m_numerator, m_denominator;
   int m_degree = 0;
   std::vector<double> m_knots;
   std::vector<OdGePoint3d> m_points;

@@ -3,15 +3,39 @@
 #include <algorithm>
 #include <cmath>
 
-bool OdGeNurbCurve3d::set(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& points) {
+bool OdGeNurbCurve3d::set(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& points,
+                          const std::vector<double>& weights) {
   *this = OdGeNurbCurve3d();
   if (degree < 1 || points.size() < size_t(degree) + 1 || knots.size() != points.size() + degree + 1) return false;
+  if (!std::isfinite(knots[0])) return false;
   for (size_t i = 1; i < knots.size(); ++i)
     if (!(knots[i] >= knots[i - 1]) || !std::isfinite(knots[i])) return false;
   if (!(knots[points.size()] > knots[degree])) return false;
+  if (!weights.empty()) {
+    if (weights.size() != points.size()) return false;
+    for (double w : weights)
+      if (!(w > 0.0) || !std::isfinite(w)) return false;
+  }
   m_degree = degree;
   m_knots = knots;
   m_points = points;
+  bool allOne = true;
+  for (double w : weights) allOne = allOne && w == 1.0;
+  if (!weights.empty() && !allOne) {
+    m_weights = weights;
+    std::vector<OdGePoint3d> weighted, denominators;
+    for (size_t i = 0; i < points.size(); ++i) {
+      const OdGePoint3d& q = points[i];
+      weighted.push_back(OdGePoint3d(q.x * weights[i], q.y * weights[i], q.z * weights[i]));
+      denominators.push_back(OdGePoint3d(weights[i], 0, 0));
+    }
+    m_numerator = std::make_shared<OdGeNurbCurve3d>();
+    m_numerator->set(degree, knots, weighted);
+    m_denominator = std::make_shared<OdGeNurbCurve3d>();
+    m_denominator->set(degree, knots, denominators);
+  } else if (!weights.empty()) {
+    m_weights = weights;  // a rational curve of equal weights: the polynomial one
+  }
   return true;
 }
 
@@ -47,6 +71,26 @@ size_t OdGeNurbCurve3d::span(double t) const {
 }
 
 OdGePoint3d OdGeNurbCurve3d::evalPoint(double t) const {
+  if (m_numerator) {
+    const OdGePoint3d a = m_numerator->evalPoint(t);
+    const double w = m_denominator->evalPoint(t).x;
+    return OdGePoint3d(a.x / w, a.y / w, a.z / w);
+  }
+  return evalPolynomial(t);
+}
+
+OdGeVector3d OdGeNurbCurve3d::evalDerivative(double t) const {
+  if (m_numerator) {
+    // (A / w)' = (A' - w' C) / w
+    const OdGePoint3d c = evalPoint(t);
+    const OdGeVector3d a1 = m_numerator->evalDerivative(t);
+    const double w = m_denominator->evalPoint(t).x, w1 = m_denominator->evalDerivative(t).x;
+    return (a1 - OdGeVector3d(c.x, c.y, c.z) * w1) / w;
+  }
+  return derivativePolynomial(t);
+}
+
+OdGePoint3d OdGeNurbCurve3d::evalPolynomial(double t) const {
   if (m_points.empty()) return OdGePoint3d();
   t = std::min(std::max(t, startParam()), endParam());
   const size_t k = span(t);
@@ -66,7 +110,7 @@ OdGePoint3d OdGeNurbCurve3d::evalPoint(double t) const {
   return d[size_t(p)];
 }
 
-OdGeVector3d OdGeNurbCurve3d::evalDerivative(double t) const {
+OdGeVector3d OdGeNurbCurve3d::derivativePolynomial(double t) const {
   if (m_points.empty()) return OdGeVector3d();
   t = std::min(std::max(t, startParam()), endParam());
   // The derivative is the degree p - 1 spline over the scaled differences of the control points.
