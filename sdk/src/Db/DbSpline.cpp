@@ -439,16 +439,19 @@ void OdDbSpline::dxfOutFields(OdDxfOut& out) const {
   const bool planar = isPlanar();
   if (planar || out.hadField(210)) out.normal(210, m_normal);
   else out.own(210);
-  const int modelled = (m_closedFlag || isClosed() ? 1 : 0) | (m_periodic ? 2 : 0) | (m_curve.isRational() ? 4 : 0) |
-                       (planar ? 8 : 0) | (isLinear() ? 16 : 0);
-  out.flags(70, modelled, 31, 0);
+  // Closed, periodic and rational are the spline's own; whether it is planar
+  // or linear a file says as it was found, a new spline as it is.
+  const int own = (m_closedFlag ? 1 : 0) | (m_periodic ? 2 : 0) | (m_curve.isRational() ? 4 : 0);
+  if (out.fromFile()) out.flags(70, own, 7, 0);
+  else out.flags(70, own | (planar ? 8 : 0) | (isLinear() ? 16 : 0), 31, 0);
   out.integer(71, m_curve.isEmpty() ? 3 : m_curve.degree());
   out.integer(72, int(m_curve.knots().size()));
   out.integer(73, int(m_curve.controlPoints().size()));
   out.integer(74, int(m_fitPoints.size()));
-  out.real(42, m_knotTol);
-  out.real(43, m_controlTol);
-  if (!m_fitPoints.empty() || out.hadField(44)) out.real(44, m_fitTol);
+  out.realOpt(42, m_knotTol, 1e-10);
+  out.realOpt(43, m_controlTol, 1e-10);
+  if (!m_fitPoints.empty()) out.realOpt(44, m_fitTol, 1e-10);
+  else if (out.hadField(44)) out.real(44, m_fitTol);
   else out.own(44);
   if (!m_startTangent.isZeroLength()) out.point(12, OdGePoint3d(m_startTangent.x, m_startTangent.y, m_startTangent.z));
   else out.own(12);
