@@ -19,6 +19,7 @@
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
 #include "Db/DbSpline.h"
+#include "Db/DbHelix.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -343,6 +344,15 @@ OdDbDatabasePtr makeSampleDrawing() {
   bed->setFitData({OdGePoint3d(0, -10, 0), OdGePoint3d(3, -11.5, 0), OdGePoint3d(6, -11, 0), OdGePoint3d(9, -12.5, 0),
                    OdGePoint3d(12, -12, 0)},
                   3, 0.0, OdGeVector3d(0, -1, 0), OdGeVector3d(1, 0, 0));
+
+  // A spiral stair: three and a half turns up the storey height, narrowing a little.
+  OdDbHelixPtr stair = add(db.get(), OdDbHelix::createObject(), walls);
+  stair->setAxisPoint(OdGePoint3d(-6, 4, 0));
+  stair->setBaseRadius(1.2);
+  stair->setTopRadius(1.0);
+  stair->setConstrain(OdDbHelix::kHeight);
+  stair->setTurns(3.5);
+  stair->setHeight(2.8);
   return db;
 }
 }  // namespace kdapp

@@ -11,6 +11,7 @@
 #include "KdCorners.h"
 #include "KdShape.h"
 #include "KdSpline.h"
+#include "KdHelix.h"
 #include "KdDimension.h"
 #include "KdLinearDimension.h"
 #include "KdOtherDimensions.h"
@@ -27,6 +28,7 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdHelixPE, m_helixPE) \
   X(CKdSplinePE_Prop, m_splinePE) \
   X(CKdFacePE, m_facePE) \
   X(CKdShapePE, m_shapePE) \
@@ -60,6 +62,7 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdHelixInfo, m_helixInfo) \
   X(CKdSplineInfo, m_splineInfo) \
   X(CKdFaceInfo, m_faceInfo) \
   X(CKdShapeInfo, m_shapeInfo) \

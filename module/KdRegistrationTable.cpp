@@ -8,6 +8,7 @@
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
 #include "Db/DbSpline.h"
+#include "Db/DbHelix.h"
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbEllipse.h"
@@ -62,6 +63,7 @@ const Registration kTable[] = {
     {53, 53, &OdDbTrace::desc, KD_EXT(m_tracePE), 47, KD_EXT(m_traceInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
+    {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
 };
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
+#include "Db/DbHelix.h"
 #include "Db/DbEntity.h"
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
@@ -26,7 +27,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbHelix, OdDbSpline, "HELIX")                                    \
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
   KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \

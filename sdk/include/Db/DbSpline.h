@@ -56,6 +56,11 @@ public:
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
 
+protected:
+  // Redraws the curve through the points (cubic, with the end tangents)
+  // without keeping them as fit data.
+  void drawThrough(const std::vector<OdGePoint3d>& points, const OdGeVector3d& startTangent, const OdGeVector3d& endTangent);
+
 private:
   void interpolate();
   OdGeNurbCurve3d m_curve;

@@ -224,6 +224,20 @@ void OdDbSpline::interpolate() {
   }
 }
 
+void OdDbSpline::drawThrough(const std::vector<OdGePoint3d>& points, const OdGeVector3d& startTangent,
+                             const OdGeVector3d& endTangent) {
+  std::vector<OdGePoint3d> fit;
+  fit.swap(m_fitPoints);
+  const OdGeVector3d start = m_startTangent, end = m_endTangent;
+  m_fitPoints = points;
+  m_startTangent = startTangent;
+  m_endTangent = endTangent;
+  interpolate();
+  m_fitPoints.swap(fit);
+  m_startTangent = start;
+  m_endTangent = end;
+}
+
 const OdGeNurbCurve3d& OdDbSpline::curve() const {
   assertReadEnabled();
   return m_curve;
