@@ -63,7 +63,18 @@ protected:
 
 private:
   void interpolate();
+  // The NURBS data the spline holds: the curve's, or, while they form no
+  // curve (as a file may give them), the data as given.
+  int heldDegree() const;
+  const std::vector<OdGePoint3d>& heldPoints() const;
+  const std::vector<double>& heldKnots() const;
+  const std::vector<double>& heldWeights() const;
+  void setHeld(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& points,
+               const std::vector<double>& weights);
   OdGeNurbCurve3d m_curve;
+  int m_rawDegree = 3;
+  std::vector<OdGePoint3d> m_rawPoints;
+  std::vector<double> m_rawKnots, m_rawWeights;
   bool m_periodic = false;
   bool m_closedFlag = false;  // the file's closed flag, kept with the data
   double m_knotTol = 1e-10, m_controlTol = 1e-10, m_fitTol = 1e-10;

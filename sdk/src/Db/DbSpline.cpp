@@ -67,6 +67,30 @@ std::vector<double> basis(const std::vector<double>& u, size_t k, double t, int 
 }
 }  // namespace
 
+int OdDbSpline::heldDegree() const { return m_curve.isEmpty() ? m_rawDegree : m_curve.degree(); }
+const std::vector<OdGePoint3d>& OdDbSpline::heldPoints() const {
+  return m_curve.isEmpty() ? m_rawPoints : m_curve.controlPoints();
+}
+const std::vector<double>& OdDbSpline::heldKnots() const { return m_curve.isEmpty() ? m_rawKnots : m_curve.knots(); }
+const std::vector<double>& OdDbSpline::heldWeights() const { return m_curve.isEmpty() ? m_rawWeights : m_curve.weights(); }
+// Data that form a curve become it; others are kept as given, and the spline has no curve.
+void OdDbSpline::setHeld(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& points,
+                         const std::vector<double>& weights) {
+  OdGeNurbCurve3d curve;
+  if (curve.set(degree, knots, points, weights)) {
+    m_curve = curve;
+    m_rawPoints.clear();
+    m_rawKnots.clear();
+    m_rawWeights.clear();
+    return;
+  }
+  m_curve = OdGeNurbCurve3d();
+  m_rawDegree = degree;
+  m_rawKnots = knots;
+  m_rawPoints = points;
+  m_rawWeights = weights;
+}
+
 OdResult OdDbSpline::setNurbsData(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& controlPoints,
                                   bool periodic) {
   return setNurbsData(degree, false, false, periodic, controlPoints, knots, std::vector<double>(), m_controlTol, m_knotTol);
@@ -81,7 +105,7 @@ OdResult OdDbSpline::setNurbsData(int degree, bool rational, bool closed, bool p
   if (!std::isfinite(controlPtTol) || !std::isfinite(knotTol) || controlPtTol < 0.0 || knotTol < 0.0) return eInvalidInput;
   OdGeNurbCurve3d curve;
   if (!curve.set(degree, knots, controlPoints, rational ? weights : std::vector<double>())) return eInvalidInput;
-  m_curve = curve;
+  setHeld(degree, knots, controlPoints, rational ? weights : std::vector<double>());
   m_periodic = periodic;
   m_closedFlag = closed;
   m_controlTol = controlPtTol;
@@ -93,13 +117,13 @@ void OdDbSpline::getNurbsData(int& degree, bool& rational, bool& closed, bool& p
                               std::vector<OdGePoint3d>& controlPoints, std::vector<double>& knots,
                               std::vector<double>& weights, double& controlPtTol, double& knotTol) const {
   assertReadEnabled();
-  degree = m_curve.degree();
-  rational = m_curve.isRational();
+  degree = heldDegree();
+  rational = !heldWeights().empty();
   closed = m_closedFlag || isClosed();
   periodic = m_periodic;
-  controlPoints = m_curve.controlPoints();
-  knots = m_curve.knots();
-  weights = m_curve.weights();
+  controlPoints = heldPoints();
+  knots = heldKnots();
+  weights = heldWeights();
   controlPtTol = m_controlTol;
   knotTol = m_knotTol;
 }
@@ -129,7 +153,7 @@ void OdDbSpline::getFitData(std::vector<OdGePoint3d>& fitPoints, int& degree, do
                             OdGeVector3d& startTangent, OdGeVector3d& endTangent) const {
   assertReadEnabled();
   fitPoints = m_fitPoints;
-  degree = m_curve.isEmpty() ? 3 : m_curve.degree();
+  degree = heldDegree();
   fitTolerance = m_fitTol;
   tangentsExist = !m_startTangent.isZeroLength() || !m_endTangent.isZeroLength();
   startTangent = m_startTangent;
@@ -219,7 +243,7 @@ void OdDbSpline::interpolate() {
   }
   OdGeNurbCurve3d curve;
   if (curve.set(3, knots, p)) {
-    m_curve = curve;
+    setHeld(3, knots, p, std::vector<double>());
     m_periodic = false;
   }
 }
@@ -244,31 +268,29 @@ const OdGeNurbCurve3d& OdDbSpline::curve() const {
 }
 int OdDbSpline::degree() const {
   assertReadEnabled();
-  return m_curve.degree();
+  return heldDegree();
 }
 bool OdDbSpline::isRational() const {
   assertReadEnabled();
-  return m_curve.isRational();
+  return !heldWeights().empty();
 }
 int OdDbSpline::numControlPoints() const {
   assertReadEnabled();
-  return int(m_curve.controlPoints().size());
+  return int(heldPoints().size());
 }
 OdResult OdDbSpline::getControlPointAt(int index, OdGePoint3d& point) const {
   assertReadEnabled();
   if (index < 0 || index >= numControlPoints()) return eInvalidIndex;
-  point = m_curve.controlPoints()[size_t(index)];
+  point = heldPoints()[size_t(index)];
   return eOk;
 }
 OdResult OdDbSpline::setControlPointAt(int index, const OdGePoint3d& point) {
   assertWriteEnabled();
   if (index < 0 || index >= numControlPoints()) return eInvalidIndex;
   if (!point.isFinite()) return eInvalidInput;
-  std::vector<OdGePoint3d> points = m_curve.controlPoints();
+  std::vector<OdGePoint3d> points = heldPoints();
   points[size_t(index)] = point;
-  OdGeNurbCurve3d curve;
-  if (!curve.set(m_curve.degree(), m_curve.knots(), points, m_curve.weights())) return eInvalidInput;
-  m_curve = curve;
+  setHeld(heldDegree(), heldKnots(), points, heldWeights());
   return eOk;
 }
 int OdDbSpline::numFitPoints() const {
@@ -301,7 +323,7 @@ OdResult OdDbSpline::setFitTol(double tol) {
 
 bool OdDbSpline::isPlanar() const {
   assertReadEnabled();
-  const std::vector<OdGePoint3d>& points = m_curve.controlPoints();
+  const std::vector<OdGePoint3d>& points = heldPoints();
   const double tol = tolerance(points);
   const OdGeVector3d n = spannedNormal(points, tol);
   if (n.isZeroLength()) return true;  // a line lies in a plane
@@ -311,7 +333,7 @@ bool OdDbSpline::isPlanar() const {
 }
 bool OdDbSpline::isLinear() const {
   assertReadEnabled();
-  const std::vector<OdGePoint3d>& points = m_curve.controlPoints();
+  const std::vector<OdGePoint3d>& points = heldPoints();
   return !points.empty() && spannedNormal(points, tolerance(points)).isZeroLength();
 }
 
@@ -435,9 +457,8 @@ void OdDbSpline::dxfInFields(const OdDxfIn& in) {
     else if (c == 23) end.y = in.toReal(*t);
     else if (c == 33) end.z = in.toReal(*t);
   }
-  OdGeNurbCurve3d curve;
-  const bool rational = (m_fileFlags & 4) != 0 && weights.size() == control.size();
-  if (curve.set(degree, knots, control, rational ? weights : std::vector<double>())) m_curve = curve;
+  // Weights stay as given, also where they make no curve (a zero weight).
+  setHeld(degree, knots, control, (m_fileFlags & 4) != 0 ? weights : std::vector<double>());
   m_periodic = (m_fileFlags & 2) != 0;
   m_closedFlag = (m_fileFlags & 1) != 0;
   m_fitPoints = fit;
@@ -455,12 +476,12 @@ void OdDbSpline::dxfOutFields(OdDxfOut& out) const {
   else out.own(210);
   // Closed, periodic and rational are the spline's own; whether it is planar
   // or linear a file says as it was found, a new spline as it is.
-  const int own = (m_closedFlag ? 1 : 0) | (m_periodic ? 2 : 0) | (m_curve.isRational() ? 4 : 0);
+  const int own = (m_closedFlag ? 1 : 0) | (m_periodic ? 2 : 0) | (heldWeights().empty() ? 0 : 4);
   if (out.fromFile()) out.flags(70, own, 7, 0);
   else out.flags(70, own | (planar ? 8 : 0) | (isLinear() ? 16 : 0), 31, 0);
-  out.integer(71, m_curve.isEmpty() ? 3 : m_curve.degree());
-  out.integer(72, int(m_curve.knots().size()));
-  out.integer(73, int(m_curve.controlPoints().size()));
+  out.integer(71, heldDegree());
+  out.integer(72, int(heldKnots().size()));
+  out.integer(73, int(heldPoints().size()));
   out.integer(74, int(m_fitPoints.size()));
   out.realOpt(42, m_knotTol, 1e-10);
   out.realOpt(43, m_controlTol, 1e-10);
@@ -471,8 +492,8 @@ void OdDbSpline::dxfOutFields(OdDxfOut& out) const {
   else out.own(12);
   if (!m_endTangent.isZeroLength()) out.point(13, OdGePoint3d(m_endTangent.x, m_endTangent.y, m_endTangent.z));
   else out.own(13);
-  for (double k : m_curve.knots()) out.real(40, k);
-  for (double w : m_curve.weights()) out.real(41, w);
-  for (const OdGePoint3d& p : m_curve.controlPoints()) out.point(10, p);
+  for (double k : heldKnots()) out.real(40, k);
+  for (double w : heldWeights()) out.real(41, w);
+  for (const OdGePoint3d& p : heldPoints()) out.point(10, p);
   for (const OdGePoint3d& p : m_fitPoints) out.point(11, p);
 }
