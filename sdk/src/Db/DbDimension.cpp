@@ -275,7 +275,10 @@ void OdDbDimension::dxfOutFields(OdDxfOut& out) const {
   else out.name(3, style->getName());
   dxfOutDefiningPoint(out);
   out.ocsPoint(11, m_textPosition, m_normal);
-  out.flags(70, dxfDimType() | 32 | (m_userTextPosition ? 128 : 0), dxfTypeMask(), -1);
+  // A file without the type field keeps without it while the text stays where the style puts it.
+  const int type = dxfDimType() | 32 | (m_userTextPosition ? 128 : 0);
+  if (out.fromFile()) out.flags(70, type, dxfTypeMask(), dxfDimType() | 32);
+  else out.integer(70, type);
   if (!m_text.isEmpty() || out.hadField(1)) out.string(1, m_text);
   else out.own(1);
   dxfOutCommonOblique(out);
