@@ -14,42 +14,31 @@ struct OdDbPlanarCorners {
   void write(OdDxfOut& out) const;
 };
 
-class OdDbTrace : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbTrace)
-public:
-  // Corners 0 to 3 in world coordinates; other indexes are refused.
-  OdResult getPointAt(int index, OdGePoint3d& point) const;
-  OdResult setPointAt(int index, const OdGePoint3d& point);
-  double thickness() const;
-  OdResult setThickness(double thickness);
-  OdGeVector3d normal() const;
-  OdResult setNormal(const OdGeVector3d& normal);
-
-  void dxfInFields(const OdDxfIn& in) override;
-  void dxfOutFields(OdDxfOut& out) const override;
-
-private:
+// The members traces and solids share.
+#define KD_PLANAR_CORNERS_MEMBERS(Class)                                  \
+ public:                                                                  \
+  ODRX_DECLARE_MEMBERS(Class)                                             \
+ public:                                                                  \
+  /* Corners 0 to 3 in world coordinates; other indexes are refused. */  \
+  OdResult getPointAt(int index, OdGePoint3d& point) const;               \
+  OdResult setPointAt(int index, const OdGePoint3d& point);               \
+  double thickness() const;                                               \
+  OdResult setThickness(double thickness);                                \
+  OdGeVector3d normal() const;                                            \
+  OdResult setNormal(const OdGeVector3d& normal);                         \
+  void dxfInFields(const OdDxfIn& in) override;                           \
+  void dxfOutFields(OdDxfOut& out) const override;                        \
+                                                                          \
+ private:                                                                 \
   OdDbPlanarCorners m_data;
+
+class OdDbTrace : public OdDbEntity {
+  KD_PLANAR_CORNERS_MEMBERS(OdDbTrace)
 };
 typedef OdSmartPtr<OdDbTrace> OdDbTracePtr;
 
 class OdDbSolid : public OdDbEntity {
-public:
-  ODRX_DECLARE_MEMBERS(OdDbSolid)
-public:
-  OdResult getPointAt(int index, OdGePoint3d& point) const;
-  OdResult setPointAt(int index, const OdGePoint3d& point);
-  double thickness() const;
-  OdResult setThickness(double thickness);
-  OdGeVector3d normal() const;
-  OdResult setNormal(const OdGeVector3d& normal);
-
-  void dxfInFields(const OdDxfIn& in) override;
-  void dxfOutFields(OdDxfOut& out) const override;
-
-private:
-  OdDbPlanarCorners m_data;
+  KD_PLANAR_CORNERS_MEMBERS(OdDbSolid)
 };
 typedef OdSmartPtr<OdDbSolid> OdDbSolidPtr;
 

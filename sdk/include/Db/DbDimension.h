@@ -114,21 +114,25 @@ public:
   OdResult draw(const OdDbDimension& d, const OdGeVector3d& along, OdDbBlockTableRecord& block) const;
 };
 
+// The points of the linear kinds.
+#define KD_LINEAR_DIMENSION_POINTS                                          \
+  OdGePoint3d xLine1Point() const;                                          \
+  OdResult setXLine1Point(const OdGePoint3d& point);                        \
+  OdGePoint3d xLine2Point() const;                                          \
+  OdResult setXLine2Point(const OdGePoint3d& point);                        \
+  /* A point on the dimension line. */                                      \
+  OdGePoint3d dimLinePoint() const;                                         \
+  OdResult setDimLinePoint(const OdGePoint3d& point);                       \
+  /* The angle of the extension lines away from square to the dimension line. */ \
+  double oblique() const;                                                   \
+  OdResult setOblique(double angle);
+
 // Measured parallel to the line through its two extension line origins.
 class OdDbAlignedDimension : public OdDbDimension {
 public:
   ODRX_DECLARE_MEMBERS(OdDbAlignedDimension)
 public:
-  OdGePoint3d xLine1Point() const;
-  OdResult setXLine1Point(const OdGePoint3d& point);
-  OdGePoint3d xLine2Point() const;
-  OdResult setXLine2Point(const OdGePoint3d& point);
-  // A point on the dimension line.
-  OdGePoint3d dimLinePoint() const;
-  OdResult setDimLinePoint(const OdGePoint3d& point);
-  // The angle of the extension lines away from square to the dimension line.
-  double oblique() const;
-  OdResult setOblique(double angle);
+  KD_LINEAR_DIMENSION_POINTS
   double getMeasurement() const override;
 
   void dxfInFields(const OdDxfIn& in) override;
@@ -150,14 +154,7 @@ class OdDbRotatedDimension : public OdDbDimension {
 public:
   ODRX_DECLARE_MEMBERS(OdDbRotatedDimension)
 public:
-  OdGePoint3d xLine1Point() const;
-  OdResult setXLine1Point(const OdGePoint3d& point);
-  OdGePoint3d xLine2Point() const;
-  OdResult setXLine2Point(const OdGePoint3d& point);
-  OdGePoint3d dimLinePoint() const;
-  OdResult setDimLinePoint(const OdGePoint3d& point);
-  double oblique() const;
-  OdResult setOblique(double angle);
+  KD_LINEAR_DIMENSION_POINTS
   // The direction of measurement, from the X axis of the dimension's plane.
   double rotation() const;
   OdResult setRotation(double angle);
