@@ -42,6 +42,13 @@ inline const json& rowOf(const json& palette, const char* name) {
   return none;
 }
 
+// The lines of the first object of a listing in JSON, value by label.
+inline json linesOf(const json& listing) {
+  json lines = json::object();
+  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  return lines;
+}
+
 struct Cli : ::testing::Test {
   std::string dir;
   void SetUp() override {

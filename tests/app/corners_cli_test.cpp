@@ -43,8 +43,7 @@ TEST_F(Cli, CornersAndShapesOfEzdxfInTheirPlanes) {
 
   // The listing of the face, and every object rewritten from its fields.
   json listing = jsonOf("list " + drawing + " --handle " + face + " --json");
-  json lines = json::object();
-  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  json lines = linesOf(listing);
   EXPECT_EQ(lines["third point"], json({3.0, 2.0, 2.0}));
   const std::string rewritten = file("rewritten.dxf");
   ASSERT_EQ(run(kdprops("save " + drawing + " -o " + rewritten + " --rewrite")).status, 0);

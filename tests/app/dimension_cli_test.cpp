@@ -58,8 +58,7 @@ TEST_F(Cli, DimensionsOfEzdxfMeasureAndTakeEditsAsTheirOwnSettings) {
   EXPECT_EQ(run(python("ezdxf_dimension_check.py", "read " + twice + " " + aligned)).out,
             run(python("ezdxf_dimension_check.py", "read " + drawing + " " + aligned)).out);
   json listing = jsonOf("list " + drawing + " --handle " + aligned + " --json");
-  json lines = json::object();
-  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  json lines = linesOf(listing);
   EXPECT_EQ(lines["type"], "aligned");
   EXPECT_EQ(lines["1st extension  defining point"], json({2.0, 2.0, 0.0}));
   EXPECT_EQ(lines["2nd extension  defining point"], json({8.0, 10.0, 0.0}));

@@ -46,8 +46,7 @@ TEST_F(Cli, EveryDimensionKindOfEzdxfMeasuresItsPointsAndKeepsItsEdits) {
 
   // Listings with each kind's points.
   json listing = jsonOf("list " + drawing + " --handle " + kinds["3point"]["handle"].get<std::string>() + " --json");
-  json lines = json::object();
-  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  json lines = linesOf(listing);
   EXPECT_EQ(lines["arc center defining point"], json({30.0, 0.0, 0.0}));
   EXPECT_EQ(lines["1st extension defining point"], json({35.0, 0.0, 0.0}));
   EXPECT_EQ(lines["type"], "angular");

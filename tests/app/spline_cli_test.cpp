@@ -23,8 +23,7 @@ TEST_F(Cli, SplinesOfEzdxfFromFitPointsAndWeights) {
   EXPECT_NEAR(rowOf(round, "Area")["value"]["value"].get<double>(), expected["area"].get<double>(), 1e-9);
   EXPECT_EQ(rowOf(round, "Closed")["value"]["value"], "Yes");
   json listing = jsonOf("list " + drawing + " --handle " + circle + " --json");
-  json lines = json::object();
-  for (const json& l : listing["objects"][0]["lines"]) lines[l["label"].get<std::string>()] = l["value"];
+  json lines = linesOf(listing);
   EXPECT_NEAR(lines["Length"].get<double>(), expected["length"].get<double>(), 1e-9);
   EXPECT_NE(lines["Properties"].get<std::string>().find("Rational"), std::string::npos);
 

@@ -30,13 +30,6 @@ struct DimensionKinds : ::testing::Test {
     d->setArcPoint(OdGePoint3d(1, 1, 0));
     return d;
   }
-  CKdVariant choice(long tag, const wchar_t* label = L"?") {
-    return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(label)), CKdVariant(tag)));
-  }
-  long selected(const OdDbObject* o, const char* name) {
-    const CKdVariantCollection c = get(o, name).GetCollection();
-    return c.GetSelectedIndex() < 0 ? -1 : c.GetAt(c.GetSelectedIndex()).GetTag().GetInt32();
-  }
   std::vector<std::string> labels(const CKdPrintRecorder& listing) {
     std::vector<std::string> out;
     for (const CKdPrintRecord& r : listing.Records())

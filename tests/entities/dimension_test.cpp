@@ -42,13 +42,6 @@ struct DimensionProperties : ::testing::Test {
     d->setDimLinePoint(OdGePoint3d(6, 5, 0));
     return d;
   }
-  CKdVariant choice(long tag, const wchar_t* label = L"?") {
-    return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(label)), CKdVariant(tag)));
-  }
-  long selected(const OdDbObject* o, const char* name) {
-    const CKdVariantCollection c = get(o, name).GetCollection();
-    return c.GetSelectedIndex() < 0 ? -1 : c.GetAt(c.GetSelectedIndex()).GetTag().GetInt32();
-  }
   std::vector<std::wstring> labels(const OdDbObject* o, const char* name) {
     std::vector<std::wstring> out;
     const CKdVariantCollection c = get(o, name).GetCollection();

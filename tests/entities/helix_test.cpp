@@ -19,7 +19,6 @@ struct HelixProperties : ::testing::Test {
     h->setTurnHeight(0.5);
     return h;
   }
-  CKdVariant choice(long tag) { return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(L"?")), CKdVariant(tag))); }
 };
 }  // namespace
 

@@ -28,7 +28,6 @@ struct MlineProperties : ::testing::Test {
     for (const OdGePoint3d& p : points) m->appendSeg(p);
     return m;
   }
-  CKdVariant choice(long tag) { return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(L"?")), CKdVariant(tag))); }
 };
 }  // namespace
 

@@ -25,7 +25,6 @@ struct MTextProperties : ::testing::Test {
     t->setLocation(OdGePoint3d(10, 20, 0));
     return t;
   }
-  CKdVariant choice(long tag) { return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(L"?")), CKdVariant(tag))); }
   size_t messages() const { return GetKdSystemServices()->Messages().size(); }
 };
 }  // namespace

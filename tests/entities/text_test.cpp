@@ -24,7 +24,6 @@ struct TextProperties : ::testing::Test {
     t->setAlignmentPoint(OdGePoint3d(5, 5, 0));
     return t;
   }
-  CKdVariant choice(long tag) { return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(L"?")), CKdVariant(tag))); }
   int justify(const OdDbObject* t, long tag) { return set(t, "Justify", choice(tag)); }
   int selected(const OdDbObject* t, const char* name) { return get(t, name).GetCollection().GetSelectedIndex(); }
   OdDbObjectId addStyle(const wchar_t* name, bool upsideDown) {

@@ -56,4 +56,14 @@ std::unique_ptr<CKdPrintRecorder> list(const OdDbObject* object, bool inUcs = fa
 const CKdPrintRecord& item(const CKdPrintRecorder& listing, const char* label);
 bool hasItem(const CKdPrintRecorder& listing, const char* label);
 
+// A palette's answer picking the choice of the tag.
+inline CKdVariant choice(long tag, const wchar_t* label = L"?") {
+  return CKdVariant(CKdVariantCollectionElement(CKdVariant(CKdString(label)), CKdVariant(tag)));
+}
+// The tag of the selected element of a choice row; -1 when none is selected.
+inline long selected(const OdDbObject* object, const char* name) {
+  const CKdVariantCollection c = get(object, name).GetCollection();
+  return c.GetSelectedIndex() < 0 ? -1 : c.GetAt(c.GetSelectedIndex()).GetTag().GetInt32();
+}
+
 }  // namespace kdtest

@@ -62,9 +62,12 @@ void arrow(OdDbBlockTableRecord& block, const OdGePoint3d& tip, const OdGeVector
   p->setElevation(OdGeVector3d(tip.x, tip.y, tip.z).dotProduct(normal));
   add(block, p.detach());
 }
+// The overall scale of a dimension's sizes; 0 (fit to the layout) counts as 1.
+double overallScale(const OdDbDimension& d) { return d.dimscale() > 0.0 ? d.dimscale() : 1.0; }
+
 // The dimension's text at its position, along the direction.
 void text(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGeVector3d& along) {
-  const double scale = d.dimscale() > 0.0 ? d.dimscale() : 1.0;
+  const double scale = overallScale(d);
   OdDbMTextPtr t = OdDbMText::createObject();
   t->setNormal(d.normal());
   if (!along.isZeroLength()) t->setDirection(along);
@@ -75,7 +78,7 @@ void text(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGeVector3
   t->setContents(d.formattedText());
   add(block, t.detach());
 }
-double arrowSize(const OdDbDimension& d) { return d.dimasz() * (d.dimscale() > 0.0 ? d.dimscale() : 1.0); }
+double arrowSize(const OdDbDimension& d) { return d.dimasz() * overallScale(d); }
 // A line ending in an arrowhead at its end.
 void arrowLine(OdDbBlockTableRecord& block, const OdDbDimension& d, const OdGePoint3d& from, const OdGePoint3d& tip) {
   line(block, from, tip);
@@ -149,7 +152,7 @@ OdResult OdDbLinearDimensionPoints::draw(const OdDbDimension& d, const OdGeVecto
                                          OdDbBlockTableRecord& block) const {
   const OdGeVector3d normal = d.normal();
   const OdGeVector3d across = normal.crossProduct(along);
-  const double scale = d.dimscale() > 0.0 ? d.dimscale() : 1.0;
+  const double scale = overallScale(d);
   // Where the extension lines meet the dimension line.
   const OdGePoint3d on1 = xLine1 + across * (dimLine - xLine1).dotProduct(across);
   const OdGePoint3d on2 = xLine2 + across * (dimLine - xLine2).dotProduct(across);
@@ -165,18 +168,10 @@ OdResult OdDbLinearDimensionPoints::draw(const OdDbDimension& d, const OdGeVecto
   const OdGeVector3d inward = on2 - on1;
   if (!inward.isZeroLength()) {
     const OdGeVector3d u = inward.normal();
-    arrow(block, on1, u, d.dimasz() * scale, normal);
-    arrow(block, on2, -u, d.dimasz() * scale, normal);
+    arrow(block, on1, u, arrowSize(d), normal);
+    arrow(block, on2, -u, arrowSize(d), normal);
   }
-  OdDbMTextPtr text = OdDbMText::createObject();
-  text->setNormal(normal);
-  text->setDirection(along);
-  text->setLocation(d.textPosition());
-  text->setAttachment(OdDbMText::kMiddleCenter);
-  text->setTextHeight(d.dimtxt() * scale);
-  if (!d.dimtxsty().isNull()) text->setTextStyle(d.dimtxsty());
-  text->setContents(d.formattedText());
-  add(block, text.detach());
+  text(block, d, along);
   return eOk;
 }
 
