@@ -3,6 +3,8 @@
 // class tree but hold no data of their own yet: objects of them keep only
 // what their base class holds. The tree is this one table, parents before
 // children; a class that gains data moves to a header of its own.
+#include "Db/DbAttribute.h"
+#include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbCorners.h"
@@ -28,9 +30,6 @@
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
-  KD_CLASS(OdDbAttributeDefinition, OdDbText, "ATTDEF")                       \
-  KD_CLASS(OdDbAttribute, OdDbText, "ATTRIB")                                 \
-  KD_CLASS(OdDbBlockReference, OdDbEntity, "INSERT")                          \
   KD_CLASS(OdDbMInsertBlock, OdDbBlockReference, "INSERT")                    \
   KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
   KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \

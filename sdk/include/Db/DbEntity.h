@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 #include "Db/DbObject.h"
+#include "Ge/GeMatrix3d.h"
 #include "Cm/CmColor.h"
 
 namespace OdDb {
@@ -59,6 +60,8 @@ public:
   // Objects that belong to this entity and take its settings with it
   // (vertices of old-style polylines, attributes of block references).
   virtual void subEntityIds(OdDbObjectIdArray& ids) const;
+  // Moves, turns or scales the entity; eNotApplicable for kinds that cannot be.
+  virtual OdResult transformBy(const OdGeMatrix3d& transform);
   // Takes colour, layer, line type and scale, print style, line weight,
   // transparency and visibility from the other entity.
   void setPropertiesFrom(const OdDbEntity* other);

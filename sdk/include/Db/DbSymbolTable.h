@@ -1,4 +1,5 @@
 #pragma once
+#include "Db/DbUnitsValue.h"
 // Symbol tables and their records: named, ordered collections owned by the
 // database (layers, line types, blocks, applications, ...).
 #include "Db/DbObject.h"
@@ -153,6 +154,10 @@ private:
 };
 typedef OdSmartPtr<OdDbUCSTableRecord> OdDbUCSTableRecordPtr;
 
+namespace OdDb {
+enum BlockScaling : int { kAny = 0, kUniform = 1 };
+}
+
 // Block definitions, model space and paper space layouts: records that own entities.
 class OdDbBlockTableRecord : public OdDbSymbolTableRecord {
 public:
@@ -174,7 +179,22 @@ public:
   void setOrigin(const OdGePoint3d& p) { assertWriteEnabled(); m_origin = p; }
   bool isLayout() const;
   bool isAnonymous() const;
-  bool isFromExternalReference() const { assertReadEnabled(); return !m_xrefPath.isEmpty(); }
+  // A definition from another drawing: its BLOCK carries the external-reference bit, or a path.
+  bool isFromExternalReference() const { assertReadEnabled(); return (m_blockFlags & 4) != 0 || !m_xrefPath.isEmpty(); }
+  int blockFlags() const { assertReadEnabled(); return m_blockFlags; }
+  void setBlockFlags(int flags) { assertWriteEnabled(); m_blockFlags = flags; }
+  // Units the definition is drawn in.
+  OdDb::UnitsValue blockInsertUnits() const;
+  OdResult setBlockInsertUnits(OdDb::UnitsValue units);
+  // Whether references must scale it alike on all axes.
+  OdDb::BlockScaling blockScaling() const { assertReadEnabled(); return m_scaling; }
+  void setBlockScaling(OdDb::BlockScaling scaling) { assertWriteEnabled(); m_scaling = scaling; }
+  bool explodable() const { assertReadEnabled(); return m_explodable; }
+  void setExplodable(bool on) { assertWriteEnabled(); m_explodable = on; }
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+  // The fields of the definition's BLOCK (written back as read).
+  void dxfInBlockBegin(const OdDxfIn& in);
   OdString pathName() const { assertReadEnabled(); return m_xrefPath; }
   void setPathName(const OdString& p) { assertWriteEnabled(); m_xrefPath = p; }
   OdString comments() const { assertReadEnabled(); return m_comments; }
@@ -185,6 +205,10 @@ private:
   OdGePoint3d m_origin;
   OdString m_xrefPath;
   OdString m_comments;
+  int m_blockFlags = 0;
+  int m_units = 0;
+  OdDb::BlockScaling m_scaling = OdDb::kAny;
+  bool m_explodable = true;
 };
 typedef OdSmartPtr<OdDbBlockTableRecord> OdDbBlockTableRecordPtr;
 

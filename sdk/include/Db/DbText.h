@@ -52,10 +52,17 @@ public:
   // point; aligned and fitted texts take rotation and height or width from
   // the two points.
   void adjustAlignment(const OdDbDatabase* db = nullptr);
+  // Points, direction and normal transformed; height and width factor take
+  // the scale across and along the baseline.
+  OdResult transformBy(const OdGeMatrix3d& transform) override;
 
   void setDatabaseDefaults(OdDbDatabase* db) override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+
+protected:
+  // Attributes keep the vertical mode in a field of their own.
+  void readVerticalMode(int mode) { m_vert = mode >= 0 && mode <= 3 ? OdDb::TextVertMode(mode) : OdDb::kTextBase; }
 
 private:
   OdGePoint3d m_position;

@@ -1,6 +1,6 @@
 #pragma once
-// The vertices an old-style polyline or mesh owns, in order, and the
-// sequence end written after them. The owner must be in a database for
+// The vertices an old-style polyline or mesh owns, or the attributes of a
+// block reference, in order, and the sequence end written after them. The owner must be in a database for
 // vertices to be added: they become objects of it, owned by the owner.
 #include <vector>
 #include "Db/DbObjectIterator.h"
@@ -24,8 +24,10 @@ public:
   // What a file holds after the owner: the vertices that are not erased, then the sequence end.
   void followers(std::vector<OdDbObjectId>& ids) const;
 
-private:
+  // Gives the chain its sequence end when it has none.
   void ensureSequenceEnd(OdDbEntity* owner);
+
+private:
   std::vector<OdDbObjectId> m_vertices;
   OdDbObjectId m_sequenceEnd;
 };

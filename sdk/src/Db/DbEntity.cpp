@@ -35,6 +35,7 @@ void OdDbEntity::forSubents(bool doSubents, F apply) {
 }
 
 void OdDbEntity::subEntityIds(OdDbObjectIdArray&) const {}
+OdResult OdDbEntity::transformBy(const OdGeMatrix3d&) { return eNotApplicable; }
 
 OdCmColor OdDbEntity::color() const {
   assertReadEnabled();

@@ -122,6 +122,39 @@ bool OdDbBlockTableRecord::isAnonymous() const {
   return n.getLength() > 1 && n.getAt(0) == L'*' && !isLayout();
 }
 
+OdDb::UnitsValue OdDbBlockTableRecord::blockInsertUnits() const {
+  assertReadEnabled();
+  return m_units >= 0 && m_units <= OdDb::kUnitsMax ? OdDb::UnitsValue(m_units) : OdDb::kUnitsUndefined;
+}
+OdResult OdDbBlockTableRecord::setBlockInsertUnits(OdDb::UnitsValue units) {
+  assertWriteEnabled();
+  if (units < 0 || units > OdDb::kUnitsMax) return eInvalidInput;
+  m_units = units;
+  return eOk;
+}
+
+void OdDbBlockTableRecord::dxfInFields(const OdDxfIn& in) {
+  OdDbSymbolTableRecord::dxfInFields(in);
+  const char* S = "AcDbBlockTableRecord";
+  m_units = in.integer(S, 70, 0);
+  m_explodable = in.integer(S, 280, 1) != 0;
+  m_scaling = in.integer(S, 281, 0) != 0 ? OdDb::kUniform : OdDb::kAny;
+}
+
+void OdDbBlockTableRecord::dxfInBlockBegin(const OdDxfIn& in) {
+  const char* S = "AcDbBlockBegin";
+  m_origin = in.point(S, 10);
+  m_blockFlags = in.integer(S, 70, 0);
+  m_xrefPath = in.string(S, 1);
+}
+
+void OdDbBlockTableRecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbSymbolTableRecord::dxfOutFields(out);
+  out.integerOpt(70, m_units, 0);
+  out.integerOpt(280, m_explodable ? 1 : 0, 1);
+  out.integerOpt(281, m_scaling, 0);
+}
+
 const char* OdDbSymbolTableRecord::dxfMarker() const {
   static const struct {
     const wchar_t* dxfName;

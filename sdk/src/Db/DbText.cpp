@@ -235,3 +235,30 @@ void OdDbText::dxfOutFields(OdDxfOut& out) const {
     out.integerOpt(73, m_vert, 0);
   }
 }
+
+OdResult OdDbText::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(m_normal);
+  OdGeVector3d x = OdGeVector3d(std::cos(m_rotation), std::sin(m_rotation), 0.0).transformBy(toWorld);
+  OdGeVector3d y = OdGeVector3d(-std::sin(m_rotation), std::cos(m_rotation), 0.0).transformBy(toWorld);
+  x.transformBy(transform);
+  y.transformBy(transform);
+  const OdGeVector3d normal = x.crossProduct(y);
+  const double along = x.length();
+  if (normal.isZeroLength() || along == 0.0) return eInvalidInput;
+  // The height is the part of the new up direction across the baseline.
+  const double across = normal.length() / along;
+  OdGePoint3d position = m_position, alignment = m_alignment;
+  position.transformBy(transform);
+  alignment.transformBy(transform);
+  if (!position.isFinite() || !alignment.isFinite()) return eInvalidInput;
+  m_normal = normal.normal();
+  const OdGeVector3d inPlane = x.transformBy(OdGeMatrix3d::worldToPlane(m_normal));
+  m_rotation = std::atan2(inPlane.y, inPlane.x);
+  if (m_rotation < 0.0) m_rotation += Oda2PI;
+  m_position = position;
+  m_alignment = alignment;
+  m_height *= across;
+  m_width *= along / across;
+  return eOk;
+}

@@ -182,6 +182,12 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     }
     const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
     object->dxfInFields(in);
+    // A definition's base point, kind and path stand in its BLOCK.
+    if (record->blockBegin) {
+      OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(object);
+      const OdDxfSpan begin = record->blockBegin->tags;
+      if (!block.isNull()) block->dxfInBlockBegin(OdDxfIn(doc.text, begin, doc.codec, db, hasMarkers(doc, begin)));
+    }
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
     if (!dict.isNull()) object->setExtensionDictionary(dict);
   };

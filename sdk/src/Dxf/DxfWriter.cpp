@@ -545,7 +545,7 @@ void Writer::writeBlocks() {
       tag(8, "0");
       tag(100, "AcDbBlockBegin");
       tag(2, m_codec.encode(name));
-      tag(70, "0");
+      tag(70, std::to_string(record->blockFlags()));
       tag(10, OdDxfOut::formatReal(record->origin().x));
       tag(20, OdDxfOut::formatReal(record->origin().y));
       tag(30, OdDxfOut::formatReal(record->origin().z));

@@ -1,0 +1,61 @@
+#pragma once
+// A block reference: the block definition placed at a position, scaled and
+// turned in the plane of a normal, with the attributes it owns (written
+// after it, up to a sequence end).
+#include "Db/DbEntity.h"
+#include "Db/DbVertexChain.h"
+#include "Ge/GeMatrix3d.h"
+#include "Ge/GeScale3d.h"
+
+class OdDbAttribute;
+
+class OdDbBlockReference : public OdDbEntity {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbBlockReference)
+public:
+  OdDbObjectId blockTableRecord() const;
+  OdResult setBlockTableRecord(OdDbObjectId id);
+  OdGePoint3d position() const;
+  OdResult setPosition(const OdGePoint3d& position);
+  OdGeScale3d scaleFactors() const;
+  // Finite factors, none of them zero.
+  OdResult setScaleFactors(const OdGeScale3d& scale);
+  double rotation() const;
+  OdResult setRotation(double angle);
+  OdGeVector3d normal() const;
+  OdResult setNormal(const OdGeVector3d& normal);
+  // Block coordinates to world: the definition's base point goes to the
+  // position, then scale, rotation in the plane, the plane's orientation.
+  OdGeMatrix3d blockTransform() const;
+  // Sets position, scale, rotation and normal from a transform of that
+  // form; eInvalidInput (nothing changed) for one that is not.
+  OdResult setBlockTransform(const OdGeMatrix3d& transform);
+  OdResult transformBy(const OdGeMatrix3d& transform) override;
+
+  // The attributes in order; the reference must be in a database to take one.
+  OdDbObjectIteratorPtr attributeIterator() const;
+  const std::vector<OdDbObjectId>& attributeIds() const { return m_attributes.ids(); }
+  OdDbObjectId appendAttribute(OdDbAttribute* attribute);
+
+  void subEntityIds(OdDbObjectIdArray& ids) const override;
+  bool dxfAdoptFollowers(const std::vector<OdDbObjectId>& followers) override;
+  void dxfFollowers(std::vector<OdDbObjectId>& ids) const override;
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
+private:
+  OdDbObjectId m_block;
+  OdString m_blockName;  // the file's name when no record has it
+  OdGePoint3d m_position;
+  OdGeScale3d m_scale;
+  double m_rotation = 0.0;
+  OdGeVector3d m_normal = OdGeVector3d::kZAxis;
+  OdDbVertexChain m_attributes;
+};
+typedef OdSmartPtr<OdDbBlockReference> OdDbBlockReferencePtr;
+
+// Changes extended data as a transform changes the object: world points
+// (1011) are transformed, displacements (1012) and directions (1013)
+// follow without the translation, distances (1041) and scale factors
+// (1042) take the transform's scale.
+OdResult odDbTransformXData(OdDbObject* object, const OdGeMatrix3d& transform);
