@@ -6,6 +6,9 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbAttribute.h"
+#include "Db/DbBlockReference.h"
+#include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbEllipse.h"
@@ -59,6 +62,51 @@ OdSmartPtr<T> add(OdDbDatabase* db, OdSmartPtr<T> entity, OdDbObjectId layer) {
   ms->appendOdDbEntity(entity);
   entity->setLayer(layer);
   return entity;
+}
+
+// A block definition of the drawing, with its units and scaling rule.
+OdDbBlockTableRecordPtr addBlock(OdDbDatabase* db, const wchar_t* name, OdDb::UnitsValue units,
+                                 OdDb::BlockScaling scaling) {
+  OdDbSymbolTablePtr blocks = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(name);
+  block->setBlockInsertUnits(units);
+  block->setBlockScaling(scaling);
+  blocks->add(block);
+  return block;
+}
+
+OdDbAttributeDefinitionPtr addDefinition(OdDbBlockTableRecord* block, const wchar_t* tag, const wchar_t* prompt,
+                                         const wchar_t* value, const OdGePoint3d& at) {
+  OdDbAttributeDefinitionPtr def = OdDbAttributeDefinition::createObject();
+  block->appendOdDbEntity(def);
+  def->setTag(tag);
+  def->setPrompt(prompt);
+  def->setTextString(value);
+  def->setPosition(at);
+  def->setHeight(0.18);
+  return def;
+}
+
+// A reference with an attribute for every definition of its block, holding the values given in order.
+OdDbBlockReferencePtr insert(OdDbDatabase* db, OdDbObjectId block, const OdGePoint3d& at, double scale,
+                             double rotation, OdDbObjectId layer, std::initializer_list<const wchar_t*> values) {
+  OdDbBlockReferencePtr ref = add(db, OdDbBlockReference::createObject(), layer);
+  ref->setBlockTableRecord(block);
+  ref->setPosition(at);
+  ref->setScaleFactors(OdGeScale3d(scale));
+  ref->setRotation(rotation);
+  OdDbBlockTableRecordPtr record = block.safeOpenObject();
+  auto value = values.begin();
+  for (const OdDbObjectId& id : record->entityIds()) {
+    OdDbAttributeDefinitionPtr def = OdDbAttributeDefinition::cast(id.openObject());
+    if (def.isNull()) continue;
+    OdDbAttributePtr attribute = OdDbAttribute::createObject();
+    ref->appendAttribute(attribute);
+    attribute->setAttributeFromBlock(def, ref->blockTransform());
+    if (value != values.end()) attribute->setTextString(*value++);
+  }
+  return ref;
 }
 }  // namespace
 
@@ -353,6 +401,57 @@ OdDbDatabasePtr makeSampleDrawing() {
   stair->setConstrain(OdDbHelix::kHeight);
   stair->setTurns(3.5);
   stair->setHeight(2.8);
+
+  // Blocks: a door tag with attributes, a north arrow drawn in metres in this
+  // millimetre drawing, a site plan from another drawing, a revision cloud.
+  db->header().insunits = OdDb::kUnitsMillimeters;
+  OdDbBlockTableRecordPtr door = addBlock(db, L"Door tag", OdDb::kUnitsMillimeters, OdDb::kAny);
+  OdDbCirclePtr ring = OdDbCircle::createObject();
+  door->appendOdDbEntity(ring);
+  ring->setRadius(0.4);
+  addDefinition(door, L"NUMBER", L"Door number", L"D-01", OdGePoint3d(-0.25, -0.09, 0));
+  OdDbAttributeDefinitionPtr rating = addDefinition(door, L"FIRE", L"Fire rating", L"EI30", OdGePoint3d(-0.25, -0.6, 0));
+  rating->setInvisible(true);
+  rating->setPreset(true);
+  insert(db.get(), door->objectId(), OdGePoint3d(4, 0.5, 0), 1.0, 0.0, walls, {L"D-12", L"EI60"});
+
+  OdDbBlockTableRecordPtr arrow = addBlock(db, L"North arrow", OdDb::kUnitsMeters, OdDb::kUniform);
+  OdDbLinePtr shaft = OdDbLine::createObject();
+  arrow->appendOdDbEntity(shaft);
+  shaft->setEndPoint(OdGePoint3d(0, 0.001, 0));
+  insert(db.get(), arrow->objectId(), OdGePoint3d(14, 12, 0), 1000.0, OdaPI / 12, axes, {});
+
+  OdDbBlockTableRecordPtr site = addBlock(db, L"SITE", OdDb::kUnitsMillimeters, OdDb::kAny);
+  site->setBlockFlags(4);
+  site->setPathName(L"site-survey.dxf");
+  insert(db.get(), site->objectId(), OdGePoint3d(0, 0, 0), 1.0, 0.0, axes, {});
+
+  OdDbBlockReferencePtr cloud = add(db.get(), OdDbBlockReference::createObject(), walls);
+  cloud->setBlockTableRecord(door->objectId());
+  cloud->setPosition(OdGePoint3d(2, 6, 0));
+  {
+    db->newRegApp(L"PE_CLOUD");
+    OdDb3dPolylinePtr outline = OdDb3dPolyline::createObject();
+    db->addOdDbObject(outline);
+    for (const OdGePoint3d& p : {OdGePoint3d(2, 6, 0), OdGePoint3d(6, 6, 0), OdGePoint3d(6, 8, 0), OdGePoint3d(2, 8, 0)}) {
+      OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::createObject();
+      v->setPosition(p);
+      OdDbObjectId id;
+      outline->appendVertex(id, v);
+    }
+    outline->makeClosed();
+    CLOUDLINE_COMMAND_DATA data;
+    data.radius = 0.5;
+    data.layer = walls;
+    CKdCloudBase generator(db);
+    generator.setBaseCurve(outline);
+    generator.setCloudSetting(data);
+    generator.cloudBaseMain(false);
+    generator.convertToBlock(generator.getObjIdArrArc(), data, cloud->position(), cloud);
+    for (OdDbObjectIteratorPtr it = outline->vertexIterator(); !it->done(); it->step())
+      OdDbObjectPtr(it->objectId().openObject(OdDb::kForWrite))->erase();
+    outline->erase();
+  }
   return db;
 }
 }  // namespace kdapp

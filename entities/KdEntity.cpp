@@ -1,6 +1,7 @@
 #include "KdEntity.h"
 
 #include "CKdDatabase.h"
+#include "CKdPropertyDescriptionImpl.h"
 #include "CKdUtils.h"
 #include "Db/DbDimension.h"
 #include "Db/DbSymbolTable.h"
@@ -133,3 +134,14 @@ const kd::PropertyRow kRows[] = {
 }  // namespace
 
 KD_DEFINE_PROPERTY_PE(CKdEntityPE, CKdPropertyPEImpl, OdDbEntity, "Entity", kRows)
+
+namespace kd {
+KdPropertyIsReadOnlyMethod chainLineScaleRule(CKdPropertiesContainer* container, KdPropertyIsReadOnlyMethod rule) {
+  const CKdPropertyDescription* row = container ? container->GetByName(propertyName("LineScale"), group("General")) : nullptr;
+  auto* shared = const_cast<CKdPropertyDescriptionImpl*>(dynamic_cast<const CKdPropertyDescriptionImpl*>(row));
+  if (!shared) return nullptr;
+  KdPropertyIsReadOnlyMethod kept = shared->GetIsReadOnlyMethod();
+  shared->PutIsReadOnlyMethod(rule);
+  return kept;
+}
+}  // namespace kd

@@ -1,4 +1,5 @@
 #include "KdText.h"
+#include "KdTextShared.h"
 
 #include <cmath>
 
@@ -46,17 +47,26 @@ CKdVariant getContents(const OdDbObject* object, const Desc&, const CKdVariant&)
   OdDbTextPtr t = kd::readable<OdDbText>(object);
   return t.isNull() ? CKdVariant() : CKdVariant(CKdString(t->textString()));
 }
-// Child fields whose values the new text still shows are kept, as markers
-// numbered in the order they are found; a text that shows none drops the field.
 int setContents(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbTextPtr t = kd::writable<OdDbText>(object, value, CKdVariant::kString);
   if (t.isNull()) return KD_PROPERTY_FAILED;
   const OdString text = value.GetString().toOdString();
   if (text == t->textString()) return KD_PROPERTY_OK;
-  OdDbFieldPtr field = OdDbField::cast(t->getField(L"TEXT").openObject(OdDb::kForWrite));
+  kdtext::updateText(*t, text);
+  return KD_PROPERTY_OK;
+}
+
+}  // namespace
+
+namespace kdtext {
+
+// Child fields whose values the new text still shows are kept, as markers
+// numbered in the order they are found; a text that shows none drops the field.
+void updateText(OdDbText& t, const OdString& text) {
+  OdDbFieldPtr field = OdDbField::cast(t.getField(L"TEXT").openObject(OdDb::kForWrite));
   if (field.isNull()) {
-    t->setTextString(text);
-    return KD_PROPERTY_OK;
+    t.setTextString(text);
+    return;
   }
   std::wstring code = text.wstr();
   OdDbObjectIdArray kept;
@@ -73,12 +83,11 @@ int setContents(const OdDbObject* object, const Desc&, const CKdVariant& value, 
   }
   if (!kept.isEmpty()) {
     field->setFieldCode(OdString(code), OdDbField::kTextField, &kept);
-    return KD_PROPERTY_OK;
+    return;
   }
   field.release();
-  t->removeField(L"TEXT");
-  t->setTextString(text);
-  return KD_PROPERTY_OK;
+  t.removeField(L"TEXT");
+  t.setTextString(text);
 }
 
 CKdVariant getJustify(const OdDbObject* object, const Desc&, const CKdVariant&) {
@@ -90,7 +99,8 @@ CKdVariant getJustify(const OdDbObject* object, const Desc&, const CKdVariant&) 
 }
 
 // Carries the position and the alignment point over to the new justification.
-int setJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value, const CKdVariant& context) {
+int changeJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value, const CKdVariant& context,
+                  JustifyRule rule) {
   OdDbTextPtr t = kd::writable<OdDbText>(object, value, CKdVariant::kCollectionElement);
   long tag = 0;
   if (t.isNull() || !kd::choiceTag(value, tag) || tag < 0 || tag >= kJustificationCount) return KD_PROPERTY_FAILED;
@@ -100,7 +110,7 @@ int setJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value,
   const CKdString current = c.GetAt(c.GetSelectedIndex()).GetValue().GetString();
   if (t->horizontalMode() == to.horz && t->verticalMode() == to.vert) return KD_PROPERTY_OK;
   const bool fromAligned = current == kd::value("Aligned"), fromFit = current == kd::value("Fit");
-  if (fromAligned) {
+  if (fromAligned || (fromFit && rule == JustifyRule::Definition)) {
     t->setRotation(0.0);
     t->setHeight(1.0);
   } else if (fromFit) {
@@ -117,13 +127,43 @@ int setJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value,
     t->setAlignmentPoint(point);
     t->setHorizontalMode(to.horz);
     t->setVerticalMode(OdDb::kTextBase);
-    t->adjustAlignment();
+    t->adjustAlignment(rule == JustifyRule::Definition ? t->database() : nullptr);
     return KD_PROPERTY_OK;
   }
   if (current == kd::value("Left")) t->setAlignmentPoint(t->position());
   t->setHorizontalMode(to.horz);
   t->setVerticalMode(to.vert);
   return KD_PROPERTY_OK;
+}
+
+// Left texts have no alignment point of their own.
+bool isAlignmentReadOnly(const OdDbObject* object, const Desc&) {
+  OdDbTextPtr t = kd::readable<OdDbText>(object);
+  return !t.isNull() && t->horizontalMode() == OdDb::kTextLeft && t->verticalMode() == OdDb::kTextBase;
+}
+// The position follows the alignment point except for left, aligned and fitted texts.
+bool isPositionReadOnly(const OdDbObject* object, const Desc&) {
+  OdDbTextPtr t = kd::readable<OdDbText>(object);
+  if (t.isNull()) return false;
+  const OdDb::TextHorzMode h = t->horizontalMode();
+  if (h == OdDb::kTextAlign || h == OdDb::kTextFit) return false;
+  return !(h == OdDb::kTextLeft && t->verticalMode() == OdDb::kTextBase);
+}
+bool isRotationReadOnly(const OdDbObject* object, const Desc& d) {
+  const CKdVariant list = getJustify(object, d, CKdVariant());
+  if (list.GetType() != CKdVariant::kCollection) return false;
+  const int selected = list.GetCollection().GetSelectedIndex();
+  return selected == 3 || selected == 5;
+}
+}  // namespace kdtext
+
+namespace {
+using kdtext::getJustify;
+using kdtext::isAlignmentReadOnly;
+using kdtext::isPositionReadOnly;
+using kdtext::isRotationReadOnly;
+int setJustify(const OdDbObject* object, const Desc& d, const CKdVariant& value, const CKdVariant& context) {
+  return kdtext::changeJustify(object, d, value, context, kdtext::JustifyRule::Text);
 }
 
 
@@ -165,26 +205,9 @@ int setSize(const OdDbObject* object, const Desc&, const CKdVariant& value, cons
   ((*t).*Set)(std::fabs(v) <= 1e-10 ? ((*t).*Get)() : v);
   return KD_PROPERTY_OK;
 }
-template <double (OdDbText::*Get)() const>
-CKdVariant getValue(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbTextPtr t = kd::readable<OdDbText>(object);
-  return t.isNull() ? CKdVariant() : CKdVariant(((*t).*Get)(), true);
-}
-// Angles are shown in [0, 2pi) when negative.
-template <double (OdDbText::*Get)() const>
-CKdVariant getAngle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbTextPtr t = kd::readable<OdDbText>(object);
-  if (t.isNull()) return CKdVariant();
-  const double a = ((*t).*Get)();
-  return CKdVariant(a < 0.0 ? a + k2Pi : a, true);
-}
-template <OdResult (OdDbText::*Set)(double)>
-int setAngle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbTextPtr t = kd::writable<OdDbText>(object, value, CKdVariant::kDouble);
-  if (t.isNull()) return KD_PROPERTY_FAILED;
-  ((*t).*Set)(value.GetDouble());
-  return KD_PROPERTY_OK;
-}
+using kdtext::getAngle;
+using kdtext::getValue;
+using kdtext::setAngle;
 
 const kd::PropertyRow* row(const char* name);
 
@@ -203,26 +226,6 @@ int setStyle(const OdDbObject* object, const Desc& d, const CKdVariant& value, c
   row("UpsideDown")->set(object, d, answer(style->isUpsideDown()), context);
   row("Backward")->set(object, d, answer(style->isBackwards()), context);
   return KD_PROPERTY_OK;
-}
-
-// Left texts have no alignment point of their own.
-bool isAlignmentReadOnly(const OdDbObject* object, const Desc&) {
-  OdDbTextPtr t = kd::readable<OdDbText>(object);
-  return !t.isNull() && t->horizontalMode() == OdDb::kTextLeft && t->verticalMode() == OdDb::kTextBase;
-}
-// The position follows the alignment point except for left, aligned and fitted texts.
-bool isPositionReadOnly(const OdDbObject* object, const Desc&) {
-  OdDbTextPtr t = kd::readable<OdDbText>(object);
-  if (t.isNull()) return false;
-  const OdDb::TextHorzMode h = t->horizontalMode();
-  if (h == OdDb::kTextAlign || h == OdDb::kTextFit) return false;
-  return !(h == OdDb::kTextLeft && t->verticalMode() == OdDb::kTextBase);
-}
-bool isRotationReadOnly(const OdDbObject* object, const Desc& d) {
-  const CKdVariant list = getJustify(object, d, CKdVariant());
-  if (list.GetType() != CKdVariant::kCollection) return false;
-  const int selected = list.GetCollection().GetSelectedIndex();
-  return selected == 3 || selected == 5;
 }
 
 const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;

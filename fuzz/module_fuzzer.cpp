@@ -12,6 +12,7 @@
 #include "CKdPrintRecorder.h"
 #include "CKdPropertiesContainerImpl.h"
 #include "CKdPropertyBase.h"
+#include "CKdPropertyPEImpl.h"
 #include "CKdSystemServices.h"
 #include "Db/DbDatabase.h"
 #include "Dxf/DxfFile.h"
@@ -51,10 +52,7 @@ void exercise(OdDbDatabase* db, const uint8_t* data, size_t size) {
       if (object.isNull()) continue;
       CKdPropertyBasePtr pe = CKdPropertyBase::cast(object->isA()->getX(CKdPropertyBase::desc()).get());
       if (!pe.isNull()) {
-        CKdPropertiesContainer* raw = nullptr;
-        pe->GetPropertyNames(object, raw, nullptr);
-        std::unique_ptr<CKdPropertiesContainer> palette(raw);
-        if (palette && pe->HasDynamicProperties()) pe->AddDynamicProperties(object, palette.get());
+        std::unique_ptr<CKdPropertiesContainer> palette(CKdPropertyPEImpl::Describe(pe.get(), object));
         const int count = palette ? palette->GetCount() : 0;
         for (int i = 0; i < count; ++i) {
           const CKdPropertyDescription* d = palette->GetAt(i);

@@ -6,6 +6,8 @@
 #include "Kd2dPolyline.h"
 #include "Kd3dPolyline.h"
 #include "KdArc.h"
+#include "KdAttribute.h"
+#include "KdBlockReference.h"
 #include "KdArcAlignedText.h"
 #include "KdCircle.h"
 #include "KdCorners.h"
@@ -28,6 +30,9 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdAttributeDefinitionPE, m_attributeDefinitionPE) \
+  X(CKdAttributePE, m_attributePE) \
+  X(CKdBlockReferencePE, m_blockReferencePE) \
   X(CKdHelixPE, m_helixPE) \
   X(CKdSplinePE_Prop, m_splinePE) \
   X(CKdFacePE, m_facePE) \
@@ -62,6 +67,9 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdAttributeDefinitionInfo, m_attributeDefinitionInfo) \
+  X(CKdBlockAttributeInfo, m_blockAttributeInfo) \
+  X(CKdBlockReferenceInfo, m_blockReferenceInfo) \
   X(CKdHelixInfo, m_helixInfo) \
   X(CKdSplineInfo, m_splineInfo) \
   X(CKdFaceInfo, m_faceInfo) \

@@ -3,6 +3,8 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbAttribute.h"
+#include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
 #include "Db/DbCircle.h"
 #include "Db/DbCorners.h"
@@ -40,6 +42,9 @@ const Registration kTable[] = {
     {7, 7, &OdDbArcAlignedText::desc, KD_EXT(m_arcAlignedTextPE), 0, KD_NONE},
     {8, 8, &OdDbArcDimension::desc, KD_EXT(m_arcDimensionPE), 7, KD_EXT(m_arcDimensionInfo)},
     {9, 9, &OdDbArc::desc, KD_EXT(m_arcPE), 8, KD_EXT(m_arcInfo)},
+    {10, 10, &OdDbAttributeDefinition::desc, KD_EXT(m_attributeDefinitionPE), 9, KD_EXT(m_attributeDefinitionInfo)},
+    {11, 11, &OdDbAttribute::desc, KD_EXT(m_attributePE), 10, KD_EXT(m_blockAttributeInfo)},
+    {12, 12, &OdDbBlockReference::desc, KD_EXT(m_blockReferencePE), 11, KD_EXT(m_blockReferenceInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
     {15, 15, &OdDbDiametricDimension::desc, KD_EXT(m_diametricDimensionPE), 14, KD_EXT(m_diametricDimensionInfo)},
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},

@@ -2,6 +2,7 @@
 // a selection, and edits applied to each selected object.
 #include "CKdDocument.h"
 #include "CKdPropertyDescription.h"
+#include "CKdPropertyPEImpl.h"
 #include "CKdSystemServices.h"
 #include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFile.h"
@@ -88,10 +89,7 @@ Palette::Palette(const std::vector<OdDbObjectPtr>& objects, const CKdVariant& co
   const OdRxClass* filter = m_objects.size() > 1 ? m_common : nullptr;
   for (const OdDbObjectPtr& object : m_objects) {
     CKdPropertyBasePtr pe = CKdPropertyBase::cast(object->isA()->getX(CKdPropertyBase::desc()).get());
-    CKdPropertiesContainer* raw = nullptr;
-    if (!pe.isNull()) pe->GetPropertyNames(object, raw, filter);
-    std::unique_ptr<CKdPropertiesContainer> container(raw);
-    if (container && pe->HasDynamicProperties()) pe->AddDynamicProperties(object, container.get());
+    std::unique_ptr<CKdPropertiesContainer> container(CKdPropertyPEImpl::Describe(pe.get(), object, filter));
     m_extensions.push_back(pe);
     m_containers.push_back(std::move(container));
   }

@@ -32,8 +32,8 @@ OdSmartPtr<T> writable(const OdDbObject* object, const CKdVariant& value, int ex
   return p;
 }
 
-// Shows the translated message with the title "Error" and answers failure.
-int reject(const char* message);
+// Shows the message, translated under the context, with the title "Error" and answers failure.
+int reject(const char* message, const char* context = "errors");
 
 // One component (0 x, 1 y, 2 z) of a world point, in the current UCS of the object's drawing.
 double ucsComponent(const OdDbObject* object, const OdGePoint3d& world, int axis);

@@ -11,7 +11,7 @@ enum class NumberRule {
   NonNegative,              // >= 0, "Value must be non-negative"
   NonZero,                  // != 0, "Value must be non-zero"
   StrictlyPositive,         // > 0, "Value must be positive and non-zero."
-  StrictlyPositiveNonzero,  // > 0, "Value must be positive and nonzero."
+  StrictlyPositiveNonzero,  // > 0, "Value must be positive and nonzero." (a scale command's text)
 };
 
 // True when the value passes; otherwise the rule's message is shown and the answer is false.

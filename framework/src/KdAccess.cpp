@@ -7,8 +7,8 @@
 
 namespace kd {
 
-int reject(const char* message) {
-  GetKdSystemServices()->MessageBox(tr("errors", message), tr("errors", "Error"), 0);
+int reject(const char* message, const char* context) {
+  GetKdSystemServices()->MessageBox(tr(context, message), tr("errors", "Error"), 0);
   return KD_PROPERTY_FAILED;
 }
 

@@ -28,7 +28,7 @@ bool validate(double v, NumberRule rule) {
       return false;
     case NumberRule::StrictlyPositiveNonzero:
       if (v > 0) return true;
-      reject("Value must be positive and nonzero.");
+      reject("Value must be positive and nonzero.", "CKdCommandScale");
       return false;
   }
   return false;

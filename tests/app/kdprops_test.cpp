@@ -273,14 +273,14 @@ TEST_F(Cli, EveryObjectRewrittenFromItsFieldsReadsTheSame) {
   }
 }
 
-// A text's field read from a drawing stays while the new contents still show
+// An attribute definition's field read from a drawing stays while the new value still shows
 // its child's value, and goes when they do not.
 TEST_F(Cli, FieldsOfADrawingFollowTheContentsEdit) {
   const std::string sample = std::string(KD_SAMPLES_DIR) + "/examples/uncommon.dxf";
   if (!std::ifstream(sample).good()) GTEST_SKIP() << "no sample drawings";
   const std::string kept = file("kept.dxf"), dropped = file("dropped.dxf");
-  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Contents --value 'Date: 21/04/2020' -o " + kept)).status, 0);
-  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Contents --value 'no date' -o " + dropped)).status, 0);
+  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Value --value 'Date: 21/04/2020' -o " + kept)).status, 0);
+  ASSERT_EQ(run(kdprops("set " + sample + " --handle 5F5 --name Value --value 'no date' -o " + dropped)).status, 0);
   auto fieldCode = [](const std::string& path) {
     OdDbDatabasePtr db = odDxfReadFile(path);
     OdDbObjectPtr attdef = db->getOdDbObjectId(OdDbHandle(0x5F5)).openObject();

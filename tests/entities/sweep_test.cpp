@@ -71,14 +71,19 @@ std::vector<CKdVariant> hostileValues(OdDbDatabase* own, OdDbDatabase* foreign) 
 }
 
 // Every entity of model space, each followed by those it owns (vertices).
+// The entities of model space and of the block definitions, with what they own.
 std::vector<OdDbObjectId> entitiesOf(OdDbDatabase* db) {
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject();
   std::vector<OdDbObjectId> ids;
-  for (const OdDbObjectId& id : ms->entityIds()) {
-    ids.push_back(id);
-    OdDbObjectIdArray owned;
-    OdDbEntityPtr(id.openObject())->subEntityIds(owned);
-    ids.insert(ids.end(), owned.begin(), owned.end());
+  OdDbSymbolTablePtr blocks = db->getBlockTableId().safeOpenObject();
+  for (const OdDbObjectId& blockId : blocks->recordIds()) {
+    OdDbBlockTableRecordPtr block = blockId.safeOpenObject();
+    if (blockId != db->getModelSpaceId() && (block->isLayout() || block->isAnonymous())) continue;
+    for (const OdDbObjectId& id : block->entityIds()) {
+      ids.push_back(id);
+      OdDbObjectIdArray owned;
+      OdDbEntityPtr(id.openObject())->subEntityIds(owned);
+      ids.insert(ids.end(), owned.begin(), owned.end());
+    }
   }
   return ids;
 }

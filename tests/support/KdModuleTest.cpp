@@ -1,6 +1,7 @@
 #include "KdModuleTest.h"
 
 #include <stdexcept>
+#include "CKdPropertyPEImpl.h"
 
 namespace kdtest {
 namespace {
@@ -39,11 +40,7 @@ CKdPrintObjectInfoPEPtr listingOf(const OdDbObject* object) {
 
 std::unique_ptr<CKdPropertiesContainer> describe(const OdDbObject* object, const OdRxClass* filter) {
   CKdPropertyBasePtr pe = propertiesOf(object);
-  CKdPropertiesContainer* container = nullptr;
-  if (!pe.isNull()) pe->GetPropertyNames(object, container, filter);
-  std::unique_ptr<CKdPropertiesContainer> owned(container);
-  if (owned && pe->HasDynamicProperties()) pe->AddDynamicProperties(object, owned.get());
-  return owned;
+  return std::unique_ptr<CKdPropertiesContainer>(CKdPropertyPEImpl::Describe(pe.get(), object, filter));
 }
 
 std::vector<std::string> names(const CKdPropertiesContainer& container) {

@@ -17,6 +17,11 @@ public:
   void Add(const OdArray<const CKdPropertyDescription*>& list);
   // Appends one per-object description and takes ownership of it.
   void AddDynamic(CKdPropertyDescriptionImpl* description);
+  // Appends the descriptions of the other container that this one does not
+  // hold yet: a description counts as held when an equal one (category,
+  // name, per-object or not) is here and not already matched, so rows
+  // that share a name stay as many as the other gives.
+  void MergeOnce(CKdPropertiesContainerImpl& other);
 
   int GetCount() const override { return static_cast<int>(m_items.size()); }
   const CKdPropertyDescription* GetAt(int index) const override;

@@ -20,6 +20,12 @@ public:
                         const CKdVariant& context, const OdDbObjectId& id) const override;
   void AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) const override {}
 
+  // Every description the extension gives the object: its property names,
+  // then what the dynamic-properties hook adds that the names do not hold
+  // already (an extension may run its hook itself). Null without an object.
+  static CKdPropertiesContainer* Describe(const CKdPropertyBase* pe, const OdDbObject* object,
+                                          const OdRxClass* filterClass = nullptr);
+
   static bool IsReadOnlyTrue(const OdDbObject* object, const CKdPropertyDescription& description);
   static bool IsReadOnlyFalse(const OdDbObject* object, const CKdPropertyDescription& description);
 

@@ -15,6 +15,29 @@ void CKdPropertiesContainerImpl::AddDynamic(CKdPropertyDescriptionImpl* descript
   m_items.push_back(description);
 }
 
+void CKdPropertiesContainerImpl::MergeOnce(CKdPropertiesContainerImpl& other) {
+  std::vector<bool> matched(m_items.size(), false);
+  auto held = [&](const CKdPropertyDescription* d) {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+      const CKdPropertyDescription* h = m_items[i];
+      if (matched[i] || h->IsDynamic() != d->IsDynamic() || h->GetName() != d->GetName() ||
+          h->GetCategory() != d->GetCategory())
+        continue;
+      matched[i] = true;
+      return true;
+    }
+    return false;
+  };
+  for (const CKdPropertyDescription* d : other.m_items) {
+    if (held(d)) continue;
+    for (auto& owned : other.m_owned)
+      if (owned.get() == d) m_owned.push_back(std::move(owned));
+    m_items.push_back(d);
+  }
+  other.m_items.clear();
+  other.m_owned.clear();
+}
+
 const CKdPropertyDescription* CKdPropertiesContainerImpl::GetAt(int index) const {
   if (index < 0 || index >= GetCount()) return nullptr;
   return m_items[static_cast<size_t>(index)];

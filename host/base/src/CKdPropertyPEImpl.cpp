@@ -6,11 +6,7 @@
 namespace {
 // Every description the extension gives the object, static and per object.
 std::unique_ptr<CKdPropertiesContainer> describe(const CKdPropertyBase* pe, const OdDbObject* object) {
-  CKdPropertiesContainer* container = nullptr;
-  pe->GetPropertyNames(object, container, nullptr);
-  std::unique_ptr<CKdPropertiesContainer> owned(container);
-  if (owned && pe->HasDynamicProperties()) pe->AddDynamicProperties(object, owned.get());
-  return owned;
+  return std::unique_ptr<CKdPropertiesContainer>(CKdPropertyPEImpl::Describe(pe, object));
 }
 
 const CKdPropertyDescription* byGuid(const CKdPropertiesContainer& c, const CKdString& guid) {
@@ -64,6 +60,20 @@ int CKdPropertyPEImpl::SetPropertyByGUID(const CKdVariant& value, const OdDbObje
   auto c = describe(GetPropertyPEOverride(object).get(), object);
   const CKdPropertyDescription* d = c ? byGuid(*c, guid) : nullptr;
   return d ? d->SetValue(object, value, context) : KD_PROPERTY_FAILED;
+}
+
+CKdPropertiesContainer* CKdPropertyPEImpl::Describe(const CKdPropertyBase* pe, const OdDbObject* object,
+                                                   const OdRxClass* filterClass) {
+  CKdPropertiesContainer* container = nullptr;
+  if (!pe) return container;
+  pe->GetPropertyNames(object, container, filterClass);
+  auto* impl = dynamic_cast<CKdPropertiesContainerImpl*>(container);
+  if (impl && pe->HasDynamicProperties()) {
+    CKdPropertiesContainerImpl extra;
+    pe->AddDynamicProperties(object, &extra);
+    impl->MergeOnce(extra);
+  }
+  return container;
 }
 
 bool CKdPropertyPEImpl::IsReadOnlyTrue(const OdDbObject*, const CKdPropertyDescription&) { return true; }

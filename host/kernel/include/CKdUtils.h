@@ -1,6 +1,8 @@
 #pragma once
 // Utility functions of the host.
 #include "CKdString.h"
+#include "Db/DbObjectId.h"
+#include "Db/DbUnitsValue.h"
 
 class OdDbObject;
 class CKdPrintInfoContext;
@@ -40,4 +42,14 @@ public:
   static CKdString DimStyleDisplayName(const CKdString& name);
   // Sets the hyperlink (an empty url removes it); the object must be open for writing.
   static bool SetHyperLink(const OdDbObject* object, const CKdString& url);
+  // Metres in one of the units; 0 for unitless and for codes that name no unit.
+  static double GetUnitScalingFactor(OdDb::UnitsValue units);
+  // The units' name as the host shows it ("Millimeters"); empty for codes that name no unit.
+  static CKdString GetStringForUnitScalingFactor(OdDb::UnitsValue units);
+  // The dynamic block definition a block reference shows a state of (its
+  // anonymous definition names it in the "AcDbBlockRepBTag" extended data);
+  // null for a reference of a plain block.
+  static OdDbObjectId GetDynBlockId(const OdDbObject* reference);
+  // The name of the block definition; empty when it cannot be opened.
+  static CKdString GetDynBlockName(OdDbObjectId block);
 };

@@ -1,5 +1,8 @@
 #include "CKdUtils.h"
+#include "Db/DbBlockReference.h"
 #include "Db/DbDimensionKinds.h"
+#include "Db/DbResBuf.h"
+#include "Db/DbSymbolTable.h"
 
 #include "Db/DbDatabase.h"
 #include "Db/DbObject.h"
@@ -53,4 +56,71 @@ bool CKdDbExtension::SetRadialExtensionArc(OdDbRadialDimension* dimension, bool 
 CKdDbExtension* GetKdDbExtension() {
   static CKdDbExtension extension;
   return &extension;
+}
+
+namespace {
+struct Unit {
+  const wchar_t* name;
+  double metres;
+};
+// By code; the survey units are defined by 1 metre = 39.37 survey inches.
+const Unit kUnits[] = {
+    {L"Unitless", 0.0},
+    {L"Inches", 0.0254},
+    {L"Feet", 0.3048},
+    {L"Miles", 1609.344},
+    {L"Millimeters", 0.001},
+    {L"Centimeters", 0.01},
+    {L"Meters", 1.0},
+    {L"Kilometers", 1000.0},
+    {L"Microinches", 2.54e-8},
+    {L"Mils", 2.54e-5},
+    {L"Yards", 0.9144},
+    {L"Angstroms", 1e-10},
+    {L"Nanometers", 1e-9},
+    {L"Microns", 1e-6},
+    {L"Decimeters", 0.1},
+    {L"Dekameters", 10.0},
+    {L"Hectometers", 100.0},
+    {L"Gigameters", 1e9},
+    {L"Astronomical Units", 149597870700.0},
+    {L"Light Years", 9460730472580800.0},
+    {L"Parsecs", 3.0856775814913673e16},
+    {L"US Survey Feet", 1200.0 / 3937.0},
+    {L"US Survey Inch", 100.0 / 3937.0},
+    {L"US Survey Yard", 3600.0 / 3937.0},
+    {L"US Survey Mile", 6336000.0 / 3937.0},
+};
+const Unit* unitOf(OdDb::UnitsValue units) {
+  const int n = int(sizeof(kUnits) / sizeof(kUnits[0]));
+  return units >= 0 && units < n ? &kUnits[units] : nullptr;
+}
+}  // namespace
+
+double CKdUtils::GetUnitScalingFactor(OdDb::UnitsValue units) {
+  const Unit* u = unitOf(units);
+  return u ? u->metres : 0.0;
+}
+
+CKdString CKdUtils::GetStringForUnitScalingFactor(OdDb::UnitsValue units) {
+  const Unit* u = unitOf(units);
+  return u ? CKdString(u->name) : CKdString();
+}
+
+OdDbObjectId CKdUtils::GetDynBlockId(const OdDbObject* reference) {
+  OdDbBlockReferencePtr ref = OdDbBlockReference::cast(reference);
+  if (ref.isNull() || !ref->isReadEnabled()) return OdDbObjectId();
+  OdDbObjectPtr record = ref->blockTableRecord().openObject();
+  if (record.isNull() || !record->database()) return OdDbObjectId();
+  for (OdResBufPtr rb = record->xData(L"AcDbBlockRepBTag"); !rb.isNull(); rb = rb->next())
+    if (rb->restype() == OdResBuf::kDxfXdHandle) {
+      const OdDbObjectId id = record->database()->getOdDbObjectId(OdDbHandle(rb->getString()));
+      return OdDbBlockTableRecord::cast(id.openObject()).isNull() ? OdDbObjectId() : id;
+    }
+  return OdDbObjectId();
+}
+
+CKdString CKdUtils::GetDynBlockName(OdDbObjectId block) {
+  OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(block.openObject());
+  return record.isNull() ? CKdString() : CKdString(record->getName());
 }

@@ -31,6 +31,8 @@ public:
   OdResult getDistAtParam(double param, double& dist) const override;
   // The area between the arc and its chord.
   OdResult getArea(double& area) const override;
+  // Moves, turns and scales alike on all axes; eInvalidInput for other transforms.
+  OdResult transformBy(const OdGeMatrix3d& transform) override;
 
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;

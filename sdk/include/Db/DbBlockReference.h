@@ -57,5 +57,6 @@ typedef OdSmartPtr<OdDbBlockReference> OdDbBlockReferencePtr;
 // Changes extended data as a transform changes the object: world points
 // (1011) are transformed, displacements (1012) and directions (1013)
 // follow without the translation, distances (1041) and scale factors
-// (1042) take the transform's scale.
+// (1042) take the transform's scale. Data that would not be finite leave
+// the object unchanged (eInvalidInput).
 OdResult odDbTransformXData(OdDbObject* object, const OdGeMatrix3d& transform);

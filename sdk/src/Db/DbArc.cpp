@@ -1,6 +1,7 @@
 #include "Db/DbArc.h"
 
 #include <cmath>
+#include <utility>
 
 #include "Db/DbAssign.h"
 
@@ -139,4 +140,28 @@ void OdDbArc::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDbArc");
   out.angle(50, m_start);
   out.angle(51, m_end);
+}
+
+OdResult OdDbArc::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  if (!transform.isUniScaledOrtho()) return eInvalidInput;
+  OdGePoint3d start, end, center = m_center;
+  getStartPoint(start);
+  getEndPoint(end);
+  start.transformBy(transform);
+  end.transformBy(transform);
+  center.transformBy(transform);
+  OdGeVector3d normal = OdGeVector3d(m_normal).transformBy(transform);
+  if (normal.isZeroLength() || !center.isFinite()) return eInvalidInput;
+  normal.normalize();
+  // A mirror turns the arc's sense: it then runs from the old end to the old start.
+  if (transform.det() < 0.0) std::swap(start, end);
+  const OdGeMatrix3d toPlane = OdGeMatrix3d::worldToPlane(normal);
+  const OdGeVector3d a = (start - center).transformBy(toPlane), b = (end - center).transformBy(toPlane);
+  m_center = center;
+  m_normal = normal;
+  m_radius *= transform.scale();
+  m_start = OdaNormalizedAngle(std::atan2(a.y, a.x));
+  m_end = OdaNormalizedAngle(std::atan2(b.y, b.x));
+  return eOk;
 }

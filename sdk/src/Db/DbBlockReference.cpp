@@ -104,11 +104,11 @@ OdResult OdDbBlockReference::transformBy(const OdGeMatrix3d& transform) {
   assertWriteEnabled();
   const OdResult result = setBlockTransform(transform * blockTransform());
   if (result != eOk) return result;
+  odDbTransformXData(this, transform);
   for (const OdDbObjectId& id : m_attributes.ids()) {
     OdDbEntityPtr attribute = OdDbEntity::cast(id.openObject(OdDb::kForWrite));
     if (!attribute.isNull()) attribute->transformBy(transform);
   }
-  odDbTransformXData(this, transform);
   return eOk;
 }
 
@@ -192,6 +192,8 @@ OdResult odDbTransformXData(OdDbObject* object, const OdGeMatrix3d& transform) {
       default:
         break;
     }
+    // Data the drawing cannot hold leave the object as it was.
+    if (!rb->getPoint3d().isFinite() || !std::isfinite(rb->getDouble())) return eInvalidInput;
   }
   return object->setXData(chain);
 }

@@ -251,14 +251,17 @@ OdResult OdDbText::transformBy(const OdGeMatrix3d& transform) {
   OdGePoint3d position = m_position, alignment = m_alignment;
   position.transformBy(transform);
   alignment.transformBy(transform);
-  if (!position.isFinite() || !alignment.isFinite()) return eInvalidInput;
+  const double height = m_height * across, width = m_width * along / across;
+  if (!position.isFinite() || !alignment.isFinite() || !(height > 0.0) || !(width > 0.0) || !std::isfinite(height) ||
+      !std::isfinite(width))
+    return eInvalidInput;
   m_normal = normal.normal();
   const OdGeVector3d inPlane = x.transformBy(OdGeMatrix3d::worldToPlane(m_normal));
   m_rotation = std::atan2(inPlane.y, inPlane.x);
   if (m_rotation < 0.0) m_rotation += Oda2PI;
   m_position = position;
   m_alignment = alignment;
-  m_height *= across;
-  m_width *= along / across;
+  m_height = height;
+  m_width = width;
   return eOk;
 }
