@@ -22,7 +22,9 @@ public:
 
   // Every description the extension gives the object: its property names,
   // then what the dynamic-properties hook adds that the names do not hold
-  // already (an extension may run its hook itself). Null without an object.
+  // already (an extension may run its hook itself). A request filtered by a
+  // class (the rows objects of a selection share) leaves the hook to the
+  // extension. Null without an object.
   static CKdPropertiesContainer* Describe(const CKdPropertyBase* pe, const OdDbObject* object,
                                           const OdRxClass* filterClass = nullptr);
 

@@ -141,10 +141,10 @@ bool CKdCloudBase::cloudBaseMain(bool) {
     arc->setNormal(normal);
     arc->setCenter(OdGePoint3d(center.x, center.y, a.z).transformBy(OdGeMatrix3d::planeToWorld(normal)));
     arc->setRadius(radius);
-    // Counter-clockwise about the normal, from the later point to the earlier on a
-    // counter-clockwise outline.
-    arc->setStartAngle(OdaNormalizedAngle(sense > 0 ? to : from));
-    arc->setEndAngle(OdaNormalizedAngle(sense > 0 ? from : to));
+    // Counter-clockwise about the normal from the earlier point on a
+    // counter-clockwise outline: the short way round, outside.
+    arc->setStartAngle(OdaNormalizedAngle(sense > 0 ? from : to));
+    arc->setEndAngle(OdaNormalizedAngle(sense > 0 ? to : from));
     if (!m_data.layer.isNull()) arc->setLayer(m_data.layer, false);
     if (!m_data.linetype.isNull()) arc->setLinetype(m_data.linetype, false);
     arc->setColor(m_data.color, false);

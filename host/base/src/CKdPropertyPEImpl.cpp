@@ -68,7 +68,7 @@ CKdPropertiesContainer* CKdPropertyPEImpl::Describe(const CKdPropertyBase* pe, c
   if (!pe) return container;
   pe->GetPropertyNames(object, container, filterClass);
   auto* impl = dynamic_cast<CKdPropertiesContainerImpl*>(container);
-  if (impl && pe->HasDynamicProperties()) {
+  if (impl && !filterClass && pe->HasDynamicProperties()) {
     CKdPropertiesContainerImpl extra;
     pe->AddDynamicProperties(object, &extra);
     impl->MergeOnce(extra);
