@@ -3,6 +3,7 @@
 // where ezdxf itself places them, a value edit, and a revision cloud laid
 // again with a new radius, all read back by ezdxf.
 #include <cmath>
+#include <fstream>
 #include "CliTest.h"
 
 namespace {
@@ -124,4 +125,14 @@ TEST_F(Cli, ARevisionCloudOfEzdxfIsLaidAgainWithANewRadius) {
   EXPECT_EQ(after["xdata"][4], json::parse("[1041, 0.3]"));
   EXPECT_EQ(after["xdata"][0], json::parse("[1011, [10.0, 10.0, 0.0]]"));
   EXPECT_EQ(after["xdata"][5], json::parse("[1000, \"Rectangular\"]"));
+}
+
+// A reference to the anonymous state of a dynamic block is named by the dynamic block.
+TEST_F(Cli, AnonymousStatesOfDynamicBlocksShowTheDynamicBlocksName) {
+  const std::string sample = std::string(KD_SAMPLES_DIR) + "/dynamic-blocks/BLOCKFLIPPARAMETER.dxf";
+  if (!std::ifstream(sample).good()) GTEST_SKIP() << "no sample drawings";
+  json palette = jsonOf("props " + sample + " --handle 28B --json");
+  EXPECT_EQ(rowOf(palette, "Name")["value"]["value"], "BLOCK_FLIP_PARAMETER");
+  EXPECT_TRUE(rowOf(palette, "Name")["readOnly"].get<bool>());
+  EXPECT_EQ(linesOf(jsonOf("list " + sample + " --handle 28B --json"))["Block"], "BLOCK_FLIP_PARAMETER");
 }
