@@ -23,6 +23,8 @@
 #include "Db/DbShape.h"
 #include "Db/DbSpline.h"
 #include "Db/DbHelix.h"
+#include "Db/DbHatch.h"
+#include "CKdHatchPatterns.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
 #include "Db/DbPolyline.h"
@@ -401,6 +403,38 @@ OdDbDatabasePtr makeSampleDrawing() {
   stair->setConstrain(OdDbHelix::kHeight);
   stair->setTurns(3.5);
   stair->setHeight(2.8);
+
+  // A hatched floor with a column left out, and a gradient over the bay.
+  {
+    OdDbHatchPtr floor = add(db.get(), OdDbHatch::createObject(), walls);
+    CKdString full;
+    OdHatchPattern tiles;
+    GetKdHatchPatterns()->GetPattern(CKdHatchPatterns::kPredefined, CKdString(L"NET"), 0, full, tiles);
+    floor->setPattern(OdDbHatch::kPreDefined, full.toOdString(), 0.0, 2.0, tiles, OdGePoint2d());
+    OdDbHatch::Loop outer;
+    outer.type = OdDbHatch::kPolyline | OdDbHatch::kExternal;
+    outer.vertices = {OdGePoint2d(20, 0), OdGePoint2d(26, 0), OdGePoint2d(26, 4), OdGePoint2d(20, 4)};
+    outer.bulges.assign(4, 0.0);
+    floor->appendLoop(outer);
+    OdDbHatch::Loop column;
+    column.type = OdDbHatch::kOutermost;
+    OdDbHatch::Edge ring;
+    ring.kind = OdDbHatch::Edge::kCirArc;
+    ring.center = OdGePoint2d(23, 2);
+    ring.radius = 0.5;
+    ring.endAngle = OdaPI * 2;
+    column.edges.push_back(ring);
+    floor->appendLoop(column);
+
+    OdDbHatchPtr glow = add(db.get(), OdDbHatch::createObject(), walls);
+    glow->setGradient(L"LINEAR");
+    glow->setGradientAngle(OdaPI / 4);
+    OdDbHatch::Loop bay;
+    bay.type = OdDbHatch::kPolyline | OdDbHatch::kExternal;
+    bay.vertices = {OdGePoint2d(20, 6), OdGePoint2d(26, 6), OdGePoint2d(26, 8), OdGePoint2d(20, 8)};
+    bay.bulges = {0.0, 0.0, 0.0, 0.0};
+    glow->appendLoop(bay);
+  }
 
   // Blocks: a door tag with attributes, a north arrow drawn in metres in this
   // millimetre drawing, a site plan from another drawing, a revision cloud.

@@ -14,6 +14,7 @@
 #include "KdShape.h"
 #include "KdSpline.h"
 #include "KdHelix.h"
+#include "KdHatch.h"
 #include "KdDimension.h"
 #include "KdLinearDimension.h"
 #include "KdOtherDimensions.h"
@@ -30,6 +31,7 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdHatchPE, m_hatchPE) \
   X(CKdAttributeDefinitionPE, m_attributeDefinitionPE) \
   X(CKdAttributePE, m_attributePE) \
   X(CKdBlockReferencePE, m_blockReferencePE) \
@@ -67,6 +69,7 @@
   X(CKdXlinePE, m_xlinePE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdHatchInfo, m_hatchInfo) \
   X(CKdAttributeDefinitionInfo, m_attributeDefinitionInfo) \
   X(CKdBlockAttributeInfo, m_blockAttributeInfo) \
   X(CKdBlockReferenceInfo, m_blockReferenceInfo) \

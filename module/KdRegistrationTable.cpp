@@ -3,6 +3,7 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbHatch.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
@@ -51,6 +52,7 @@ const Registration kTable[] = {
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
+    {24, 24, &OdDbHatch::desc, KD_EXT(m_hatchPE), 20, KD_EXT(m_hatchInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},

@@ -4,6 +4,8 @@
 #include <vector>
 #include "CKdString.h"
 
+class CKdHatchPatterns;
+
 struct CKdMessageRecord {
   CKdString text;
   CKdString title;
@@ -16,6 +18,8 @@ public:
   virtual int MessageBox(const CKdString& text, const CKdString& title, unsigned flags);
   // Writes a line to the command line.
   virtual void Print(const CKdString& text, unsigned flags = 0);
+  // The hatch pattern service.
+  CKdHatchPatterns* HatchPatterns();
 
   const std::vector<CKdMessageRecord>& Messages() const { return m_messages; }
   const std::vector<CKdMessageRecord>& Prints() const { return m_prints; }

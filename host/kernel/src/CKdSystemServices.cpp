@@ -1,4 +1,5 @@
 #include "CKdSystemServices.h"
+#include "CKdHatchPatterns.h"
 
 int CKdSystemServices::MessageBox(const CKdString& text, const CKdString& title, unsigned flags) {
   m_messages.push_back({text, title, flags});
@@ -6,6 +7,7 @@ int CKdSystemServices::MessageBox(const CKdString& text, const CKdString& title,
 }
 
 void CKdSystemServices::Print(const CKdString& text, unsigned flags) { m_prints.push_back({text, CKdString(), flags}); }
+CKdHatchPatterns* CKdSystemServices::HatchPatterns() { return GetKdHatchPatterns(); }
 
 void CKdSystemServices::ClearRecords() {
   m_messages.clear();

@@ -6,6 +6,7 @@
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
+#include "Db/DbHatch.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbCorners.h"
 #include "Db/DbShape.h"
@@ -51,7 +52,6 @@
   KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
   KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
   KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
-  KD_CLASS(OdDbHatch, OdDbEntity, "HATCH")                                    \
   KD_CLASS(OdDbOle2Frame, OdDbEntity, "OLE2FRAME")                            \
   KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \

@@ -140,6 +140,8 @@ public:
   void flags(int code, long long value, long long mask, long long def);
   // Declares codes owned without writing them (fields written elsewhere).
   void own(int code);
+  // A field as a file gave it (data the class keeps as read).
+  void verbatim(int code, const std::string& text) { add(code, text); }
   // The class models only the head of the section: from the first tag of
   // the code on, the file's tags follow the modelled fields as they were.
   void keepFrom(int code) { current().keepFrom = code; }
