@@ -267,6 +267,7 @@ OdResult OdDbHatch::setPattern(HatchPatternType type, const OdString& name, doub
   m_angle = angle;
   m_scale = scale;
   if (type == kUserDefined) {
+    m_lines.clear();
     redrawUserPattern();
     return eOk;
   }
@@ -285,12 +286,15 @@ OdResult OdDbHatch::setPattern(HatchPatternType type, const OdString& name, doub
   return eOk;
 }
 
+// The lines keep the direction they have (a file's lines may run at an
+// angle of their own); a pattern without lines takes the pattern angle.
 void OdDbHatch::redrawUserPattern() {
   const OdGePoint2d origin = originPoint();
+  const double angle = m_lines.empty() ? m_angle : m_lines.front().m_dLineAngle;
   m_lines.clear();
   for (int k = 0; k < (m_double ? 2 : 1); ++k) {
     OdHatchPatternLine l;
-    l.m_dLineAngle = OdaNormalizedAngle(m_angle + k * OdaPI / 2);
+    l.m_dLineAngle = OdaNormalizedAngle(angle + k * OdaPI / 2);
     l.m_basePoint = origin;
     l.m_patternOffset = OdGeVector2d(-std::sin(l.m_dLineAngle), std::cos(l.m_dLineAngle)) * m_space;
     m_lines.push_back(l);
