@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "CKdHatchPatterns.h"
 #include "KdCli.h"
 
 namespace kdcli {
@@ -22,6 +23,7 @@ const char* const kUsageText =
     "  batch [DRAWING]                        JSON requests on standard input, one a line; JSON answers\n"
     "  --classes                              the SDK's run-time class tree\n"
     "options on every command: --ucs-origin X,Y,Z --ucs-x X,Y,Z --ucs-y X,Y,Z\n"
+    "  --patterns FILE    custom hatch patterns (.pat); also the environment's KD_HATCH_PATTERNS\n"
     "DRAWING omitted means the built-in sample drawing.\n";
 
 namespace {
@@ -78,6 +80,7 @@ Options parse(int argc, char** argv) {
     } else if (a == "--ucs-origin") o.ucsOrigin = parseTriple(need(i));
     else if (a == "--ucs-x") o.ucsX = parseTriple(need(i));
     else if (a == "--ucs-y") o.ucsY = parseTriple(need(i));
+    else if (a == "--patterns") GetKdHatchPatterns()->SetCustomPatternFile(need(i));
     else if (!a.empty() && a[0] == '-') throw UsageError("unknown option " + a);
     else if (o.drawing.empty()) o.drawing = a;
     else throw UsageError("more than one drawing given");

@@ -61,6 +61,17 @@ TEST_F(Cli, HatchesOfEzdxfMeasureAndTakeNewPatterns) {
   EXPECT_EQ(after["gradient"]["color2"], json::parse("[0, 128, 0]"));
   EXPECT_EQ(after["gradient"]["color1"], json::parse("[255, 0, 0]"));
 
+  // A user's pattern file gives the custom patterns.
+  const std::string pat = file("office.pat"), custom = file("custom.dxf");
+  ASSERT_EQ(run("printf '*MYTILE, tiles\\n0, 0,0, 0,2\\n90, 0,0, 0,2\\n' > " + pat).status, 0);
+  ASSERT_EQ(run(kdprops("set " + drawing + " --handle " + pattern + " --patterns " + pat + " --name Type --choice 2 -o " +
+                        custom)).status, 0);
+  after = read(custom, pattern);
+  EXPECT_EQ(after["name"], "MYTILE");
+  EXPECT_EQ(after["type"], 2);
+  EXPECT_EQ(after["lines"].size(), 2u);
+  EXPECT_EQ(after["paths"], before["paths"]);
+
   // Refused: nothing is written.
   Result refused = run(kdprops("set " + drawing + " --handle " + pattern + " --name Scale --value 0 -o " + file("no.dxf")));
   EXPECT_NE(refused.status, 0);
