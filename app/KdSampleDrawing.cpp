@@ -455,6 +455,15 @@ OdDbDatabasePtr makeSampleDrawing() {
   shaft->setEndPoint(OdGePoint3d(0, 0.001, 0));
   insert(db.get(), arrow->objectId(), OdGePoint3d(14, 12, 0), 1000.0, OdaPI / 12, axes, {});
 
+  // Parking bays: the door tag's ring repeated as a grid.
+  OdDbMInsertBlockPtr bays = add(db.get(), OdDbMInsertBlock::createObject(), axes);
+  bays->setBlockTableRecord(door->objectId());
+  bays->setPosition(OdGePoint3d(30, 0, 0));
+  bays->setColumns(4);
+  bays->setRows(2);
+  bays->setColumnSpacing(2.5);
+  bays->setRowSpacing(5.0);
+
   OdDbBlockTableRecordPtr site = addBlock(db, L"SITE", OdDb::kUnitsMillimeters, OdDb::kAny);
   site->setBlockFlags(4);
   site->setPathName(L"site-survey.dxf");

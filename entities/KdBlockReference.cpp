@@ -19,9 +19,103 @@
 #include "Db/DbVertex.h"
 #include "KdAccess.h"
 #include "KdAttribute.h"
+#include "KdBlockReferenceAccess.h"
 #include "KdValidation.h"
 
+namespace kdblock {
+OdDbBlockTableRecordPtr definitionOf(const OdDbBlockReference& ref) {
+  return OdDbBlockTableRecord::cast(ref.blockTableRecord().openObject());
+}
+bool isExternal(const OdDbBlockReference& ref) {
+  OdDbBlockTableRecordPtr block = definitionOf(ref);
+  return !block.isNull() && block->isFromExternalReference();
+}
+
+// Block units over drawing units; 1 when either is unitless or the definition is missing.
+double unitFactor(const OdDbBlockReference& ref) {
+  OdDbBlockTableRecordPtr block = definitionOf(ref);
+  const OdDbDatabase* db = ref.database();
+  if (block.isNull() || !db) return 1.0;
+  const double b = CKdUtils::GetUnitScalingFactor(block->blockInsertUnits());
+  const double d = CKdUtils::GetUnitScalingFactor(OdDb::UnitsValue(db->getINSUNITS()));
+  return b == 0.0 || d == 0.0 ? 1.0 : b / d;
+}
+
+double axisOf(const OdGeScale3d& s, int axis) { return axis == 0 ? s.sx : axis == 1 ? s.sy : s.sz; }
+
+// Whether every attribute can follow the move and stay a text the drawing can hold.
+bool canCarry(const OdDbBlockReference& ref, const OdGeMatrix3d& move) {
+  for (const OdDbObjectId& id : ref.attributeIds()) {
+    OdDbTextPtr attribute = OdDbText::cast(id.openObject());
+    if (attribute.isNull()) continue;
+    OdDbTextPtr trial = OdDbText::createObject();
+    trial->setPosition(attribute->position());
+    trial->setAlignmentPoint(attribute->alignmentPoint());
+    trial->setNormal(attribute->normal());
+    trial->setRotation(attribute->rotation());
+    trial->setHeight(attribute->height());
+    trial->setWidthFactor(attribute->widthFactor());
+    if (trial->transformBy(move) != eOk) return false;
+  }
+  return true;
+}
+
+// Moves the attributes (and the cloud's outline) the way the reference's
+// block moves; false, with nothing moved, when they cannot follow.
+bool carry(OdDbBlockReference& ref, const OdGeMatrix3d& move, bool extendedData) {
+  if (!canCarry(ref, move) || (extendedData && odDbTransformXData(&ref, move) != eOk)) return false;
+  for (const OdDbObjectId& id : ref.attributeIds()) {
+    OdDbEntityPtr attribute = OdDbEntity::cast(id.openObject(OdDb::kForWrite));
+    if (!attribute.isNull()) attribute->transformBy(move);
+  }
+  return true;
+}
+
+int setPosition(OdDbBlockReference& ref, const OdDbObject* object, int axis, double value) {
+  OdGePoint3d world = ref.position();
+  const OdGePoint3d before = world;
+  if (!kd::replaceUcsComponent(object, world, axis, value)) return KD_PROPERTY_OK;
+  const OdGeMatrix3d move = OdGeMatrix3d::translation(world - before);
+  if (!world.isFinite() || !carry(ref, move, true)) return KD_PROPERTY_FAILED;
+  ref.setPosition(world);
+  return KD_PROPERTY_OK;
+}
+
+int setRotation(OdDbBlockReference& ref, double value) {
+  const OdGeMatrix3d turn = OdGeMatrix3d::rotation(value - ref.rotation(), ref.normal(), ref.position());
+  if (!carry(ref, turn, false)) return KD_PROPERTY_FAILED;
+  ref.setRotation(value);
+  return KD_PROPERTY_OK;
+}
+
+int setScale(OdDbBlockReference& ref, int axis, double value, bool cloud) {
+  if (cloud && !kd::validate(value, kd::NumberRule::StrictlyPositiveNonzero)) return KD_PROPERTY_FAILED;
+  if (!kd::validate(value, kd::NumberRule::NonZero)) return KD_PROPERTY_FAILED;
+  const double factor = unitFactor(ref);
+  const OdGeScale3d old = ref.scaleFactors();
+  if (axisOf(old, axis) / factor == value) return KD_PROPERTY_OK;
+  const double stored = value * factor;
+  OdGeScale3d scale = old;
+  OdDbBlockTableRecordPtr block = definitionOf(ref);
+  if (!block.isNull() && block->blockScaling() != OdDb::kAny) scale = OdGeScale3d(stored);
+  else (axis == 0 ? scale.sx : axis == 1 ? scale.sy : scale.sz) = stored;
+  const OdGeMatrix3d before = ref.blockTransform();
+  if (ref.setScaleFactors(scale) != eOk) return KD_PROPERTY_FAILED;
+  // Attributes keep their place in the scaled block.
+  const OdGeMatrix3d follow = ref.blockTransform() * before.inverse();
+  const OdGeMatrix3d outline = OdGeMatrix3d::scaling(stored / axisOf(old, axis), ref.position());
+  if (!canCarry(ref, follow) || (cloud && odDbTransformXData(&ref, outline) != eOk)) {
+    ref.setScaleFactors(old);
+    return KD_PROPERTY_FAILED;
+  }
+  carry(ref, follow, false);
+  return KD_PROPERTY_OK;
+}
+
+}  // namespace kdblock
+
 namespace {
+using namespace kdblock;
 typedef CKdPropertyDescription Desc;
 const wchar_t kCloudApp[] = L"PE_CLOUD";
 
@@ -47,24 +141,6 @@ Cloud cloudOf(const OdDbObject& object) {
 }
 bool isCloud(const OdDbObject& object) { return !object.xData(kCloudApp).isNull(); }
 
-OdDbBlockTableRecordPtr definitionOf(const OdDbBlockReference& ref) {
-  return OdDbBlockTableRecord::cast(ref.blockTableRecord().openObject());
-}
-bool isExternal(const OdDbBlockReference& ref) {
-  OdDbBlockTableRecordPtr block = definitionOf(ref);
-  return !block.isNull() && block->isFromExternalReference();
-}
-
-// Block units over drawing units; 1 when either is unitless or the definition is missing.
-double unitFactor(const OdDbBlockReference& ref) {
-  OdDbBlockTableRecordPtr block = definitionOf(ref);
-  const OdDbDatabase* db = ref.database();
-  if (block.isNull() || !db) return 1.0;
-  const double b = CKdUtils::GetUnitScalingFactor(block->blockInsertUnits());
-  const double d = CKdUtils::GetUnitScalingFactor(OdDb::UnitsValue(db->getINSUNITS()));
-  return b == 0.0 || d == 0.0 ? 1.0 : b / d;
-}
-
 // The block's name, or the dynamic block's a reference shows a state of.
 CKdString nameOf(const OdDbBlockReference& ref) {
   const OdDbObjectId dynamic = CKdUtils::GetDynBlockId(&ref);
@@ -76,7 +152,6 @@ CKdString nameOf(const OdDbBlockReference& ref) {
   return block.isNull() ? CKdString() : CKdString(block->getName());
 }
 
-double axisOf(const OdGeScale3d& s, int axis) { return axis == 0 ? s.sx : axis == 1 ? s.sy : s.sz; }
 
 // The reference's rows, by the name the shared accessors dispatch on.
 enum Row { kPosX, kPosY, kPosZ, kScaleX, kScaleY, kScaleZ, kName, kRotation, kUnits, kUnitScale, kShape, kRadius, kNone };
@@ -136,76 +211,6 @@ CKdVariant getCore(const OdDbObject* object, const Desc& d, const CKdVariant&) {
     case kRadius: return CKdVariant(cloudOf(*ref).radius, true);
     default: return CKdVariant();
   }
-}
-
-// Whether every attribute can follow the move and stay a text the drawing can hold.
-bool canCarry(const OdDbBlockReference& ref, const OdGeMatrix3d& move) {
-  for (const OdDbObjectId& id : ref.attributeIds()) {
-    OdDbTextPtr attribute = OdDbText::cast(id.openObject());
-    if (attribute.isNull()) continue;
-    OdDbTextPtr trial = OdDbText::createObject();
-    trial->setPosition(attribute->position());
-    trial->setAlignmentPoint(attribute->alignmentPoint());
-    trial->setNormal(attribute->normal());
-    trial->setRotation(attribute->rotation());
-    trial->setHeight(attribute->height());
-    trial->setWidthFactor(attribute->widthFactor());
-    if (trial->transformBy(move) != eOk) return false;
-  }
-  return true;
-}
-
-// Moves the attributes (and the cloud's outline) the way the reference's
-// block moves; false, with nothing moved, when they cannot follow.
-bool carry(OdDbBlockReference& ref, const OdGeMatrix3d& move, bool extendedData) {
-  if (!canCarry(ref, move) || (extendedData && odDbTransformXData(&ref, move) != eOk)) return false;
-  for (const OdDbObjectId& id : ref.attributeIds()) {
-    OdDbEntityPtr attribute = OdDbEntity::cast(id.openObject(OdDb::kForWrite));
-    if (!attribute.isNull()) attribute->transformBy(move);
-  }
-  return true;
-}
-
-int setPosition(OdDbBlockReference& ref, const OdDbObject* object, int axis, double value) {
-  OdGePoint3d world = ref.position();
-  const OdGePoint3d before = world;
-  if (!kd::replaceUcsComponent(object, world, axis, value)) return KD_PROPERTY_OK;
-  const OdGeMatrix3d move = OdGeMatrix3d::translation(world - before);
-  if (!world.isFinite() || !carry(ref, move, true)) return KD_PROPERTY_FAILED;
-  ref.setPosition(world);
-  return KD_PROPERTY_OK;
-}
-
-int setRotation(OdDbBlockReference& ref, double value) {
-  const OdGeMatrix3d turn = OdGeMatrix3d::rotation(value - ref.rotation(), ref.normal(), ref.position());
-  if (!carry(ref, turn, false)) return KD_PROPERTY_FAILED;
-  ref.setRotation(value);
-  return KD_PROPERTY_OK;
-}
-
-int setScale(OdDbBlockReference& ref, int axis, double value) {
-  const bool cloud = isCloud(ref);
-  if (cloud && !kd::validate(value, kd::NumberRule::StrictlyPositiveNonzero)) return KD_PROPERTY_FAILED;
-  if (!kd::validate(value, kd::NumberRule::NonZero)) return KD_PROPERTY_FAILED;
-  const double factor = unitFactor(ref);
-  const OdGeScale3d old = ref.scaleFactors();
-  if (axisOf(old, axis) / factor == value) return KD_PROPERTY_OK;
-  const double stored = value * factor;
-  OdGeScale3d scale = old;
-  OdDbBlockTableRecordPtr block = definitionOf(ref);
-  if (!block.isNull() && block->blockScaling() != OdDb::kAny) scale = OdGeScale3d(stored);
-  else (axis == 0 ? scale.sx : axis == 1 ? scale.sy : scale.sz) = stored;
-  const OdGeMatrix3d before = ref.blockTransform();
-  if (ref.setScaleFactors(scale) != eOk) return KD_PROPERTY_FAILED;
-  // Attributes keep their place in the scaled block.
-  const OdGeMatrix3d follow = ref.blockTransform() * before.inverse();
-  const OdGeMatrix3d outline = OdGeMatrix3d::scaling(stored / axisOf(old, axis), ref.position());
-  if (!canCarry(ref, follow) || (cloud && odDbTransformXData(&ref, outline) != eOk)) {
-    ref.setScaleFactors(old);
-    return KD_PROPERTY_FAILED;
-  }
-  carry(ref, follow, false);
-  return KD_PROPERTY_OK;
 }
 
 // The drawing's cloud arc length ("CLOUDSETTINGS" of the named objects), 10 without one.
@@ -285,7 +290,7 @@ int setCore(const OdDbObject* object, const Desc& d, const CKdVariant& value, co
   switch (row) {
     case kPosX: case kPosY: case kPosZ: return setPosition(*ref, object, row - kPosX, v);
     case kRotation: return setRotation(*ref, v);
-    case kScaleX: case kScaleY: case kScaleZ: return setScale(*ref, row - kScaleX, v);
+    case kScaleX: case kScaleY: case kScaleZ: return setScale(*ref, row - kScaleX, v, isCloud(*ref));
     case kRadius: return isCloud(*ref) ? setRadius(*ref, v) : KD_PROPERTY_FAILED;
     default: return KD_PROPERTY_FAILED;
   }
@@ -296,10 +301,11 @@ bool isCoreReadOnly(const OdDbObject* object, const Desc& d) {
   return row == kName || row == kUnits || row == kUnitScale || row == kShape;
 }
 
-// "LineScale" of block references is read-only; other objects keep the rule it had.
+// "LineScale" of block references is read-only; other objects, multiple
+// inserts among them, keep the rule it had.
 KdPropertyIsReadOnlyMethod g_lineScaleRule = nullptr;
 bool isLineScaleReadOnly(const OdDbObject* object, const Desc& d) {
-  if (object && object->isKindOf(OdDbBlockReference::desc())) return true;
+  if (object && object->isKindOf(OdDbBlockReference::desc()) && !object->isKindOf(OdDbMInsertBlock::desc())) return true;
   return g_lineScaleRule ? g_lineScaleRule(object, d) : false;
 }
 }  // namespace

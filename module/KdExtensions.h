@@ -8,6 +8,7 @@
 #include "KdArc.h"
 #include "KdAttribute.h"
 #include "KdBlockReference.h"
+#include "KdMInsertBlock.h"
 #include "KdArcAlignedText.h"
 #include "KdCircle.h"
 #include "KdCorners.h"
@@ -31,6 +32,7 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdMInsertBlockPE, m_mInsertBlockPE) \
   X(CKdHatchPE, m_hatchPE) \
   X(CKdAttributeDefinitionPE, m_attributeDefinitionPE) \
   X(CKdAttributePE, m_attributePE) \

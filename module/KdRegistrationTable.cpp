@@ -54,6 +54,7 @@ const Registration kTable[] = {
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
     {24, 24, &OdDbHatch::desc, KD_EXT(m_hatchPE), 20, KD_EXT(m_hatchInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
+    {27, 27, &OdDbMInsertBlock::desc, KD_EXT(m_mInsertBlockPE), 0, KD_NONE},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
     {31, 31, &OdDbOrdinateDimension::desc, KD_EXT(m_ordinateDimensionPE), 26, KD_EXT(m_ordinateDimensionInfo)},

@@ -127,6 +127,28 @@ TEST_F(Cli, ARevisionCloudOfEzdxfIsLaidAgainWithANewRadius) {
   EXPECT_EQ(after["xdata"][5], json::parse("[1000, \"Rectangular\"]"));
 }
 
+TEST_F(Cli, AGridOfEzdxfTakesNewCountsAndRefusesNone) {
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const std::string drawing = file("grid.dxf");
+  Result made = run(python("ezdxf_block_check.py", "make " + drawing) + " 2>/dev/null");
+  ASSERT_EQ(made.status, 0) << made.out;
+  const std::string grid = json::parse(made.out)["grid"];
+  json palette = jsonOf("props " + drawing + " --handle " + grid + " --json");
+  EXPECT_EQ(palette["displayName"], "BlockN");
+  EXPECT_EQ(rowOf(palette, "Columns")["value"]["value"], 3);
+  EXPECT_EQ(rowOf(palette, "Row spacing")["value"]["value"], 7.0);
+  EXPECT_FALSE(rowOf(palette, "LineScale")["readOnly"].get<bool>());
+  EXPECT_EQ(linesOf(jsonOf("list " + drawing + " --handle " + grid + " --json"))["Object"], "INSERT OF BLOCK");
+  const std::string edited = file("edited.dxf");
+  ASSERT_EQ(run(kdprops("set " + drawing + " --handle " + grid + " --name Columns --type 4 --value 6 -o " + edited)).status, 0);
+  Result r = run(python("ezdxf_block_check.py", "read " + edited + " " + grid));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(json::parse(r.out)["grid"], json::parse("[6, 2, 5.0, 7.0]"));
+  Result refused = run(kdprops("set " + drawing + " --handle " + grid + " --name Rows --type 4 --value 0 -o " + file("no.dxf")));
+  EXPECT_NE(refused.status, 0);
+  EXPECT_NE(refused.out.find("Invalid value for property Rows"), std::string::npos) << refused.out;
+}
+
 // A reference to the anonymous state of a dynamic block is named by the dynamic block.
 TEST_F(Cli, AnonymousStatesOfDynamicBlocksShowTheDynamicBlocksName) {
   const std::string sample = std::string(KD_SAMPLES_DIR) + "/dynamic-blocks/BLOCKFLIPPARAMETER.dxf";

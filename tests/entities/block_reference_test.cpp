@@ -412,3 +412,45 @@ TEST_F(BlockProperties, AttributeDefinitionRowsFlagsAndListing) {
   EXPECT_TRUE(def->isMirroredInY());
   EXPECT_FALSE(isReadOnly(def, "UpsideDown"));
 }
+
+TEST_F(BlockProperties, MultipleInsertsShowTheirGrid) {
+  OdDbMInsertBlockPtr grid = drawing.add(OdDbMInsertBlock::createObject());
+  grid->setBlockTableRecord(block(L"Bay", OdDb::kUnitsUndefined, OdDb::kUniform));
+  grid->setColumns(4);
+  grid->setRows(2);
+  EXPECT_EQ(names(*describe(grid)),
+            (std::vector<std::string>{"General/LineColor", "General/Layer", "General/LineStyle", "General/LineScale",
+                                      "General/PrintStyle", "General/LineWeight", "General/Hyperlink",
+                                      "General/Transparency", "Geometry/Position X", "Geometry/Position Y",
+                                      "Geometry/Position Z", "Geometry/Scale X", "Geometry/Scale Y", "Geometry/Scale Z",
+                                      "Misc/Name", "Misc/Rotation", "Misc/Columns", "Misc/Column spacing", "Misc/Rows",
+                                      "Misc/Row spacing", "Misc/Block UnitSystem", "Misc/Block UnitScale"}));
+  EXPECT_EQ(propertiesOf(grid)->GetDisplayName(grid), L"BlockN");
+  EXPECT_EQ(listingOf(grid)->GetClassNameW(grid), L"INSERT OF BLOCK");
+  EXPECT_TRUE(isReadOnly(grid, "Scale Y"));
+  EXPECT_FALSE(isReadOnly(grid, "Scale X"));
+  EXPECT_EQ(get(grid, "Columns").GetInt32(), 4);
+  EXPECT_EQ(set(grid, "Columns", CKdVariant(0L)), -5001);
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0].text, L"Invalid value for property Columns");
+  EXPECT_EQ(grid->columns(), 4);
+  EXPECT_EQ(set(grid, "Rows", CKdVariant(-2L)), -5001);
+  EXPECT_EQ(messages().back().text, L"Invalid value for property Rows");
+  EXPECT_EQ(set(grid, "Rows", CKdVariant(3L)), 5100);
+  EXPECT_EQ(grid->rows(), 3);
+  EXPECT_EQ(set(grid, "Row spacing", CKdVariant(-4.0, true)), 5100);
+  EXPECT_EQ(grid->rowSpacing(), -4.0);
+  // Uniform scaling: one factor sets all three.
+  EXPECT_EQ(set(grid, "Scale X", CKdVariant(2.0, false)), 5100);
+  EXPECT_EQ(grid->scaleFactors().sz, 2.0);
+  EXPECT_EQ(set(grid, "Scale X", CKdVariant(0.0, false)), -5001);
+  EXPECT_EQ(messages().back().text, L"Value must be non-zero");
+
+  // Whichever extension was asked first, a multiple insert's line style
+  // scale stays editable while a plain reference's is read-only.
+  OdDbBlockReferencePtr plain = reference(block(L"Plain"));
+  EXPECT_FALSE(isReadOnly(grid, "LineScale"));
+  EXPECT_TRUE(isReadOnly(plain, "LineScale"));
+  EXPECT_FALSE(isReadOnly(grid, "LineScale"));
+  EXPECT_FALSE(isReadOnly(drawing.add(OdDbLine::createObject()), "LineScale"));
+}

@@ -2,6 +2,7 @@
 // A block reference: the block definition placed at a position, scaled and
 // turned in the plane of a normal, with the attributes it owns (written
 // after it, up to a sequence end).
+#include <string>
 #include "Db/DbEntity.h"
 #include "Db/DbVertexChain.h"
 #include "Ge/GeMatrix3d.h"
@@ -43,6 +44,13 @@ public:
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
 
+protected:
+  // The subclass the fields stand in: multiple inserts of a grid use one of their own.
+  virtual const char* dxfMarker() const;
+  // Fields a kind adds before the normal.
+  virtual void dxfOutBeforeNormal(OdDxfOut&) const {}
+  std::string m_marker;  // as the file had it
+
 private:
   OdDbObjectId m_block;
   OdString m_blockName;  // the file's name when no record has it
@@ -53,6 +61,31 @@ private:
   OdDbVertexChain m_attributes;
 };
 typedef OdSmartPtr<OdDbBlockReference> OdDbBlockReferencePtr;
+
+// A block reference repeated in a grid of columns and rows.
+class OdDbMInsertBlock : public OdDbBlockReference {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbMInsertBlock)
+public:
+  OdUInt16 columns() const;
+  OdResult setColumns(OdUInt16 count);  // at least 1
+  OdUInt16 rows() const;
+  OdResult setRows(OdUInt16 count);  // at least 1
+  double columnSpacing() const;
+  OdResult setColumnSpacing(double spacing);
+  double rowSpacing() const;
+  OdResult setRowSpacing(double spacing);
+  void dxfInFields(const OdDxfIn& in) override;
+
+protected:
+  const char* dxfMarker() const override;
+  void dxfOutBeforeNormal(OdDxfOut& out) const override;
+
+private:
+  OdUInt16 m_columns = 1, m_rows = 1;
+  double m_columnSpacing = 0.0, m_rowSpacing = 0.0;
+};
+typedef OdSmartPtr<OdDbMInsertBlock> OdDbMInsertBlockPtr;
 
 // Changes extended data as a transform changes the object: world points
 // (1011) are transformed, displacements (1012) and directions (1013)

@@ -31,7 +31,6 @@
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
   KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
-  KD_CLASS(OdDbMInsertBlock, OdDbBlockReference, "INSERT")                    \
   KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
   KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
   KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \

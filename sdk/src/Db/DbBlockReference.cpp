@@ -12,6 +12,7 @@
 #include "Rx/RxClass.h"
 
 ODRX_DEFINE_MEMBERS_EX(OdDbBlockReference, OdDbEntity, L"INSERT", new OdDbBlockReference)
+ODRX_DEFINE_MEMBERS_EX(OdDbMInsertBlock, OdDbBlockReference, L"INSERT", new OdDbMInsertBlock)
 
 namespace {
 bool finiteScale(const OdGeScale3d& s) {
@@ -135,9 +136,14 @@ bool OdDbBlockReference::dxfAdoptFollowers(const std::vector<OdDbObjectId>& foll
 
 void OdDbBlockReference::dxfFollowers(std::vector<OdDbObjectId>& ids) const { m_attributes.followers(ids); }
 
+const char* OdDbBlockReference::dxfMarker() const { return "AcDbBlockReference"; }
+
 void OdDbBlockReference::dxfInFields(const OdDxfIn& in) {
   OdDbEntity::dxfInFields(in);
-  const char* S = "AcDbBlockReference";
+  // A grid's fields may stand under either marker.
+  m_marker = dxfMarker();
+  if (in.section(m_marker.c_str()).empty() && !in.section("AcDbBlockReference").empty()) m_marker = "AcDbBlockReference";
+  const char* S = m_marker.c_str();
   m_blockName = in.string(S, 2);
   m_normal = in.normal(S);
   m_position = in.ocsPoint(S, 10, m_normal);
@@ -152,7 +158,7 @@ void OdDbBlockReference::dxfInFields(const OdDxfIn& in) {
 
 void OdDbBlockReference::dxfOutFields(OdDxfOut& out) const {
   OdDbEntity::dxfOutFields(out);
-  out.subclass("AcDbBlockReference");
+  out.subclass(m_marker.empty() ? dxfMarker() : m_marker.c_str());
   bool attributes = false;
   for (const OdDbObjectId& id : m_attributes.ids()) attributes = attributes || !id.isErased();
   out.integerOpt(66, attributes ? 1 : 0, 0);
@@ -165,6 +171,7 @@ void OdDbBlockReference::dxfOutFields(OdDxfOut& out) const {
   out.realOpt(42, m_scale.sy, 1.0);
   out.realOpt(43, m_scale.sz, 1.0);
   out.angleOpt(50, m_rotation, 0.0);
+  dxfOutBeforeNormal(out);
   out.normal(210, m_normal);
 }
 
@@ -196,4 +203,61 @@ OdResult odDbTransformXData(OdDbObject* object, const OdGeMatrix3d& transform) {
     if (!rb->getPoint3d().isFinite() || !std::isfinite(rb->getDouble())) return eInvalidInput;
   }
   return object->setXData(chain);
+}
+
+const char* OdDbMInsertBlock::dxfMarker() const { return "AcDbMInsertBlock"; }
+
+OdUInt16 OdDbMInsertBlock::columns() const {
+  assertReadEnabled();
+  return m_columns;
+}
+OdResult OdDbMInsertBlock::setColumns(OdUInt16 count) {
+  assertWriteEnabled();
+  if (count < 1) return eInvalidInput;
+  m_columns = count;
+  return eOk;
+}
+OdUInt16 OdDbMInsertBlock::rows() const {
+  assertReadEnabled();
+  return m_rows;
+}
+OdResult OdDbMInsertBlock::setRows(OdUInt16 count) {
+  assertWriteEnabled();
+  if (count < 1) return eInvalidInput;
+  m_rows = count;
+  return eOk;
+}
+double OdDbMInsertBlock::columnSpacing() const {
+  assertReadEnabled();
+  return m_columnSpacing;
+}
+OdResult OdDbMInsertBlock::setColumnSpacing(double spacing) {
+  assertWriteEnabled();
+  return odDbAssignFinite(m_columnSpacing, spacing);
+}
+double OdDbMInsertBlock::rowSpacing() const {
+  assertReadEnabled();
+  return m_rowSpacing;
+}
+OdResult OdDbMInsertBlock::setRowSpacing(double spacing) {
+  assertWriteEnabled();
+  return odDbAssignFinite(m_rowSpacing, spacing);
+}
+
+void OdDbMInsertBlock::dxfInFields(const OdDxfIn& in) {
+  OdDbBlockReference::dxfInFields(in);
+  const char* S = m_marker.c_str();
+  const int columns = in.integer(S, 70, 1), rows = in.integer(S, 71, 1);
+  m_columns = OdUInt16(columns >= 1 && columns <= 65535 ? columns : 1);
+  m_rows = OdUInt16(rows >= 1 && rows <= 65535 ? rows : 1);
+  m_columnSpacing = in.real(S, 44, 0.0);
+  m_rowSpacing = in.real(S, 45, 0.0);
+}
+
+// The grid follows the rotation, as files order the fields.
+void OdDbMInsertBlock::dxfOutBeforeNormal(OdDxfOut& out) const {
+  out.integerOpt(70, m_columns, 1);
+  out.integerOpt(71, m_rows, 1);
+  out.realOpt(44, m_columnSpacing, 0.0);
+  out.realOpt(45, m_rowSpacing, 0.0);
 }
