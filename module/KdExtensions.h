@@ -22,6 +22,7 @@
 #include "KdEllipse.h"
 #include "KdEntity.h"
 #include "KdLine.h"
+#include "KdLayer.h"
 #include "KdMText.h"
 #include "KdMline.h"
 #include "KdPoint.h"
@@ -68,7 +69,10 @@
   X(CKdRotatedDimensionPE, m_rotatedDimensionPE) \
   X(CKdTextPE, m_textPE)          \
   X(CKdVertexPE, m_vertexPE)      \
-  X(CKdXlinePE, m_xlinePE)
+  X(CKdXlinePE, m_xlinePE) \
+  X(CKdRichLineStylePE, m_richLineStylePE) \
+  X(CKdLineStylePE, m_lineStylePE) \
+  X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
   X(CKdHatchInfo, m_hatchInfo) \

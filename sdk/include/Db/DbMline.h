@@ -24,6 +24,26 @@ public:
   double endAngle() const;
   OdResult setStartAngle(double angle);
   OdResult setEndAngle(double angle);
+  // The style's flags: a filled band, lines at the joints, and the caps of
+  // each end (a line across, arcs between inner elements, an outer arc).
+  bool filled() const;
+  void setFilled(bool on);
+  OdCmColor fillColor() const;
+  void setFillColor(const OdCmColor& color);
+  bool showMiters() const;
+  void setShowMiters(bool on);
+  bool startSquareCap() const;
+  void setStartSquareCap(bool on);
+  bool startInnerArcs() const;
+  void setStartInnerArcs(bool on);
+  bool startRoundCap() const;
+  void setStartRoundCap(bool on);
+  bool endSquareCap() const;
+  void setEndSquareCap(bool on);
+  bool endInnerArcs() const;
+  void setEndInnerArcs(bool on);
+  bool endRoundCap() const;
+  void setEndRoundCap(bool on);
   int numElements() const;
   Element elementAt(int index) const;
   // Elements are kept in order of falling offset.
@@ -33,6 +53,8 @@ public:
   void dxfOutFields(OdDxfOut& out) const override;
 
 private:
+  bool flag(int bit) const;
+  void setFlag(int bit, bool on);
   OdString m_name = L"Standard";
   OdString m_description;
   int m_flags = 0;

@@ -78,7 +78,8 @@ public:
   void setTransparency(const OdCmTransparency& t) { assertWriteEnabled(); m_transparency = t; }
   OdString plotStyleName() const { assertReadEnabled(); return m_plotStyle; }
   void setPlotStyleName(const OdString& s) { assertWriteEnabled(); m_plotStyle = s; }
-  OdString description() const { assertReadEnabled(); return m_description; }
+  // Files keep a layer's description in its "AcAecLayerStandard" extended data (the second string).
+  OdString description() const;
   void setDescription(const OdString& s) { assertWriteEnabled(); m_description = s; }
   bool isOff() const { assertReadEnabled(); return m_off; }
   void setIsOff(bool v) { assertWriteEnabled(); m_off = v; }
@@ -88,6 +89,9 @@ public:
   void setIsLocked(bool v) { assertWriteEnabled(); m_locked = v; }
   bool isPlottable() const { assertReadEnabled(); return m_plottable; }
   void setIsPlottable(bool v) { assertWriteEnabled(); m_plottable = v; }
+  // Hidden layers are the host's own and not listed to users; files do not mark them.
+  bool isHidden() const { assertReadEnabled(); return m_hidden; }
+  void setIsHidden(bool v) { assertWriteEnabled(); m_hidden = v; }
 
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
@@ -99,7 +103,7 @@ private:
   OdCmTransparency m_transparency = OdCmTransparency(OdUInt8(255));
   OdString m_plotStyle = L"Normal";
   OdString m_description;
-  bool m_off = false, m_frozen = false, m_locked = false, m_plottable = true;
+  bool m_off = false, m_frozen = false, m_locked = false, m_plottable = true, m_hidden = false;
 };
 typedef OdSmartPtr<OdDbLayerTableRecord> OdDbLayerTableRecordPtr;
 

@@ -77,6 +77,45 @@ OdResult OdDbMlineStyle::addElement(double offset, OdInt16 colorIndex, const OdS
   return eOk;
 }
 
+namespace {
+enum { kFill = 1, kMiters = 2, kStartSquare = 16, kStartInner = 32, kStartRound = 64, kEndSquare = 256,
+       kEndInner = 512, kEndRound = 1024 };
+}
+bool OdDbMlineStyle::flag(int bit) const {
+  assertReadEnabled();
+  return (m_flags & bit) != 0;
+}
+void OdDbMlineStyle::setFlag(int bit, bool on) {
+  assertWriteEnabled();
+  m_flags = on ? (m_flags | bit) : (m_flags & ~bit);
+}
+bool OdDbMlineStyle::filled() const { return flag(kFill); }
+void OdDbMlineStyle::setFilled(bool on) { setFlag(kFill, on); }
+OdCmColor OdDbMlineStyle::fillColor() const {
+  assertReadEnabled();
+  return m_fillColor == 256 ? OdCmColor(OdCmEntityColor::kByLayer)
+         : m_fillColor == 0 ? OdCmColor(OdCmEntityColor::kByBlock)
+                            : OdCmColor::fromIndex(m_fillColor);
+}
+void OdDbMlineStyle::setFillColor(const OdCmColor& color) {
+  assertWriteEnabled();
+  m_fillColor = color.isByLayer() ? 256 : color.isByBlock() ? 0 : color.colorIndex();
+}
+bool OdDbMlineStyle::showMiters() const { return flag(kMiters); }
+void OdDbMlineStyle::setShowMiters(bool on) { setFlag(kMiters, on); }
+bool OdDbMlineStyle::startSquareCap() const { return flag(kStartSquare); }
+void OdDbMlineStyle::setStartSquareCap(bool on) { setFlag(kStartSquare, on); }
+bool OdDbMlineStyle::startInnerArcs() const { return flag(kStartInner); }
+void OdDbMlineStyle::setStartInnerArcs(bool on) { setFlag(kStartInner, on); }
+bool OdDbMlineStyle::startRoundCap() const { return flag(kStartRound); }
+void OdDbMlineStyle::setStartRoundCap(bool on) { setFlag(kStartRound, on); }
+bool OdDbMlineStyle::endSquareCap() const { return flag(kEndSquare); }
+void OdDbMlineStyle::setEndSquareCap(bool on) { setFlag(kEndSquare, on); }
+bool OdDbMlineStyle::endInnerArcs() const { return flag(kEndInner); }
+void OdDbMlineStyle::setEndInnerArcs(bool on) { setFlag(kEndInner, on); }
+bool OdDbMlineStyle::endRoundCap() const { return flag(kEndRound); }
+void OdDbMlineStyle::setEndRoundCap(bool on) { setFlag(kEndRound, on); }
+
 void OdDbMlineStyle::dxfInFields(const OdDxfIn& in) {
   OdDbObject::dxfInFields(in);
   const char* S = "AcDbMlineStyle";

@@ -1,6 +1,7 @@
 #include "Db/DbSymbolTable.h"
 
 #include "Db/DbDatabase.h"
+#include "Db/DbResBuf.h"
 #include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
@@ -182,6 +183,15 @@ void OdDbSymbolTableRecord::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDbSymbolTableRecord");
   out.subclass(dxfMarker());
   out.string(2, m_name);
+}
+
+OdString OdDbLayerTableRecord::description() const {
+  assertReadEnabled();
+  if (!m_description.isEmpty()) return m_description;
+  int strings = 0;
+  for (OdResBufPtr rb = xData(L"AcAecLayerStandard"); !rb.isNull(); rb = rb->next())
+    if (rb->restype() == OdResBuf::kDxfXdAsciiString && ++strings == 2) return rb->getString();
+  return OdString();
 }
 
 void OdDbLayerTableRecord::dxfInFields(const OdDxfIn& in) {
