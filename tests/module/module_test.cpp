@@ -118,7 +118,10 @@ TEST_F(ModuleFixture, InitialisedModuleAnswersOnTheClassTreeAndUninitialisedDoes
   EXPECT_EQ(displayName(OdDbRegion::desc()), L"Entity");
   EXPECT_EQ(displayName(OdDbCircle::desc()), L"Circle");
   EXPECT_FALSE(OdDbRasterImage::desc()->getX(CKdPrintObjectInfoPE::desc()).isNull());
-  EXPECT_TRUE(OdDbLayerTableRecord::desc()->getX(CKdPropertyBase::desc()).isNull());
+  // Records have properties of their own and no listing.
+  EXPECT_FALSE(OdDbLayerTableRecord::desc()->getX(CKdPropertyBase::desc()).isNull());
+  EXPECT_TRUE(OdDbLayerTableRecord::desc()->getX(CKdPrintObjectInfoPE::desc()).isNull());
+  EXPECT_TRUE(OdDbRegAppTableRecord::desc()->getX(CKdPropertyBase::desc()).isNull());
 
   module->uninitApp();
   EXPECT_EQ(CKdPropertyBase::desc(), nullptr);
