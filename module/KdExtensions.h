@@ -23,6 +23,7 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdLayer.h"
+#include "KdDimensionStyle.h"
 #include "KdMText.h"
 #include "KdMline.h"
 #include "KdPoint.h"
@@ -70,6 +71,7 @@
   X(CKdTextPE, m_textPE)          \
   X(CKdVertexPE, m_vertexPE)      \
   X(CKdXlinePE, m_xlinePE) \
+  X(CKdDimensionStylePE, m_dimensionStylePE) \
   X(CKdRichLineStylePE, m_richLineStylePE) \
   X(CKdLineStylePE, m_lineStylePE) \
   X(CKdLayerPE, m_layerPE)

@@ -3,6 +3,7 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbHatch.h"
 #include "Db/DbAttribute.h"
@@ -73,6 +74,7 @@ const Registration kTable[] = {
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
+    {64, 64, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},
     {65, 65, &OdDbMlineStyle::desc, KD_EXT(m_richLineStylePE), 0, KD_NONE},
     {66, 66, &OdDbLinetypeTableRecord::desc, KD_EXT(m_lineStylePE), 0, KD_NONE},
     {67, 67, &OdDbLayerTableRecord::desc, KD_EXT(m_layerPE), 0, KD_NONE},
