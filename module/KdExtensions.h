@@ -23,6 +23,8 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdLayer.h"
+#include "KdViewRecords.h"
+#include "KdTextStyle.h"
 #include "KdDimensionStyle.h"
 #include "KdMText.h"
 #include "KdMline.h"
@@ -71,6 +73,8 @@
   X(CKdTextPE, m_textPE)          \
   X(CKdVertexPE, m_vertexPE)      \
   X(CKdXlinePE, m_xlinePE) \
+  X(CKdViewTableRecordPE, m_viewTableRecordPE) \
+  X(CKdTextStylePE, m_textStylePE) \
   X(CKdDimensionStylePE, m_dimensionStylePE) \
   X(CKdRichLineStylePE, m_richLineStylePE) \
   X(CKdLineStylePE, m_lineStylePE) \
@@ -112,4 +116,4 @@
   X(CKdVertexInfo, m_vertexInfo)           \
   X(CKdXlineInfo, m_xlineInfo)
 
-#define KD_LAST_EXTENSIONS(X)
+#define KD_LAST_EXTENSIONS(X) X(CKdGroupPE, m_groupPE)

@@ -3,6 +3,9 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbGroup.h"
+#include "Db/DbViewTableRecord.h"
+#include "Db/DbTextStyleTableRecord.h"
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbHatch.h"
@@ -53,6 +56,7 @@ const Registration kTable[] = {
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
+    {21, 21, &OdDbViewTableRecord::desc, KD_EXT(m_viewTableRecordPE), 0, KD_NONE},
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
     {24, 24, &OdDbHatch::desc, KD_EXT(m_hatchPE), 20, KD_EXT(m_hatchInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
@@ -74,10 +78,12 @@ const Registration kTable[] = {
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
-    {64, 64, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},
-    {65, 65, &OdDbMlineStyle::desc, KD_EXT(m_richLineStylePE), 0, KD_NONE},
-    {66, 66, &OdDbLinetypeTableRecord::desc, KD_EXT(m_lineStylePE), 0, KD_NONE},
-    {67, 67, &OdDbLayerTableRecord::desc, KD_EXT(m_layerPE), 0, KD_NONE},
+    {62, 61, &OdDbTextStyleTableRecord::desc, KD_EXT(m_textStylePE), 0, KD_NONE},
+    {64, 63, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},
+    {65, 64, &OdDbMlineStyle::desc, KD_EXT(m_richLineStylePE), 0, KD_NONE},
+    {66, 65, &OdDbLinetypeTableRecord::desc, KD_EXT(m_lineStylePE), 0, KD_NONE},
+    {67, 66, &OdDbLayerTableRecord::desc, KD_EXT(m_layerPE), 0, KD_NONE},
+    {0, 68, &OdDbGroup::desc, KD_EXT(m_groupPE), 55, KD_NONE},
 };
 }  // namespace
 

@@ -6,6 +6,8 @@
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
+#include "Db/DbGroup.h"
+#include "Db/DbViewTableRecord.h"
 #include "Db/DbHatch.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbCorners.h"
@@ -58,10 +60,6 @@
   KD_CLASS(OdDbProxyEntity, OdDbEntity, "ACAD_PROXY_ENTITY")                  \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
-  KD_ABSTRACT(OdDbAbstractViewTableRecord, OdDbSymbolTableRecord)             \
-  KD_CLASS(OdDbViewTableRecord, OdDbAbstractViewTableRecord, "VIEW")          \
-  KD_CLASS(OdDbViewportTableRecord, OdDbAbstractViewTableRecord, "VPORT")     \
-  KD_CLASS(OdDbGroup, OdDbObject, "GROUP")                                    \
   KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")                          \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")

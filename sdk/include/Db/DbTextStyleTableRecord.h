@@ -25,6 +25,7 @@ public:
   bool isUpsideDown() const;
   void setIsUpsideDown(bool upsideDown);
   bool isVertical() const;
+  void setIsVertical(bool vertical);
   // A style that names a file of shapes rather than a font.
   bool isShapeFile() const;
   void setIsShapeFile(bool shapes);

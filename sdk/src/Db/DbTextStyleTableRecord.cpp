@@ -85,6 +85,10 @@ void OdDbTextStyleTableRecord::setIsUpsideDown(bool upsideDown) {
   assertWriteEnabled();
   m_generation = upsideDown ? (m_generation | 4) : (m_generation & ~4);
 }
+void OdDbTextStyleTableRecord::setIsVertical(bool vertical) {
+  assertWriteEnabled();
+  m_flags = vertical ? (m_flags | 4) : (m_flags & ~4);
+}
 bool OdDbTextStyleTableRecord::isVertical() const {
   assertReadEnabled();
   return (m_flags & 4) != 0;
