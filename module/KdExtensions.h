@@ -23,6 +23,7 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdLayer.h"
+#include "KdViewportTableRecord.h"
 #include "KdViewRecords.h"
 #include "KdTextStyle.h"
 #include "KdDimensionStyle.h"
@@ -73,6 +74,7 @@
   X(CKdTextPE, m_textPE)          \
   X(CKdVertexPE, m_vertexPE)      \
   X(CKdXlinePE, m_xlinePE) \
+  X(CKdViewportTableRecordPE, m_viewportTableRecordPE) \
   X(CKdViewTableRecordPE, m_viewTableRecordPE) \
   X(CKdTextStylePE, m_textStylePE) \
   X(CKdDimensionStylePE, m_dimensionStylePE) \

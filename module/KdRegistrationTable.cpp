@@ -56,6 +56,7 @@ const Registration kTable[] = {
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
+    {20, 20, &OdDbViewportTableRecord::desc, KD_EXT(m_viewportTableRecordPE), 0, KD_NONE},
     {21, 21, &OdDbViewTableRecord::desc, KD_EXT(m_viewTableRecordPE), 0, KD_NONE},
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
     {24, 24, &OdDbHatch::desc, KD_EXT(m_hatchPE), 20, KD_EXT(m_hatchInfo)},

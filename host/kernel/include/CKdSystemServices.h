@@ -20,6 +20,11 @@ public:
   virtual void Print(const CKdString& text, unsigned flags = 0);
   // The hatch pattern service.
   CKdHatchPatterns* HatchPatterns();
+  // File names of the plot style tables the host offers: its own set, and the
+  // .ctb and .stb files of the folder the environment's KD_PLOT_STYLES names.
+  std::vector<CKdString> PlotStyleTables() const;
+  // The window dialogs belong to; null for a host without windows.
+  virtual void* MainWindow() const { return nullptr; }
 
   const std::vector<CKdMessageRecord>& Messages() const { return m_messages; }
   const std::vector<CKdMessageRecord>& Prints() const { return m_prints; }

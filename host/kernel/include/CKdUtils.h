@@ -53,3 +53,21 @@ public:
   // The name of the block definition; empty when it cannot be opened.
   static CKdString GetDynBlockName(OdDbObjectId block);
 };
+
+// The host's message boxes.
+class CKdMessageBox {
+public:
+  // A warning with the host's warning title, through the system services' message box.
+  static int warning(void* parent, const CKdString& text);
+};
+
+class OdDbDatabase;
+// Layer states the host can go back to.
+class CKdLayErpHandler {
+public:
+  // Keeps the on, frozen and locked state of every layer and the current layer.
+  static void SaveCurrentLayerState(OdDbDatabase* db);
+  // Puts back the last kept state; false when none is kept.
+  static bool RestoreLastLayerState(OdDbDatabase* db);
+  static int SavedStateCount();
+};

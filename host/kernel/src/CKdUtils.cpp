@@ -1,4 +1,6 @@
 #include "CKdUtils.h"
+#include <vector>
+#include "CKdSystemServices.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimensionKinds.h"
 #include "Db/DbResBuf.h"
@@ -124,3 +126,55 @@ CKdString CKdUtils::GetDynBlockName(OdDbObjectId block) {
   OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(block.openObject());
   return record.isNull() ? CKdString() : CKdString(record->getName());
 }
+
+int CKdMessageBox::warning(void*, const CKdString& text) {
+  return GetKdSystemServices()->MessageBox(text, CKdString(L"Warning"), 0x30);
+}
+
+namespace {
+struct LayerState {
+  OdDbObjectId layer;
+  bool off, frozen, locked;
+};
+struct SavedState {
+  OdDbDatabase* db;
+  OdDbObjectId current;
+  std::vector<LayerState> layers;
+};
+std::vector<SavedState>& savedStates() {
+  static std::vector<SavedState> states;
+  return states;
+}
+}  // namespace
+
+void CKdLayErpHandler::SaveCurrentLayerState(OdDbDatabase* db) {
+  if (!db) return;
+  SavedState state{db, db->getCLAYER(), {}};
+  OdDbSymbolTablePtr layers = OdDbSymbolTable::cast(db->getLayerTableId().openObject());
+  if (!layers.isNull())
+    for (const OdDbObjectId& id : layers->recordIds()) {
+      OdDbLayerTableRecordPtr l = OdDbLayerTableRecord::cast(id.openObject());
+      if (!l.isNull()) state.layers.push_back({id, l->isOff(), l->isFrozen(), l->isLocked()});
+    }
+  savedStates().push_back(state);
+}
+
+bool CKdLayErpHandler::RestoreLastLayerState(OdDbDatabase* db) {
+  std::vector<SavedState>& states = savedStates();
+  for (size_t i = states.size(); i-- > 0;) {
+    if (states[i].db != db) continue;
+    for (const LayerState& s : states[i].layers) {
+      OdDbLayerTableRecordPtr l = OdDbLayerTableRecord::cast(s.layer.openObject(OdDb::kForWrite));
+      if (l.isNull()) continue;
+      l->setIsOff(s.off);
+      l->setIsFrozen(s.frozen);
+      l->setIsLocked(s.locked);
+    }
+    db->header().clayer = states[i].current;
+    states.erase(states.begin() + long(i));
+    return true;
+  }
+  return false;
+}
+
+int CKdLayErpHandler::SavedStateCount() { return int(savedStates().size()); }

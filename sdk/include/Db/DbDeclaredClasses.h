@@ -7,6 +7,7 @@
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
 #include "Db/DbGroup.h"
+#include "Db/DbLayout.h"
 #include "Db/DbViewTableRecord.h"
 #include "Db/DbHatch.h"
 #include "Db/DbDimensionKinds.h"
