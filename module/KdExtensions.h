@@ -23,6 +23,7 @@
 #include "KdEntity.h"
 #include "KdLine.h"
 #include "KdLayer.h"
+#include "KdTableStyle.h"
 #include "KdViewportTableRecord.h"
 #include "KdViewRecords.h"
 #include "KdTextStyle.h"
@@ -77,6 +78,7 @@
   X(CKdViewportTableRecordPE, m_viewportTableRecordPE) \
   X(CKdViewTableRecordPE, m_viewTableRecordPE) \
   X(CKdTextStylePE, m_textStylePE) \
+  X(CKdTableStylePE, m_tableStylePE) \
   X(CKdDimensionStylePE, m_dimensionStylePE) \
   X(CKdRichLineStylePE, m_richLineStylePE) \
   X(CKdLineStylePE, m_lineStylePE) \

@@ -3,6 +3,7 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbTableStyle.h"
 #include "Db/DbGroup.h"
 #include "Db/DbViewTableRecord.h"
 #include "Db/DbTextStyleTableRecord.h"
@@ -80,6 +81,7 @@ const Registration kTable[] = {
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
     {62, 61, &OdDbTextStyleTableRecord::desc, KD_EXT(m_textStylePE), 0, KD_NONE},
+    {63, 62, &OdDbTableStyle::desc, KD_EXT(m_tableStylePE), 0, KD_NONE},
     {64, 63, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},
     {65, 64, &OdDbMlineStyle::desc, KD_EXT(m_richLineStylePE), 0, KD_NONE},
     {66, 65, &OdDbLinetypeTableRecord::desc, KD_EXT(m_lineStylePE), 0, KD_NONE},

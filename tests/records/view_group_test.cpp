@@ -8,6 +8,7 @@
 #include "Db/DbGroup.h"
 #include "Db/DbLine.h"
 #include "Db/DbTextStyleTableRecord.h"
+#include "Db/DbTableStyle.h"
 #include "Db/DbViewTableRecord.h"
 #include "Dxf/DxfFile.h"
 
@@ -109,4 +110,49 @@ TEST(ViewsAndGroupsOfEzdxf, AreShownAsWritten) {
   const CKdVariantCollection all = get(group, "AllEntities").GetCollection();
   ASSERT_EQ(all.GetCount(), 2);
   EXPECT_EQ(all.GetAt(1).GetTag().GetString().toUtf8(), made["members"][1].get<std::string>());
+}
+
+// Table styles: each setting of the cell styles as a collection tagged by the cell style.
+TEST_F(ViewAndGroupProperties, TableStylesListTheirCellStyles) {
+  OdDbTableStylePtr style = OdDbTableStyle::createObject();
+  drawing.db->addOdDbObject(style);
+  style->addCellStyle(L"Data", 2, OdCmColor::fromIndex(3), OdCmColor::fromIndex(8), 0.18);
+  style->addCellStyle(L"Title", 12, OdCmColor(OdCmEntityColor::kNone), OdCmColor(OdCmEntityColor::kNone), 0.25);
+  style->addCellStyle(L"Header", 5, OdCmColor::fromIndex(1), OdCmColor::fromRGB(10, 20, 30), 0.2);
+  EXPECT_EQ(describe(style)->GetCount(), 11);
+  EXPECT_EQ(propertiesOf(style)->GetDisplayName(style), L"TableStyle");
+  auto tags = [&](const char* name) {
+    std::vector<long> out;
+    const CKdVariantCollection c = get(style, name).GetCollection();
+    for (int i = 0; i < c.GetCount(); ++i) out.push_back(c.GetAt(i).GetTag().GetInt32());
+    return out;
+  };
+  // The title has no background and no colour; its alignment (12) is none of the nine.
+  EXPECT_EQ(tags("backgroundColor"), (std::vector<long>{0, 2}));
+  EXPECT_EQ(tags("Color"), (std::vector<long>{0, 2}));
+  EXPECT_EQ(tags("Align"), (std::vector<long>{1, 4}));
+  EXPECT_EQ(get(style, "Align").GetCollection().GetAt(1).GetValue().GetString(), L"Middle Center");
+  EXPECT_EQ(get(style, "Align").GetCollection().GetSelectedIndex(), -1);
+  EXPECT_EQ(tags("gridLineWeight").size(), 18u);
+  EXPECT_EQ(tags("gridLineWeight")[6], 1);
+  EXPECT_EQ(get(style, "textHeight").GetCollection().GetAt(1).GetValue().GetDouble(), 0.25);
+  const CKdVariantCollection direction = get(style, "Direction").GetCollection();
+  ASSERT_EQ(direction.GetCount(), 1);
+  EXPECT_EQ(direction.GetAt(0).GetValue().GetString(), L"Down");
+  EXPECT_EQ(direction.GetAt(0).GetTag().GetInt32(), 1);
+}
+
+// The table style a drawing of another program holds.
+TEST_F(ViewAndGroupProperties, ATableStyleOfADrawing) {
+  const std::string sample = std::string(KD_SAMPLES_DIR) + "/dynamic-blocks/BLOCKFLIPPARAMETER.dxf";
+  if (!std::ifstream(sample).good()) GTEST_SKIP() << "no sample drawings";
+  OdDbDatabasePtr db = odDxfReadFile(sample);
+  OdDbObjectPtr style = db->getOdDbObjectId(OdDbHandle(0x87)).openObject();
+  ASSERT_FALSE(style.isNull());
+  EXPECT_EQ(get(style, "TableStyleName").GetString(), L"Standard");
+  const CKdVariantCollection heights = get(style, "textHeight").GetCollection();
+  ASSERT_EQ(heights.GetCount(), 3);
+  EXPECT_EQ(heights.GetAt(1).GetValue().GetDouble(), 0.25);
+  EXPECT_EQ(get(style, "gridLineWeight").GetCollection().GetCount(), 18);
+  EXPECT_EQ(get(style, "backgroundColor").GetCollection().GetCount(), 0);
 }

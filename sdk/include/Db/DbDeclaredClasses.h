@@ -7,6 +7,7 @@
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
 #include "Db/DbGroup.h"
+#include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
 #include "Db/DbViewTableRecord.h"
 #include "Db/DbHatch.h"
@@ -61,7 +62,6 @@
   KD_CLASS(OdDbProxyEntity, OdDbEntity, "ACAD_PROXY_ENTITY")                  \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
-  KD_CLASS(OdDbTableStyle, OdDbObject, "TABLESTYLE")                          \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 
