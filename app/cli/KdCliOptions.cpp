@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "CKdHatchPatterns.h"
+#include "CKdSystemServices.h"
 #include "KdCli.h"
 
 namespace kdcli {
@@ -24,6 +25,7 @@ const char* const kUsageText =
     "  --classes                              the SDK's run-time class tree\n"
     "options on every command: --ucs-origin X,Y,Z --ucs-x X,Y,Z --ucs-y X,Y,Z\n"
     "  --patterns FILE    custom hatch patterns (.pat); also the environment's KD_HATCH_PATTERNS\n"
+    "  --plot-styles DIR  the folder of plot style tables (.ctb, .stb); also KD_PLOT_STYLES\n"
     "DRAWING omitted means the built-in sample drawing.\n";
 
 namespace {
@@ -81,6 +83,7 @@ Options parse(int argc, char** argv) {
     else if (a == "--ucs-x") o.ucsX = parseTriple(need(i));
     else if (a == "--ucs-y") o.ucsY = parseTriple(need(i));
     else if (a == "--patterns") GetKdHatchPatterns()->SetCustomPatternFile(need(i));
+    else if (a == "--plot-styles") GetKdSystemServices()->SetPlotStyleFolder(need(i));
     else if (!a.empty() && a[0] == '-') throw UsageError("unknown option " + a);
     else if (o.drawing.empty()) o.drawing = a;
     else throw UsageError("more than one drawing given");

@@ -1,6 +1,8 @@
 // The viewport record as the palette of the drawing's current settings:
 // current layer with its refusals and warnings, line weight, plot style
 // tables of the drawing's kind, the view and the UCS icon.
+#include <filesystem>
+#include <fstream>
 #include "CKdDocument.h"
 #include "CKdUtils.h"
 #include "KdModuleTest.h"
@@ -14,8 +16,15 @@ namespace {
 struct ViewportRecordProperties : ::testing::Test {
   Drawing drawing;
   OdDbViewportTableRecordPtr active;
+  std::string folder;
+  void TearDown() override { GetKdSystemServices()->SetPlotStyleFolder(""); }
   void SetUp() override {
     GetKdSystemServices()->ClearRecords();
+    // A plot style folder of our own.
+    folder = testing::TempDir() + "/kd_plot_styles";
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"Black ink.ctb", "Grey shades.ctb", "Standard.stb", "notes.txt"}) std::ofstream(folder + "/" + name) << "x";
+    GetKdSystemServices()->SetPlotStyleFolder(folder);
     OdDbSymbolTablePtr table = drawing.db->getViewportTableId().safeOpenObject(OdDb::kForWrite);
     active = OdDbViewportTableRecord::createObject();
     active->setName(L"*Active");
@@ -71,7 +80,7 @@ TEST_F(ViewportRecordProperties, CurrentLayerWithItsRefusals) {
 
 TEST_F(ViewportRecordProperties, PlotStyleTablesOfTheDrawingsKind) {
   drawing.db->setPSTYLEMODE(true);
-  EXPECT_EQ(labels("Table"), (std::vector<std::string>{"None", "Black ink.ctb", "Grey shades.ctb", "Screened 50.ctb"}));
+  EXPECT_EQ(labels("Table"), (std::vector<std::string>{"None", "Black ink.ctb", "Grey shades.ctb"}));
   EXPECT_EQ(get(active, "Table").GetCollection().GetSelectedIndex(), 0);
   EXPECT_EQ(get(active, "Type").GetString(), L"None");
   EXPECT_TRUE(isReadOnly(active, "Style"));
@@ -93,7 +102,10 @@ TEST_F(ViewportRecordProperties, PlotStyleTablesOfTheDrawingsKind) {
   EXPECT_EQ(OdDbLayoutPtr(odDbLayoutOf(drawing.db, OdDbObjectId()).safeOpenObject())->getCurrentStyleSheet(), L"");
 
   drawing.db->setPSTYLEMODE(false);
-  EXPECT_EQ(labels("Table"), (std::vector<std::string>{"None", "Standard.stb", "Half tone.stb"}));
+  EXPECT_EQ(labels("Table"), (std::vector<std::string>{"None", "Standard.stb"}));
+  // Without a folder the host offers no tables.
+  GetKdSystemServices()->SetPlotStyleFolder("");
+  EXPECT_EQ(labels("Table"), (std::vector<std::string>{"None"}));
   EXPECT_FALSE(isReadOnly(active, "Style"));
   EXPECT_EQ(set(active, "Style", CKdVariant(CKdString(L"Thick"))), 5100);
   EXPECT_EQ(get(active, "Style").GetString(), L"Thick");

@@ -1,6 +1,7 @@
 #pragma once
 // Services of the host application. The message box and the command line
 // keep what they were given, so that a host program or a test can show it.
+#include <string>
 #include <vector>
 #include "CKdString.h"
 
@@ -20,9 +21,11 @@ public:
   virtual void Print(const CKdString& text, unsigned flags = 0);
   // The hatch pattern service.
   CKdHatchPatterns* HatchPatterns();
-  // File names of the plot style tables the host offers: its own set, and the
-  // .ctb and .stb files of the folder the environment's KD_PLOT_STYLES names.
+  // File names of the plot style tables the host offers: the .ctb and .stb
+  // files of the plot style folder, sorted; empty without one.
   std::vector<CKdString> PlotStyleTables() const;
+  // The plot style folder; unset, the environment's KD_PLOT_STYLES names it.
+  void SetPlotStyleFolder(const std::string& path) { m_plotStyles = path; m_plotStylesSet = true; }
   // The window dialogs belong to; null for a host without windows.
   virtual void* MainWindow() const { return nullptr; }
 
@@ -32,6 +35,8 @@ public:
   virtual ~CKdSystemServices() = default;
 
 private:
+  std::string m_plotStyles;
+  bool m_plotStylesSet = false;
   std::vector<CKdMessageRecord> m_messages;
   std::vector<CKdMessageRecord> m_prints;
 };

@@ -1,6 +1,7 @@
 #include "CKdSystemServices.h"
 #include "CKdHatchPatterns.h"
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <strings.h>
 
@@ -13,17 +14,19 @@ void CKdSystemServices::Print(const CKdString& text, unsigned flags) { m_prints.
 CKdHatchPatterns* CKdSystemServices::HatchPatterns() { return GetKdHatchPatterns(); }
 
 std::vector<CKdString> CKdSystemServices::PlotStyleTables() const {
-  std::vector<CKdString> names = {CKdString(L"Black ink.ctb"), CKdString(L"Grey shades.ctb"),
-                                  CKdString(L"Screened 50.ctb"), CKdString(L"Standard.stb"),
-                                  CKdString(L"Half tone.stb")};
-  const char* folder = std::getenv("KD_PLOT_STYLES");
+  std::vector<std::string> files;
+  const char* env = std::getenv("KD_PLOT_STYLES");
+  const std::string folder = m_plotStylesSet ? m_plotStyles : std::string(env ? env : "");
   std::error_code error;
-  if (folder && *folder)
+  if (!folder.empty())
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
       const std::string ext = entry.path().extension().string();
       if (ext.size() == 4 && (strcasecmp(ext.c_str(), ".ctb") == 0 || strcasecmp(ext.c_str(), ".stb") == 0))
-        names.push_back(CKdString(OdString(entry.path().filename().string().c_str())));
+        files.push_back(entry.path().filename().string());
     }
+  std::sort(files.begin(), files.end());
+  std::vector<CKdString> names;
+  for (const std::string& f : files) names.push_back(CKdString(OdString::fromUtf8(f)));
   return names;
 }
 

@@ -113,6 +113,7 @@ void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
     else if (n == "$CELWEIGHT") h.celweight = OdDb::LineWeight(in.integer(nullptr, 370, -1));
     else if (n == "$CETRANSPARENCY") h.cetransparency = OdCmTransparency::fromSerialized(in.integer(nullptr, 440, 0));
     else if (n == "$CEPSNTYPE" && in.integer(nullptr, 380, 0) != 0) h.cepsname = L"ByBlock";
+    else if (n == "$CEPSNNAME") h.cepsname = in.string(nullptr, 1, h.cepsname);
     else if (n == "$TEXTSTYLE") h.textstyle = findRecord(db->getTextStyleTableId(), in.string(nullptr, 7));
     else if (n == "$DIMSTYLE") h.dimstyle = findRecord(db->getDimStyleTableId(), in.string(nullptr, 2));
     else if (n == "$UCSORG") h.ucsorg = in.point(nullptr, 10);

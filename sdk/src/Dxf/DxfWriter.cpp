@@ -162,6 +162,8 @@ std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& 
   if (n == "$CELTSCALE") return {{40, real(h.celtscale)}};
   if (n == "$LTSCALE") return {{40, real(h.ltscale)}};
   if (n == "$CELWEIGHT") return {{370, std::to_string(int(h.celweight))}};
+  if (n == "$CETRANSPARENCY") return {{440, std::to_string(h.cetransparency.serializeOut())}};
+  if (n == "$CEPSNNAME") return {{1, m_codec.encode(h.cepsname)}};
   if (n == "$TEXTSTYLE") return {{7, recordName(h.textstyle)}};
   if (n == "$DIMSTYLE") return {{2, recordName(h.dimstyle)}};
   if (n == "$UCSORG") return point(h.ucsorg);
@@ -175,7 +177,7 @@ void Writer::writeHeader() {
                                        "$AUNITS",   "$AUPREC",     "$INSUNITS",   "$SPLINESEGS", "$MEASUREMENT",
                                        "$CLAYER",   "$CECOLOR",    "$CELTYPE",    "$CELTSCALE", "$LTSCALE",
                                        "$CELWEIGHT", "$TEXTSTYLE", "$DIMSTYLE",   "$UCSORG",  "$UCSXDIR",
-                                       "$UCSYDIR"};
+                                       "$UCSYDIR",  "$CETRANSPARENCY", "$CEPSNNAME"};
   tag(0, "SECTION");
   tag(2, "HEADER");
   std::set<std::string> done;
