@@ -156,3 +156,23 @@ TEST_F(ViewAndGroupProperties, ATableStyleOfADrawing) {
   EXPECT_EQ(get(style, "gridLineWeight").GetCollection().GetCount(), 18);
   EXPECT_EQ(get(style, "backgroundColor").GetCollection().GetCount(), 0);
 }
+
+TEST_F(ViewAndGroupProperties, TheTableStyleOfADrawingWithATable) {
+  const std::string sample = std::string(KD_SAMPLES_DIR) + "/edge-cases/acad_table_with_blk_ref.dxf";
+  if (!std::ifstream(sample).good()) GTEST_SKIP() << "no sample drawings";
+  OdDbDatabasePtr db = odDxfReadFile(sample);
+  OdDbObjectPtr style = db->getOdDbObjectId(OdDbHandle(0x6B)).openObject();
+  ASSERT_FALSE(style.isNull());
+  auto doubles = [&](const char* name) {
+    std::vector<double> out;
+    const CKdVariantCollection c = get(style, name).GetCollection();
+    for (int i = 0; i < c.GetCount(); ++i) out.push_back(c.GetAt(i).GetValue().GetDouble());
+    return out;
+  };
+  EXPECT_EQ(doubles("textHeight"), (std::vector<double>{4.5, 6.0, 4.5}));
+  EXPECT_EQ(doubles("horzCellMargin"), (std::vector<double>{1.5, 1.5, 1.5}));
+  EXPECT_EQ(get(style, "Align").GetCollection().GetAt(0).GetValue().GetString(), L"Top Center");
+  // Fill colour 257 with filling off: no background for any cell style.
+  EXPECT_EQ(get(style, "backgroundColor").GetCollection().GetCount(), 0);
+  EXPECT_EQ(get(style, "Direction").GetCollection().GetAt(0).GetValue().GetString(), L"Down");
+}
