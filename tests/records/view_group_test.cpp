@@ -77,6 +77,9 @@ TEST_F(ViewAndGroupProperties, AGroupListsItsMembersByHandle) {
     EXPECT_EQ(all.GetAt(i).GetTag().GetString().toUtf8(), handles[size_t(i)]);
   }
   EXPECT_EQ(get(group, "Description").GetString(), L"Steps and rail");
+  // An erased member is no longer listed.
+  OdDbObjectPtr(drawing.db->getOdDbObjectId(OdDbHandle(OdString(handles[1].c_str()))).safeOpenObject(OdDb::kForWrite))->erase();
+  EXPECT_EQ(get(group, "AllEntities").GetCollection().GetCount(), 2);
   EXPECT_EQ(get(group, "SelectableEntities").GetString(), L"Yes");
   EXPECT_EQ(propertiesOf(group)->GetDisplayName(group), L"Group");
   EXPECT_TRUE(listingOf(group).isNull());
