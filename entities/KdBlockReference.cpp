@@ -335,23 +335,13 @@ void CKdBlockReferencePE::GetPropertyNames(const OdDbObject* object, CKdProperti
 
 void CKdBlockReferencePE::AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) const {
   OdDbBlockReferencePtr ref = kd::readable<OdDbBlockReference>(object);
-  auto* impl = dynamic_cast<CKdPropertiesContainerImpl*>(container);
-  if (ref.isNull() || !impl) return;
+  if (ref.isNull()) return;
   const bool cloud = isCloud(*ref);
   const RowDef* rows = cloud ? kCloud : kPlain;
   const size_t count = cloud ? sizeof(kCloud) / sizeof(kCloud[0]) : sizeof(kPlain) / sizeof(kPlain[0]);
-  for (size_t i = 0; i < count; ++i) {
-    auto* d = new CKdPropertyDescriptionImpl;
-    d->SetCategory(kd::group(rows[i].category));
-    d->SetName(kd::propertyName(rows[i].name));
-    d->SetType(CKdPropertyTypeImpl(rows[i].type, CKdString(rows[i].guid)));
-    d->SetIcon(CKdString(OdString(rows[i].icon)));
-    d->SetIsDynamic(true);
-    d->PutGetMethod(getCore);
-    d->PutSetMethod(setCore);
-    d->PutIsReadOnlyMethod(isCoreReadOnly);
-    impl->AddDynamic(d);
-  }
+  for (size_t i = 0; i < count; ++i)
+    kd::addDynamic(container, {rows[i].category, rows[i].name, rows[i].type, rows[i].guid, rows[i].icon, isCoreReadOnly,
+                               getCore, setCore});
   CKdAttributeDescription::AddAll(*ref, container);
 }
 

@@ -4,16 +4,7 @@
 // every attribute value.
 #include "KdEntity.h"
 
-class CKdBlockReferencePE : public CKdEntityPE {
-public:
-  CKdString GetDisplayName(const OdDbObject* object) const override;
-  void GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,
-                        const OdRxClass* filterClass) const override;
-  bool HasDynamicProperties() const override { return true; }
-  void AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) const override;
-  // The level's static list: empty, every row is the object's own.
-  static const kd::PropertyTable& Table();
-};
+KD_DECLARE_DYNAMIC_PROPERTY_PE(CKdBlockReferencePE, CKdEntityPE)
 
 class CKdBlockReferenceInfo : public CKdPrintObjectInfoPE {
 public:

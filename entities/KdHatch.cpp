@@ -294,23 +294,13 @@ void CKdHatchPE::GetPropertyNames(const OdDbObject* object, CKdPropertiesContain
 
 void CKdHatchPE::AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) const {
   OdDbHatchPtr h = kd::readable<OdDbHatch>(object);
-  auto* impl = dynamic_cast<CKdPropertiesContainerImpl*>(container);
-  if (h.isNull() || !impl) return;
+  if (h.isNull()) return;
   const bool pattern = h->isHatch();
   const RowDef* rows = pattern ? kPatternRows : kGradientRows;
   const size_t count = pattern ? sizeof(kPatternRows) / sizeof(kPatternRows[0]) : sizeof(kGradientRows) / sizeof(kGradientRows[0]);
-  for (size_t i = 0; i < count; ++i) {
-    auto* d = new CKdPropertyDescriptionImpl;
-    d->SetCategory(kd::group("Pattern"));
-    d->SetName(kd::propertyName(rows[i].name));
-    d->SetType(CKdPropertyTypeImpl(rows[i].type, CKdString(rows[i].guid)));
-    d->SetIcon(CKdString(OdString(rows[i].icon)));
-    d->SetIsDynamic(true);
-    d->PutGetMethod(getDynamic);
-    d->PutSetMethod(setDynamic);
-    d->PutIsReadOnlyMethod(isDynamicReadOnly);
-    impl->AddDynamic(d);
-  }
+  for (size_t i = 0; i < count; ++i)
+    kd::addDynamic(container, {"Pattern", rows[i].name, rows[i].type, rows[i].guid, rows[i].icon, isDynamicReadOnly,
+                               getDynamic, setDynamic});
 }
 
 void CKdHatchInfo::PrintObjectInfo(const OdDbObject* object, CKdPrintInfoContext* context) const {

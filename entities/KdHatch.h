@@ -4,17 +4,6 @@
 // each object; pattern names from the host's pattern service.
 #include "KdEntity.h"
 
-class CKdHatchPE : public CKdEntityPE {
-public:
-  CKdString GetDisplayName(const OdDbObject* object) const override;
-  void GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,
-                        const OdRxClass* filterClass) const override;
-  bool HasDynamicProperties() const override { return true; }
-  void AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) const override;
-  static const kd::PropertyTable& Table();
-};
+KD_DECLARE_DYNAMIC_PROPERTY_PE(CKdHatchPE, CKdEntityPE)
 
-class CKdHatchInfo : public CKdPrintObjectInfoPE {
-public:
-  void PrintObjectInfo(const OdDbObject* object, CKdPrintInfoContext* context) const override;
-};
+KD_DECLARE_INFO(CKdHatchInfo)

@@ -17,6 +17,20 @@
     static const kd::PropertyTable& Table();                                            \
   };
 
+// A level whose rows depend on the object: besides its (static) table, the
+// dynamic-properties hook adds descriptions made for the one object.
+#define KD_DECLARE_DYNAMIC_PROPERTY_PE(Name, Parent)                                      \
+  class Name : public Parent {                                                            \
+   public:                                                                                \
+    CKdString GetDisplayName(const OdDbObject* object) const override;                    \
+    void GetPropertyNames(const OdDbObject* object, CKdPropertiesContainer*& container,   \
+                          const OdRxClass* filterClass) const override;                   \
+    bool HasDynamicProperties() const override { return true; }                           \
+    void AddDynamicProperties(const OdDbObject* object, CKdPropertiesContainer* container) \
+        const override;                                                                   \
+    static const kd::PropertyTable& Table();                                              \
+  };
+
 // Rows is the class's table of kd::PropertyRow; DisplayName is translated
 // under "entity_types".
 #define KD_DEFINE_PROPERTY_PE(Name, Parent, SdkClass, DisplayName, Rows) \

@@ -21,6 +21,10 @@ struct PropertyRow {
   KdPropertySetMethod set;      // null for a property that is never written
 };
 
+// Adds a description made for one object: category and name translated,
+// dynamic, no description text; the container takes it over.
+void addDynamic(CKdPropertiesContainer* container, const PropertyRow& row);
+
 // Record extensions show their categories and names untranslated.
 enum class Texts { Translated, Literal };
 

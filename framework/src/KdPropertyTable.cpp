@@ -30,6 +30,21 @@ void PropertyTable::build() const {
   m_built = true;
 }
 
+void addDynamic(CKdPropertiesContainer* container, const PropertyRow& row) {
+  auto* impl = dynamic_cast<CKdPropertiesContainerImpl*>(container);
+  if (!impl) return;
+  auto* d = new CKdPropertyDescriptionImpl;
+  d->SetCategory(group(row.category));
+  d->SetName(propertyName(row.name));
+  d->SetType(CKdPropertyTypeImpl(row.type, CKdString(row.guid)));
+  if (row.icon) d->SetIcon(CKdString(OdString(row.icon)));
+  d->SetIsDynamic(true);
+  d->PutGetMethod(row.get);
+  d->PutSetMethod(row.set);
+  d->PutIsReadOnlyMethod(row.readOnly);
+  impl->AddDynamic(d);
+}
+
 void PropertyTable::addTo(CKdPropertiesContainer* container, const OdRxClass* filterClass) const {
   if (!container) return;
   const bool wanted = !filterClass || filterClass->isDerivedFrom(m_sdkClass());
