@@ -20,8 +20,12 @@ TEST_F(Cli, RecordsOfAnEzdxfDrawingShowWhatEzdxfSet) {
       "t.dxf.oblique = 15\n"
       "d = doc.dimstyles.add('Site', dxfattribs={'dimasz': 0.3, 'dimtxt': 0.35, 'dimdec': 3})\n"
       "v = doc.views.new('Gate', dxfattribs={'center': (5, 6), 'width': 8, 'height': 3})\n"
+      "m = doc.mline_styles.new('Kerb')\n"
+      "m.elements.append(0.5, 1)\n"
+      "m.elements.append(-0.5, 3)\n"
+      "m.dxf.flags = 2 | 16\n"
       "doc.saveas('" + drawing + "')\n"
-      "print(json.dumps({h: o.dxf.handle for h, o in [('layer', l), ('style', t), ('dim', d), ('view', v),"
+      "print(json.dumps({h: o.dxf.handle for h, o in [('layer', l), ('style', t), ('dim', d), ('view', v), ('kerb', m),"
       " ('vport', doc.viewports.get('*Active')[0]), ('dashed', doc.linetypes.get('DASHED'))]}))\"";
   Result made = run(make);
   ASSERT_EQ(made.status, 0) << made.out;
@@ -50,6 +54,14 @@ TEST_F(Cli, RecordsOfAnEzdxfDrawingShowWhatEzdxfSet) {
   json view = palette("view");
   EXPECT_EQ(rowOf(view, "Name")["value"]["value"], "Gate");
   EXPECT_EQ(palette("vport")["displayName"], "ViewportTableRecord");
+  json kerb = palette("kerb");
+  EXPECT_EQ(rowOf(kerb, "Show junctions")["value"]["value"], "Yes");
+  EXPECT_EQ(rowOf(kerb, "Start line")["value"]["value"], "Yes");
+  EXPECT_EQ(rowOf(kerb, "End line")["value"]["value"], "No");
+  const json offsets = rowOf(kerb, "LineOffset")["value"]["elements"];
+  ASSERT_EQ(offsets.size(), 2u);
+  EXPECT_EQ(offsets[0]["value"]["value"], -0.5);
+  EXPECT_EQ(offsets[0]["tag"]["value"], 1);
 }
 
 TEST_F(Cli, CurrentSettingsEditedThroughTheViewportRecordReachTheHeader) {
