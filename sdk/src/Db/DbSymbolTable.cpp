@@ -142,10 +142,22 @@ void OdDbBlockTableRecord::dxfInFields(const OdDxfIn& in) {
   m_scaling = in.integer(S, 281, 0) != 0 ? OdDb::kUniform : OdDb::kAny;
 }
 
+// The BLOCK is written back as read, whatever it holds: a field that is not
+// a number leaves the default rather than refusing the drawing.
 void OdDbBlockTableRecord::dxfInBlockBegin(const OdDxfIn& in) {
   const char* S = "AcDbBlockBegin";
-  m_origin = in.point(S, 10);
-  m_blockFlags = in.integer(S, 70, 0);
+  auto number = [&](int code, double def) {
+    const OdDxfTag* t = in.field(S, code);
+    if (!t) return def;
+    try {
+      return in.toReal(*t);
+    } catch (const OdDxfError&) {
+      return def;
+    }
+  };
+  m_origin = OdGePoint3d(number(10, 0.0), number(20, 0.0), number(30, 0.0));
+  const double flags = number(70, 0.0);
+  m_blockFlags = flags >= 0.0 && flags <= 65535.0 ? int(flags) : 0;
   m_xrefPath = in.string(S, 1);
 }
 
