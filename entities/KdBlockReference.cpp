@@ -231,7 +231,7 @@ int setRadius(OdDbBlockReference& ref, double radius) {
   const OdGeScale3d scale = ref.scaleFactors();
   OdDb3dPolylinePtr outline = OdDb3dPolyline::createObject();
   outline->setDatabaseDefaults(db);
-  const OdDbObjectId outlineId = db->addOdDbObject(outline);
+  db->addOdDbObject(outline);
   for (const OdGePoint3d& p : cloud.outline) {
     OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::createObject();
     v->setPosition(OdGePoint3d(p.x / scale.sx, p.y / scale.sy, p.z / scale.sz));
@@ -263,7 +263,6 @@ int setRadius(OdDbBlockReference& ref, double radius) {
     if (!v.isNull()) v->erase();
   }
   outline->erase();
-  (void)outlineId;
   if (!laid) {
     for (const OdDbObjectId& id : generator.getObjIdArrArc()) {
       OdDbObjectPtr arc = id.openObject(OdDb::kForWrite);

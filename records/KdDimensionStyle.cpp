@@ -9,37 +9,32 @@ typedef CKdPropertyDescription Desc;
 typedef OdDbDimStyleTableRecord R;
 const auto RO = &CKdPropertyPEImpl::IsReadOnlyTrue;
 
-template <class Value>
-CKdVariant read(const OdDbObject* object, Value value) {
-  OdDbDimStyleTableRecordPtr r = kd::readable<R>(object);
-  return r.isNull() ? CKdVariant() : value(*r);
-}
 CKdVariant yesNoOf(bool on) { return CKdVariant(kd::value(on ? "Yes" : "No")); }
 
 template <double (R::*Get)() const>
 CKdVariant real(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant((r.*Get)(), true); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant((r.*Get)(), true); });
 }
 template <int (R::*Get)() const>
 CKdVariant integer(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant(long((r.*Get)())); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant(long((r.*Get)())); });
 }
 template <bool (R::*Get)() const>
 CKdVariant yesNo(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return yesNoOf((r.*Get)()); });
+  return kd::readAs<R>(o, [](const R& r) { return yesNoOf((r.*Get)()); });
 }
 template <OdString (R::*Get)() const>
 CKdVariant text(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant(CKdString((r.*Get)())); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant(CKdString((r.*Get)())); });
 }
 template <OdCmColor (R::*Get)() const>
 CKdVariant color(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant((r.*Get)()); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant((r.*Get)()); });
 }
 // A record the style names; empty when it names none.
 template <OdDbObjectId (R::*Get)() const>
 CKdVariant id(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return (r.*Get)().isNull() ? CKdVariant() : CKdVariant((r.*Get)()); });
+  return kd::readAs<R>(o, [](const R& r) { return (r.*Get)().isNull() ? CKdVariant() : CKdVariant((r.*Get)()); });
 }
 
 // The arrowheads by name, in the order their tags count; an unknown name is 21.
@@ -50,7 +45,7 @@ const wchar_t* const kArrows[] = {L"",          L"ClosedBlank", L"Closed",   L"D
                                   L""};
 template <OdDbObjectId (R::*Get)() const>
 CKdVariant arrow(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) {
+  return kd::readAs<R>(o, [](const R& r) {
     const OdString name = OdDmUtil::arrowName((r.*Get)());
     long tag = 21;
     for (long i = 0; i < 21 && tag == 21; ++i)
@@ -62,29 +57,29 @@ CKdVariant arrow(const OdDbObject* o, const Desc&, const CKdVariant&) {
 // Alternate units stand below the primary ones when the text holds a line break "\X".
 bool stacked(const R& r) { return r.dimpost().find(L"\\X") >= 0; }
 CKdVariant dualBeside(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return yesNoOf(!stacked(r)); });
+  return kd::readAs<R>(o, [](const R& r) { return yesNoOf(!stacked(r)); });
 }
 CKdVariant dualBelow(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return yesNoOf(stacked(r)); });
+  return kd::readAs<R>(o, [](const R& r) { return yesNoOf(stacked(r)); });
 }
 CKdVariant separator(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) {
+  return kd::readAs<R>(o, [](const R& r) {
     CKdString s;
     s.format(L"%c", r.dimdsep());
     return CKdVariant(s);
   });
 }
 CKdVariant followsSheet(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return yesNoOf(r.dimlfac() < 0.0); });
+  return kd::readAs<R>(o, [](const R& r) { return yesNoOf(r.dimlfac() < 0.0); });
 }
 CKdVariant fixedLength(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) {
+  return kd::readAs<R>(o, [](const R& r) {
     return CKdVariant(CKdVariantCollectionElement(yesNoOf(r.dimfxlon()), CKdVariant(r.dimfxl(), true)));
   });
 }
 // No fill, the background, or the fill colour.
 CKdVariant textFill(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) {
+  return kd::readAs<R>(o, [](const R& r) {
     switch (r.dimtfill()) {
       case 1: return CKdVariant(OdCmColor(OdCmEntityColor::kForeground));
       case 2: return CKdVariant(r.dimtfillclr());
@@ -93,14 +88,14 @@ CKdVariant textFill(const OdDbObject* o, const Desc&, const CKdVariant&) {
   });
 }
 CKdVariant framed(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return yesNoOf(r.dimgap() < 0.0); });
+  return kd::readAs<R>(o, [](const R& r) { return yesNoOf(r.dimgap() < 0.0); });
 }
 CKdVariant textAlignment(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant(long(r.dimtih() ? 1 : r.dimtoh() ? 0 : 2)); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant(long(r.dimtih() ? 1 : r.dimtoh() ? 0 : 2)); });
 }
 // 0 none, 1 symmetrical, 2 deviation, 3 limits, 4 basic: limits win.
 CKdVariant toleranceCode(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) {
+  return kd::readAs<R>(o, [](const R& r) {
     long code = 3;
     if (r.dimtol() && !r.dimlim()) code = r.dimtp() == r.dimtm() ? 1 : 2;
     else if (!r.dimtol() && !r.dimlim()) code = r.dimgap() < 0.0 ? 4 : 0;
@@ -108,7 +103,7 @@ CKdVariant toleranceCode(const OdDbObject* o, const Desc&, const CKdVariant&) {
   });
 }
 CKdVariant styleName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const R& r) { return CKdVariant(CKdString(r.getName())); });
+  return kd::readAs<R>(o, [](const R& r) { return CKdVariant(CKdString(r.getName())); });
 }
 
 const kd::PropertyRow kRows[] = {

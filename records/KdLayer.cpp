@@ -15,40 +15,35 @@ const auto RO = &CKdPropertyPEImpl::IsReadOnlyTrue;
 
 CKdVariant yesNo(bool on) { return CKdVariant(kd::value(on ? "Yes" : "No")); }
 
-template <class T, class Value>
-CKdVariant read(const OdDbObject* object, Value value) {
-  OdSmartPtr<T> r = kd::readable<T>(object);
-  return r.isNull() ? CKdVariant() : value(*r);
-}
 
 CKdVariant layerName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.getName())); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.getName())); });
 }
 CKdVariant layerColor(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(l.color()); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(l.color()); });
 }
 CKdVariant layerDescription(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.description())); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.description())); });
 }
 template <bool (Layer::*Flag)() const>
 CKdVariant layerFlag(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return kd::booleanList((l.*Flag)(), kd::BoolLabels::YesNo); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return kd::booleanList((l.*Flag)(), kd::BoolLabels::YesNo); });
 }
 CKdVariant layerHidden(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return yesNo(l.isHidden()); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return yesNo(l.isHidden()); });
 }
 CKdVariant layerPrintStyle(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.plotStyleName())); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(CKdString(l.plotStyleName())); });
 }
 CKdVariant layerLineStyle(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(l.linetypeObjectId()); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(l.linetypeObjectId()); });
 }
 CKdVariant layerLineWeight(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) { return CKdVariant(long(l.lineWeight())); });
+  return kd::readAs<Layer>(o, [](const Layer& l) { return CKdVariant(long(l.lineWeight())); });
 }
 // "Yes" for the current layer of the drawing the user works in.
 CKdVariant layerActive(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Layer>(o, [](const Layer& l) {
+  return kd::readAs<Layer>(o, [](const Layer& l) {
     CKdDocument* doc = ACTIVE_DOCUMENT();
     OdDbDatabase* db = doc ? doc->GetDatabase() : nullptr;
     if (!db) return yesNo(false);
@@ -74,10 +69,10 @@ const kd::PropertyRow kLayerRows[] = {
 };
 
 CKdVariant lineStyleName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbLinetypeTableRecord>(o, [](const OdDbLinetypeTableRecord& l) { return CKdVariant(CKdString(l.getName())); });
+  return kd::readAs<OdDbLinetypeTableRecord>(o, [](const OdDbLinetypeTableRecord& l) { return CKdVariant(CKdString(l.getName())); });
 }
 CKdVariant lineStyleComments(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbLinetypeTableRecord>(o, [](const OdDbLinetypeTableRecord& l) { return CKdVariant(CKdString(l.comments())); });
+  return kd::readAs<OdDbLinetypeTableRecord>(o, [](const OdDbLinetypeTableRecord& l) { return CKdVariant(CKdString(l.comments())); });
 }
 const kd::PropertyRow kLineStyleRows[] = {
     {"General", "Name", 6, nullptr, nullptr, RO, lineStyleName, nullptr},
@@ -86,22 +81,22 @@ const kd::PropertyRow kLineStyleRows[] = {
 
 template <bool (Style::*Flag)() const>
 CKdVariant styleFlag(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Style>(o, [](const Style& s) { return yesNo((s.*Flag)()); });
+  return kd::readAs<Style>(o, [](const Style& s) { return yesNo((s.*Flag)()); });
 }
 // An unfilled style shows no colour, whatever fill colour it keeps.
 CKdVariant styleColor(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Style>(o, [](const Style& s) {
+  return kd::readAs<Style>(o, [](const Style& s) {
     return CKdVariant(s.filled() ? s.fillColor() : OdCmColor(OdCmEntityColor::kNone));
   });
 }
 template <double (Style::*Angle)() const>
 CKdVariant styleAngle(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Style>(o, [](const Style& s) { return CKdVariant((s.*Angle)(), true); });
+  return kd::readAs<Style>(o, [](const Style& s) { return CKdVariant((s.*Angle)(), true); });
 }
 // The elements from the last to the first, tagged by index, none selected.
 template <class Value>
 CKdVariant elementList(const OdDbObject* o, Value value) {
-  return read<Style>(o, [&](const Style& s) {
+  return kd::readAs<Style>(o, [&](const Style& s) {
     CKdVariantCollection list;
     for (int i = s.numElements() - 1; i >= 0; --i)
       list.Add(CKdVariantCollectionElement(value(s, s.elementAt(i)), CKdVariant(long(i))));
@@ -132,7 +127,7 @@ CKdVariant elementLineStyles(const OdDbObject* o, const Desc&, const CKdVariant&
   });
 }
 CKdVariant styleName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<Style>(o, [](const Style& s) { return CKdVariant(CKdString(s.name())); });
+  return kd::readAs<Style>(o, [](const Style& s) { return CKdVariant(CKdString(s.name())); });
 }
 
 const kd::PropertyRow kRichLineStyleRows[] = {

@@ -8,26 +8,21 @@ typedef CKdPropertyDescription Desc;
 typedef OdDbTextStyleTableRecord S;
 const auto RO = &CKdPropertyPEImpl::IsReadOnlyTrue;
 
-template <class Value>
-CKdVariant read(const OdDbObject* object, Value value) {
-  OdSmartPtr<S> s = kd::readable<S>(object);
-  return s.isNull() ? CKdVariant() : value(*s);
-}
 CKdVariant name(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const S& s) { return CKdVariant(CKdString(s.getName())); });
+  return kd::readAs<S>(o, [](const S& s) { return CKdVariant(CKdString(s.getName())); });
 }
 template <OdString (S::*Get)() const>
 CKdVariant text(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const S& s) { return CKdVariant(CKdString((s.*Get)())); });
+  return kd::readAs<S>(o, [](const S& s) { return CKdVariant(CKdString((s.*Get)())); });
 }
 template <double (S::*Get)() const>
 CKdVariant real(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const S& s) { return CKdVariant((s.*Get)(), true); });
+  return kd::readAs<S>(o, [](const S& s) { return CKdVariant((s.*Get)(), true); });
 }
 // "Yes" (tag 1) and "No" (tag 0) as written, untranslated; "Yes" selected when set.
 template <bool (S::*Get)() const>
 CKdVariant flag(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const S& s) {
+  return kd::readAs<S>(o, [](const S& s) {
     CKdVariantCollection list;
     list.Add(CKdVariantCollectionElement(CKdVariant(CKdString(L"Yes")), CKdVariant(1L)));
     list.Add(CKdVariantCollectionElement(CKdVariant(CKdString(L"No")), CKdVariant(0L)));

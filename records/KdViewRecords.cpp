@@ -9,15 +9,10 @@ typedef CKdPropertyDescription Desc;
 typedef OdDbViewTableRecord V;
 const auto RO = &CKdPropertyPEImpl::IsReadOnlyTrue;
 
-template <class T, class Value>
-CKdVariant read(const OdDbObject* object, Value value) {
-  OdSmartPtr<T> r = kd::readable<T>(object);
-  return r.isNull() ? CKdVariant() : value(*r);
-}
 
 // The corners of the view: lower left (tag 0) and upper right (tag 1).
 CKdVariant window(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<V>(o, [](const V& v) {
+  return kd::readAs<V>(o, [](const V& v) {
     const OdGePoint2d c = v.centerPoint();
     const double w = v.width() / 2, h = v.height() / 2;
     CKdVariantCollection corners;
@@ -28,13 +23,13 @@ CKdVariant window(const OdDbObject* o, const Desc&, const CKdVariant&) {
   });
 }
 CKdVariant viewName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<V>(o, [](const V& v) { return CKdVariant(CKdString(v.getName())); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(CKdString(v.getName())); });
 }
 CKdVariant paperSpace(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<V>(o, [](const V& v) { return CKdVariant(long(v.isPaperspaceView() ? 1 : 0)); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(long(v.isPaperspaceView() ? 1 : 0)); });
 }
 CKdVariant category(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<V>(o, [](const V& v) { return CKdVariant(CKdString(v.getCategoryName())); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(CKdString(v.getCategoryName())); });
 }
 
 const kd::PropertyRow kViewRows[] = {
@@ -45,17 +40,17 @@ const kd::PropertyRow kViewRows[] = {
 };
 
 CKdVariant groupName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(CKdString(g.name())); });
+  return kd::readAs<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(CKdString(g.name())); });
 }
 CKdVariant groupDescription(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(CKdString(g.description())); });
+  return kd::readAs<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(CKdString(g.description())); });
 }
 CKdVariant selectable(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(kd::value(g.isSelectable() ? "Yes" : "No")); });
+  return kd::readAs<OdDbGroup>(o, [](const OdDbGroup& g) { return CKdVariant(kd::value(g.isSelectable() ? "Yes" : "No")); });
 }
 // One element a member: the group's name, tagged with the member's handle.
 CKdVariant members(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read<OdDbGroup>(o, [](const OdDbGroup& g) {
+  return kd::readAs<OdDbGroup>(o, [](const OdDbGroup& g) {
     OdDbObjectIdArray ids;
     g.allEntityIds(ids);
     const CKdString name(g.name());

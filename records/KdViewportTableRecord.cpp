@@ -168,25 +168,20 @@ CKdVariant getTableType(const OdDbObject* o, const Desc& d, const CKdVariant& co
   return CKdVariant(kd::value(settingsOf(o)->getPSTYLEMODE() ? "ByColor" : "Named without translation table"));
 }
 
-template <class Value>
-CKdVariant read(const OdDbObject* object, Value value) {
-  OdDbViewportTableRecordPtr v = kd::readable<V>(object);
-  return v.isNull() ? CKdVariant() : value(*v);
-}
 CKdVariant centerX(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V& v) { return CKdVariant(v.centerPoint().x + v.target().x, true); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(v.centerPoint().x + v.target().x, true); });
 }
 CKdVariant centerY(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V& v) { return CKdVariant(v.centerPoint().y + v.target().y, true); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(v.centerPoint().y + v.target().y, true); });
 }
 CKdVariant centerZ(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V&) { return CKdVariant(0.0, true); });
+  return kd::readAs<V>(o, [](const V&) { return CKdVariant(0.0, true); });
 }
 CKdVariant viewHeight(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V& v) { return CKdVariant(v.height(), true); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(v.height(), true); });
 }
 CKdVariant viewWidth(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V& v) { return CKdVariant(v.width(), true); });
+  return kd::readAs<V>(o, [](const V& v) { return CKdVariant(v.width(), true); });
 }
 void iconOn(V& v, bool on) { v.setIconEnabled(on); }
 void iconAtOrigin(V& v, bool on) { v.setIconAtOrigin(on); }
@@ -195,7 +190,7 @@ typedef kd::FlagChoice<V, &V::iconEnabled, iconOn, kd::BoolLabels::YesNo> IconOn
 typedef kd::FlagChoice<V, &V::iconAtOrigin, iconAtOrigin, kd::BoolLabels::YesNo> IconAtOrigin;
 typedef kd::FlagChoice<V, &V::isUcsSavedWithViewport, ucsPerView, kd::BoolLabels::YesNo> UcsPerView;
 CKdVariant ucsName(const OdDbObject* o, const Desc&, const CKdVariant&) {
-  return read(o, [](const V& v) {
+  return kd::readAs<V>(o, [](const V& v) {
     OdDbUCSTableRecordPtr ucs = OdDbUCSTableRecord::cast(v.ucsName().openObject());
     return CKdVariant(ucs.isNull() ? CKdString() : CKdString(ucs->getName()));
   });

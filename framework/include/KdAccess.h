@@ -32,6 +32,13 @@ OdSmartPtr<T> writable(const OdDbObject* object, const CKdVariant& value, int ex
   return p;
 }
 
+// What a getter makes of the object as a T; empty when it is not one or cannot be read.
+template <class T, class Value>
+CKdVariant readAs(const OdDbObject* object, Value value) {
+  OdSmartPtr<T> p = readable<T>(object);
+  return p.isNull() ? CKdVariant() : value(*p);
+}
+
 // Shows the message, translated under the context, with the title "Error" and answers failure.
 int reject(const char* message, const char* context = "errors");
 
