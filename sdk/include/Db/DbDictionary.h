@@ -39,8 +39,10 @@ public:
   OdResBufPtr rbChain() const { assertReadEnabled(); return m_data.isNull() ? OdResBufPtr() : m_data->copyChain(); }
   OdResult setFromRbChain(const OdResBuf* chain);
   void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
 
 private:
   OdResBufPtr m_data;
+  int m_cloning = -1;  // the duplicate-record cloning flag as read; -1 when the file had none
 };
 typedef OdSmartPtr<OdDbXrecord> OdDbXrecordPtr;

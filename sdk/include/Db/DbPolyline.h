@@ -67,6 +67,8 @@ public:
 
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+  // Moves, turns, mirrors or scales uniformly; other transforms answer eInvalidInput.
+  OdResult transformBy(const OdGeMatrix3d& transform) override;
 
 private:
   struct Vertex {

@@ -104,3 +104,18 @@ void OdDbCircle::dxfOutFields(OdDxfOut& out) const {
   out.real(40, m_radius);
   out.normal(210, m_normal);
 }
+
+OdResult OdDbCircle::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  if (!transform.isUniScaledOrtho()) return eInvalidInput;
+  OdGePoint3d center = m_center;
+  center.transformBy(transform);
+  OdGeVector3d normal = OdGeVector3d(m_normal).transformBy(transform);
+  const double radius = m_radius * transform.scale();
+  if (!center.isFinite() || normal.isZeroLength() || !(radius > 0.0) || !std::isfinite(radius)) return eInvalidInput;
+  m_center = center;
+  m_normal = normal.normalize();
+  m_radius = radius;
+  m_thickness *= transform.scale();
+  return eOk;
+}

@@ -101,7 +101,10 @@ void OdDbXrecord::dxfInFields(const OdDxfIn& in) {
   OdResBufPtr head;
   OdResBuf* tail = nullptr;
   for (const OdDxfTag* t : in.section("AcDbXrecord")) {
-    if (t->code == 280 && !head) continue;  // the duplicate-record cloning flag
+    if (t->code == 280 && !head && m_cloning < 0) {  // the duplicate-record cloning flag
+      m_cloning = int(in.toInteger(*t));
+      continue;
+    }
     OdResBufPtr rb;
     switch (OdResBuf::kindOf(t->code)) {
       case OdResBuf::kDouble: rb = OdResBuf::newRb(t->code, in.toReal(*t)); break;
@@ -127,4 +130,28 @@ void OdDbXrecord::dxfInFields(const OdDxfIn& in) {
     tail = rb.get();
   }
   m_data = head;
+}
+
+void OdDbXrecord::dxfOutFields(OdDxfOut& out) const {
+  OdDbObject::dxfOutFields(out);
+  out.subclass("AcDbXrecord");
+  // The record's values are all its own: every code the file or the chain uses is owned.
+  for (int code = 1; code <= 1071; ++code)
+    if (out.hadField(code)) out.own(code);
+  if (m_cloning >= 0 || !out.fromFile()) out.integer(280, m_cloning >= 0 ? m_cloning : 1);
+  for (const OdResBuf* rb = m_data.get(); rb; rb = rb->next().get()) {
+    const int code = rb->restype();
+    switch (OdResBuf::kindOf(code)) {
+      case OdResBuf::kDouble: out.real(code, rb->getDouble()); break;
+      case OdResBuf::kInt: out.integer(code, rb->getInt32()); break;
+      case OdResBuf::kPoint: {
+        const OdGePoint3d p = rb->getPoint3d();
+        out.real(code, p.x);
+        out.real(code + 10, p.y);
+        out.real(code + 20, p.z);
+        break;
+      }
+      default: out.string(code, rb->getString()); break;
+    }
+  }
 }

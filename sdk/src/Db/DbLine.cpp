@@ -109,3 +109,18 @@ void OdDbLine::dxfOutFields(OdDxfOut& out) const {
   out.point(11, m_end);
   out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
 }
+
+OdResult OdDbLine::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  if (!transform.isUniScaledOrtho()) return eInvalidInput;
+  OdGePoint3d start = m_start, end = m_end;
+  start.transformBy(transform);
+  end.transformBy(transform);
+  OdGeVector3d normal = OdGeVector3d(m_normal).transformBy(transform);
+  if (!start.isFinite() || !end.isFinite() || normal.isZeroLength()) return eInvalidInput;
+  m_start = start;
+  m_end = end;
+  m_normal = normal.normalize();
+  m_thickness *= transform.scale();
+  return eOk;
+}

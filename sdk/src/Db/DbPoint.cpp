@@ -66,3 +66,16 @@ void OdDbPoint::dxfOutFields(OdDxfOut& out) const {
   out.vectorOpt(210, m_normal, OdGeVector3d::kZAxis);
   out.realOpt(50, m_ecsRotation, 0.0);
 }
+
+OdResult OdDbPoint::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  if (!transform.isUniScaledOrtho()) return eInvalidInput;
+  OdGePoint3d position = m_position;
+  position.transformBy(transform);
+  OdGeVector3d normal = OdGeVector3d(m_normal).transformBy(transform);
+  if (!position.isFinite() || normal.isZeroLength()) return eInvalidInput;
+  m_position = position;
+  m_normal = normal.normalize();
+  m_thickness *= transform.scale();
+  return eOk;
+}

@@ -331,3 +331,35 @@ void OdDbPolyline::dxfOutFields(OdDxfOut& out) const {
   out.own(91);
   out.normal(210, m_normal);
 }
+
+OdResult OdDbPolyline::transformBy(const OdGeMatrix3d& transform) {
+  assertWriteEnabled();
+  if (!transform.isUniScaledOrtho()) return eInvalidInput;
+  OdGeVector3d normal = OdGeVector3d(m_normal).transformBy(transform);
+  if (normal.isZeroLength()) return eInvalidInput;
+  normal.normalize();
+  const OdGeMatrix3d toPlane = OdGeMatrix3d::worldToPlane(normal);
+  // The plane's origin moves too: the elevation is where it lands along the new normal.
+  OdGePoint3d origin = OdGePoint3d::kOrigin + m_normal * m_elevation;
+  origin.transformBy(transform);
+  const double elevation = OdGePoint3d(origin).transformBy(toPlane).z;
+  std::vector<Vertex> moved = m_vertices;
+  for (unsigned i = 0; i < moved.size(); ++i) {
+    OdGePoint3d p;
+    getPointAt(i, p);
+    p.transformBy(transform).transformBy(toPlane);
+    if (!p.isFinite()) return eInvalidInput;
+    moved[i].point = OdGePoint2d(p.x, p.y);
+    moved[i].startWidth *= transform.scale();
+    moved[i].endWidth *= transform.scale();
+    // A mirror turns every arc the other way.
+    if (transform.det() < 0.0) moved[i].bulge = -moved[i].bulge;
+  }
+  if (!std::isfinite(elevation)) return eInvalidInput;
+  m_vertices = moved;
+  m_normal = normal;
+  m_elevation = elevation;
+  m_constantWidth *= transform.scale();
+  m_thickness *= transform.scale();
+  return eOk;
+}

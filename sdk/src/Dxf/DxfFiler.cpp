@@ -132,7 +132,7 @@ void OdDxfIn::indexMarkers() const {
   m_markerCount = 0;
   m_fieldsEnd = m_tags.begin();
   // Fields end where extended data or an embedded object (101) begins.
-  while (m_fieldsEnd != m_tags.end() && m_fieldsEnd->code < 1000 && m_fieldsEnd->code != 101) {
+  while (m_fieldsEnd != m_tags.end() && m_fieldsEnd->code != 1001 && m_fieldsEnd->code != 101) {
     if (m_fieldsEnd->code == 100) {
       if (m_markerCount == kMaxMarkers) m_markerCount = kMaxMarkers + 1;  // too many to index
       if (m_markerCount < kMaxMarkers) m_marker[m_markerCount++] = m_fieldsEnd;
@@ -196,7 +196,7 @@ const OdDxfTag* OdDxfIn::find(const char* subclass, int code, int nth) const {
     return nullptr;
   }
   for (const OdDxfTag& t : m_tags) {
-    if (t.code >= 1000) break;  // extended data
+    if (t.code == 1001) break;  // extended data
     if (t.code == code && nth-- == 0) return &t;
   }
   return nullptr;
@@ -210,7 +210,7 @@ std::vector<const OdDxfTag*> OdDxfIn::section(const char* subclass) const {
       inside = m_text.text(t) == subclass;
       continue;
     }
-    if (t.code >= 1000 || t.code == 101) break;
+    if (t.code == 1001 || t.code == 101) break;
     if (inside) out.push_back(&t);
   }
   return out;
@@ -348,7 +348,7 @@ void OdDxfOut::eachOriginalField(Visit visit) const {
   const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
   bool inside = !markers || marker.empty();
   for (const OdDxfTag& t : m_original) {
-    if (t.code >= 1000 || t.code == 101) break;  // extended data or an embedded object
+    if (t.code == 1001 || t.code == 101) break;  // extended data or an embedded object
     if (markers && t.code == 100) inside = trim(m_text->text(t)) == marker;
     else if (inside && !visit(t)) return;
   }
@@ -388,7 +388,7 @@ void OdDxfOut::name(int code, const OdString& value) {
   const std::string text = m_codec.encode(value);
   if (m_text)
     for (const OdDxfTag& t : m_original) {
-      if (t.code >= 1000) break;
+      if (t.code == 1001) break;
       const std::string_view had = trim(m_text->text(t));
       if (t.code != code || had.size() != text.size()) continue;
       bool same = true;
