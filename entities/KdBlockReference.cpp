@@ -20,6 +20,7 @@
 #include "KdAccess.h"
 #include "KdAttribute.h"
 #include "KdBlockReferenceAccess.h"
+#include "KdDynBlockDescription.h"
 #include "KdValidation.h"
 
 namespace kdblock {
@@ -341,6 +342,7 @@ void CKdBlockReferencePE::AddDynamicProperties(const OdDbObject* object, CKdProp
   for (size_t i = 0; i < count; ++i)
     kd::addDynamic(container, {rows[i].category, rows[i].name, rows[i].type, rows[i].guid, rows[i].icon, isCoreReadOnly,
                                getCore, setCore});
+  CKdDynBlockDescription::AddAll(*ref, container);
   CKdAttributeDescription::AddAll(*ref, container);
 }
 
@@ -372,5 +374,6 @@ void CKdBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKdPrintIn
     out.PrintScale(kd::infoItem("Y scale"), s.sy);
     out.PrintScale(kd::infoItem("Z scale"), s.sz);
     out.PrintAngle(kd::infoItem("Rotation angle"), ref.rotation());
+    CKdDynBlockDescription::PrintAll(ref, out);
   });
 }
