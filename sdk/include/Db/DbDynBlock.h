@@ -293,3 +293,6 @@ private:
 OdDbObjectId odDbDynamicBlockOf(OdDbObjectId blockRecord);
 // The graph of a dynamic block definition; null when it has none.
 OdDbEvalGraphPtr odDbEvalGraphOf(OdDbObjectId blockRecord);
+// Makes a block definition dynamic: an empty graph in its extension
+// dictionary, to which parameters and actions are added as nodes.
+OdDbEvalGraphPtr odDbCreateEvalGraph(OdDbBlockTableRecord& block);

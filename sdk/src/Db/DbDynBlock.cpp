@@ -1113,3 +1113,14 @@ OdResult OdDbDynBlockReferenceProperty::setValue(const OdResBuf& value) {
     if (!before.isNull() && before->getInt32() != o.param->value(changed, m_index)->getInt32()) mirror(*o.ref, dynamic, *f, changed);
   return eOk;
 }
+
+OdDbEvalGraphPtr odDbCreateEvalGraph(OdDbBlockTableRecord& block) {
+  OdDbEvalGraphPtr existing = odDbEvalGraphOf(block.objectId());
+  if (!existing.isNull()) return OdDbEvalGraph::cast(existing->objectId().openObject(OdDb::kForWrite));
+  if (block.extensionDictionary().isNull() && block.createExtensionDictionary() != eOk) return OdDbEvalGraphPtr();
+  OdDbDictionaryPtr dict = OdDbDictionary::cast(block.extensionDictionary().openObject(OdDb::kForWrite));
+  if (dict.isNull()) return OdDbEvalGraphPtr();
+  OdDbEvalGraphPtr graph = OdDbEvalGraph::createObject();
+  dict->setAt(kGraphKey, graph);
+  return graph;
+}
