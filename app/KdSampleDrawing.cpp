@@ -8,6 +8,7 @@
 #include "Db/DbArc.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
+#include "Db/DbDynBlock.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -494,6 +495,55 @@ OdDbDatabasePtr makeSampleDrawing() {
     for (OdDbObjectIteratorPtr it = outline->vertexIterator(); !it->done(); it->step())
       OdDbObjectPtr(it->objectId().openObject(OdDb::kForWrite))->erase();
     outline->erase();
+  }
+
+  // A dynamic gate: a leaf that flips to the other hinge, a width chosen
+  // among three, and a look with or without its swing arc. One reference
+  // shows the definition, the other a state of its own.
+  OdDbBlockTableRecordPtr gate = addBlock(db, L"Gate", OdDb::kUnitsMillimeters, OdDb::kAny);
+  OdDbLinePtr gateLeaf = OdDbLine::createObject();
+  gateLeaf->setEndPoint(OdGePoint3d(1.0, 0, 0));
+  const OdDbObjectId leafId = gate->appendOdDbEntity(gateLeaf);
+  OdDbArcPtr swing = OdDbArc::createObject();
+  swing->setRadius(1.0);
+  swing->setEndAngle(OdaPI2);
+  const OdDbObjectId swingId = gate->appendOdDbEntity(swing);
+  {
+    OdDbEvalGraphPtr graph = odDbCreateEvalGraph(*gate);
+    OdDbBlockFlipParameterPtr hinge = OdDbBlockFlipParameter::createObject();
+    hinge->setName(L"Flip");
+    hinge->setPoints(OdGePoint3d(0.5, 0, 0), OdGePoint3d(0.5, 1, 0));
+    hinge->data.name[0] = L"Hinge";
+    hinge->data.description[0] = L"Which side the gate hangs on";
+    graph->addNode(hinge);
+    OdDbBlockFlipActionPtr turn = OdDbBlockFlipAction::createObject();
+    turn->setName(L"Flip1");
+    turn->setParameterNode(hinge->nodeId());
+    OdDbObjectIdArray both;
+    both.append(leafId);
+    both.append(swingId);
+    turn->setSelection(both);
+    graph->addNode(turn);
+    OdDbBlockLinearParameterPtr width = OdDbBlockLinearParameter::createObject();
+    width->setName(L"Linear");
+    width->setPoints(OdGePoint3d(0, 0, 0), OdGePoint3d(1.0, 0, 0));
+    width->data.name[0] = L"Width";
+    width->data.values[0].values = {0.9, 1.0, 1.2};
+    graph->addNode(width);
+    OdDbBlockVisibilityParameterPtr look = OdDbBlockVisibilityParameter::createObject();
+    look->setName(L"Visibility");
+    look->data.name[0] = L"Look";
+    look->data.entities = both;
+    OdDbBlockVisibilityState open{L"With swing", both, {}}, closed{L"Leaf only", {}, {}};
+    closed.entities.append(leafId);
+    look->data.states = {open, closed};
+    graph->addNode(look);
+  }
+  insert(db.get(), gate->objectId(), OdGePoint3d(8, 0, 0), 1.0, 0.0, walls, {});
+  OdDbBlockReferencePtr side = insert(db.get(), gate->objectId(), OdGePoint3d(11, 0, 0), 1.0, 0.0, walls, {});
+  for (const OdDbDynBlockReferencePropertyPtr& p : OdDbDynBlockReference(side->objectId()).getBlockProperties()) {
+    if (p->propertyName() == L"Hinge") p->setValue(*OdResBuf::newRb(70, OdInt32(1)));
+    if (p->propertyName() == L"Look") p->setValue(*OdResBuf::newRb(1, OdString(L"Leaf only")));
   }
   return db;
 }

@@ -7,14 +7,19 @@
 #include "CKdPropertiesContainerImpl.h"
 #include "CKdPropertyType.h"
 #include "KdText.h"
+#include "Db/DbBlockReference.h"
 #include "KdAccess.h"
 
 namespace {
 typedef CKdPropertyDescription Desc;
 
-DbDynBlockReferenceProperty_wrapper wrapped(const Desc& d) {
+// The row's property, when the object is the block reference it belongs to.
+DbDynBlockReferenceProperty_wrapper wrapped(const OdDbObject* object, const Desc& d) {
   auto* own = dynamic_cast<const CKdDynBlockDescription*>(&d);
-  return own ? CKdModuleDynBlocks::instance().property(own->property) : DbDynBlockReferenceProperty_wrapper();
+  if (!own || own->property.isNull() || kd::readable<OdDbBlockReference>(object).isNull() ||
+      object->objectId() != own->property->referenceId())
+    return DbDynBlockReferenceProperty_wrapper();
+  return CKdModuleDynBlocks::instance().property(own->property);
 }
 
 CKdString flipLabel(long state) { return kd::value(state == 0 ? "Not flipped" : "Flipped"); }
@@ -41,8 +46,7 @@ bool sameLabel(const CKdVariant& a, const CKdVariant& b) {
 }
 
 CKdVariant getDynamic(const OdDbObject* object, const Desc& d, const CKdVariant&) {
-  if (!object || !object->isReadEnabled()) return CKdVariant();
-  DbDynBlockReferenceProperty_wrapper p = wrapped(d);
+  DbDynBlockReferenceProperty_wrapper p = wrapped(object, d);
   const OdResBufPtr current = p.value();
   if (p.isNull() || current.isNull()) return CKdVariant();
   const bool flip = p.getParameter().isFlipParameter();
@@ -86,7 +90,7 @@ OdResBufPtr toResBuf(const CKdVariant& value, int type, const DbDynBlockReferenc
 
 int setDynamic(const OdDbObject* object, const Desc& d, const CKdVariant& value, const CKdVariant&) {
   if (!object || !object->isWriteEnabled() || !kd::isFiniteValue(value)) return KD_PROPERTY_FAILED;
-  DbDynBlockReferenceProperty_wrapper p = wrapped(d);
+  DbDynBlockReferenceProperty_wrapper p = wrapped(object, d);
   const OdResBufPtr current = p.value();
   if (current.isNull()) return KD_PROPERTY_FAILED;
   const OdResBufPtr given = toResBuf(value, current->restype(), p);
@@ -94,7 +98,7 @@ int setDynamic(const OdDbObject* object, const Desc& d, const CKdVariant& value,
   return KD_PROPERTY_OK;
 }
 
-bool isDynamicReadOnly(const OdDbObject*, const Desc& d) { return wrapped(d).readOnly(); }
+bool isDynamicReadOnly(const OdDbObject* object, const Desc& d) { return wrapped(object, d).readOnly(); }
 }  // namespace
 
 CKdDynBlockDescription::~CKdDynBlockDescription() = default;
