@@ -9,6 +9,8 @@
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbDynBlock.h"
+#include "Db/DbLight.h"
+#include "Db/DbOle2Frame.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -545,6 +547,28 @@ OdDbDatabasePtr makeSampleDrawing() {
     if (p->propertyName() == L"Hinge") p->setValue(*OdResBuf::newRb(70, OdInt32(1)));
     if (p->propertyName() == L"Look") p->setValue(*OdResBuf::newRb(1, OdString(L"Leaf only")));
   }
+
+  // A spotlight over the stair, aimed at its foot; a pasted picture of the
+  // site; a survey mark of a tool the drawing's program does not have.
+  OdDbLightPtr spot = add(db.get(), OdDbLight::createObject(), axes);
+  spot->setName(L"Stair spot");
+  spot->setLightType(OdDbLight::kSpotLight);
+  spot->setPosition(OdGePoint3d(20, 8, 2.8));
+  spot->setTargetLocation(OdGePoint3d(20, 8, 0));
+  spot->setHotspotAndFalloff(OdaPI / 4, OdaPI / 3);
+  spot->setTargeted(true);
+  OdDbOle2FramePtr picture = add(db.get(), OdDbOle2Frame::createObject(), axes);
+  picture->setData(L"Paintbrush Picture", OdDbOle2Frame::kEmbedded, std::string("site photo"));
+  picture->setPosition({OdGePoint3d(-6, 10, 0), OdGePoint3d(-2, 10, 0), OdGePoint3d(-2, 7, 0), OdGePoint3d(-6, 7, 0)});
+  OdDbDatabase::DxfClass mark;
+  mark.dxfName = L"KD_SURVEY_MARK";
+  mark.className = L"KdSurveyMark";
+  mark.appName = L"Survey tools";
+  mark.proxyFlags = OdDbProxyEntity::kEraseAllowed | OdDbProxyEntity::kColorChangeAllowed | OdDbProxyEntity::kLayerChangeAllowed;
+  mark.entity = true;
+  db->setDxfClasses({mark});
+  OdDbProxyEntityPtr proxy = add(db.get(), OdDbProxyEntity::createObject(), axes);
+  proxy->setOriginalClassId(500);
   return db;
 }
 }  // namespace kdapp

@@ -21,7 +21,9 @@
 #include "KdOtherDimensions.h"
 #include "KdEllipse.h"
 #include "KdEntity.h"
+#include "KdLight.h"
 #include "KdLine.h"
+#include "KdOle2Frame.h"
 #include "KdLayer.h"
 #include "KdTableStyle.h"
 #include "KdViewportTableRecord.h"
@@ -38,6 +40,9 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdLightPE, m_lightPE) \
+  X(CKdOle2FramePE, m_ole2FramePE) \
+  X(CKdProxyEntityPE, m_proxyEntityPE) \
   X(CKdMInsertBlockPE, m_mInsertBlockPE) \
   X(CKdHatchPE, m_hatchPE) \
   X(CKdAttributeDefinitionPE, m_attributeDefinitionPE) \
@@ -85,6 +90,9 @@
   X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdLightInfo, m_lightInfo) \
+  X(CKdOle2FrameInfo, m_ole2FrameInfo) \
+  X(CKdProxyEntityInfo, m_proxyEntityInfo) \
   X(CKdHatchInfo, m_hatchInfo) \
   X(CKdAttributeDefinitionInfo, m_attributeDefinitionInfo) \
   X(CKdBlockAttributeInfo, m_blockAttributeInfo) \

@@ -10,6 +10,8 @@
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbHatch.h"
+#include "Db/DbLight.h"
+#include "Db/DbOle2Frame.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
@@ -65,9 +67,11 @@ const Registration kTable[] = {
     {27, 27, &OdDbMInsertBlock::desc, KD_EXT(m_mInsertBlockPE), 0, KD_NONE},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
+    {30, 30, &OdDbOle2Frame::desc, KD_EXT(m_ole2FramePE), 25, KD_EXT(m_ole2FrameInfo)},
     {31, 31, &OdDbOrdinateDimension::desc, KD_EXT(m_ordinateDimensionPE), 26, KD_EXT(m_ordinateDimensionInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
+    {40, 40, &OdDbProxyEntity::desc, KD_EXT(m_proxyEntityPE), 35, KD_EXT(m_proxyEntityInfo)},
     {41, 41, &OdDbRadialDimensionLarge::desc, KD_EXT(m_radialDimensionLargePE), 36, KD_EXT(m_radialDimensionLargeInfo)},
     {42, 42, &OdDbRadialDimension::desc, KD_EXT(m_radialDimensionPE), 37, KD_EXT(m_radialDimensionInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
@@ -80,6 +84,7 @@ const Registration kTable[] = {
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
+    {60, 60, &OdDbLight::desc, KD_EXT(m_lightPE), 54, KD_EXT(m_lightInfo)},
     {62, 61, &OdDbTextStyleTableRecord::desc, KD_EXT(m_textStylePE), 0, KD_NONE},
     {63, 62, &OdDbTableStyle::desc, KD_EXT(m_tableStylePE), 0, KD_NONE},
     {64, 63, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},

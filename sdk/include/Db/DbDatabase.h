@@ -110,6 +110,16 @@ public:
 
   OdDbHeaderVars& header() { return m_header; }
   const OdDbHeaderVars& header() const { return m_header; }
+
+  // The classes a drawing file declares (CLASSES), in order: proxies name
+  // theirs by position (500 for the first).
+  struct DxfClass {
+    OdString dxfName, className, appName;
+    int proxyFlags = 0;
+    bool entity = false;
+  };
+  const std::vector<DxfClass>& dxfClasses() const { return m_dxfClasses; }
+  void setDxfClasses(const std::vector<DxfClass>& classes) { m_dxfClasses = classes; }
   bool getPSTYLEMODE() const { return m_header.pstylemode; }
   void setPSTYLEMODE(bool colorDependent) { m_header.pstylemode = colorDependent; }
   OdInt16 getLUNITS() const { return m_header.lunits; }
@@ -143,6 +153,7 @@ private:
   bool m_numberLater = false;
   mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;
+  std::vector<DxfClass> m_dxfClasses;
   std::shared_ptr<OdDxfDocument> m_dxf;
   OdDbObjectId m_blockTable, m_layerTable, m_linetypeTable, m_textStyleTable, m_dimStyleTable, m_regAppTable,
       m_ucsTable, m_viewTable, m_viewportTable, m_namedObjects, m_modelSpace, m_paperSpace, m_layerZero,

@@ -7,6 +7,8 @@
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
 #include "Db/DbGroup.h"
+#include "Db/DbLight.h"
+#include "Db/DbOle2Frame.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
 #include "Db/DbViewTableRecord.h"
@@ -55,13 +57,10 @@
   KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
   KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
   KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
-  KD_CLASS(OdDbOle2Frame, OdDbEntity, "OLE2FRAME")                            \
   KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
   KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \
-  KD_CLASS(OdDbProxyEntity, OdDbEntity, "ACAD_PROXY_ENTITY")                  \
   KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
-  KD_CLASS(OdDbLight, OdDbEntity, "LIGHT")                                    \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 

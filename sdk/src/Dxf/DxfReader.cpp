@@ -1,5 +1,6 @@
 // Reading a drawing file into a database: tokenise, create every object with
 // its handle, then let each class read its fields once all ids exist.
+#include <cstdlib>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -305,6 +306,22 @@ void Reader::readRawSection(const std::string& name) {
   const size_t start = m_pos;
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) ++m_pos;
   m_doc.sections.push_back({name, OdDxfSpan{m_doc.tags.data() + start, m_pos - start}});
+  if (name != "CLASSES") return;
+  // The section stays as read; the database learns the classes' names and proxy flags.
+  std::vector<OdDbDatabase::DxfClass> classes;
+  for (size_t i = start; i < m_pos; ++i) {
+    const OdDxfTag& t = m_doc.tags[i];
+    const std::string_view text = m_doc.text.text(t);
+    if (t.code == 0) classes.emplace_back();
+    if (classes.empty()) continue;
+    OdDbDatabase::DxfClass& c = classes.back();
+    if (t.code == 1) c.dxfName = m_doc.codec.decode(text);
+    else if (t.code == 2) c.className = m_doc.codec.decode(text);
+    else if (t.code == 3) c.appName = m_doc.codec.decode(text);
+    else if (t.code == 90) c.proxyFlags = int(std::strtol(std::string(text).c_str(), nullptr, 10));
+    else if (t.code == 281) c.entity = std::strtol(std::string(text).c_str(), nullptr, 10) != 0;
+  }
+  m_db->setDxfClasses(classes);
 }
 
 void Reader::readHeader() {

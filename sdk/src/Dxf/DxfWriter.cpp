@@ -642,6 +642,17 @@ const DeclaredClass kDeclaredClasses[] = {
 void Writer::writeClasses() {
   tag(0, "SECTION");
   tag(2, "CLASSES");
+  // Classes the database was given come first: proxies count from them.
+  for (const OdDbDatabase::DxfClass& c : m_db->dxfClasses()) {
+    tag(0, "CLASS");
+    tag(1, m_codec.encode(c.dxfName));
+    tag(2, m_codec.encode(c.className));
+    tag(3, m_codec.encode(c.appName));
+    tag(90, std::to_string(c.proxyFlags));
+    tag(91, "0");
+    tag(280, "1");
+    tag(281, c.entity ? "1" : "0");
+  }
   for (const DeclaredClass& c : kDeclaredClasses) {
     long count = 0;
     for (const OdDbObjectId& id : m_db->objectIds()) {
