@@ -14,7 +14,8 @@ mkdir -p "$out/corpus-$target" "$out/crashes" "$out/seeds"
 [ -x "$here/build/bin/kdprops" ] && "$here/build/bin/kdprops" sample -o "$out/seeds/sample.dxf" || true
 seeds=("$here/tests/dxf/regressions" "$out/seeds")
 for d in "$here/../shared/dxf-samples/examples" "$here/../shared/dxf-samples/edge-cases" \
-         "$here/../shared/dxf-samples/corpus/librecad" "$here/../shared/dxf-samples/corpus/openscad"; do
+         "$here/../shared/dxf-samples/corpus/librecad" "$here/../shared/dxf-samples/corpus/openscad" \
+         "$here/../shared/dxf-samples/dynamic-blocks"; do
   [ -d "$d" ] && seeds+=("$d")
 done
 ASAN_OPTIONS=detect_leaks=1 "$out/build/bin/$target" "$out/corpus-$target" "${seeds[@]}" -max_total_time="$seconds" \
