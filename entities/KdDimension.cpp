@@ -11,6 +11,14 @@
 #include "KdDimensionAccess.h"
 
 namespace kddim {
+const OdDbDimVarHolder* settingsOf(const OdDbObject* object) {
+  if (!object || !object->isReadEnabled()) return nullptr;
+  return dynamic_cast<const OdDbDimVarHolder*>(object);
+}
+OdDbDimVarHolder* writableSettingsOf(const OdDbObject* object, const CKdVariant& value, int type) {
+  if (!object || value.GetType() != type || !kd::isFiniteValue(value) || !object->isWriteEnabled()) return nullptr;
+  return dynamic_cast<OdDbDimVarHolder*>(const_cast<OdDbObject*>(object));
+}
 
 long selectedTag(const CKdVariant& list) {
   if (list.GetType() != CKdVariant::kCollection) return -1;

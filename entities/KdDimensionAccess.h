@@ -27,18 +27,23 @@ inline OdDbDimensionPtr readable(const OdDbObject* object) { return kd::readable
 inline OdDbDimensionPtr writable(const OdDbObject* object, const CKdVariant& value, int type) {
   return kd::writable<OdDbDimension>(object, value, type);
 }
-// Stores the setting with one member changed, the others as the dimension shows them.
+// The settings of any entity that holds them (dimensions, leaders, tolerance
+// frames), for the accessors that rows of all three share; null when the
+// object holds none or cannot be read (written).
+const OdDbDimVarHolder* settingsOf(const OdDbObject* object);
+OdDbDimVarHolder* writableSettingsOf(const OdDbObject* object, const CKdVariant& value, int type);
+// Stores the setting with one member changed, the others as the entity shows them.
 template <class Change>
-int store(OdDbDimension& d, OdDbDimVar var, Change change) {
+int store(OdDbDimVarHolder& d, OdDbDimVar var, Change change) {
   OdDbDimVarValue v = d.dimVar(var);
   change(v);
   d.setDimVar(var, v);
   return KD_PROPERTY_OK;
 }
-inline int storeInteger(OdDbDimension& d, OdDbDimVar var, int value) {
+inline int storeInteger(OdDbDimVarHolder& d, OdDbDimVar var, int value) {
   return store(d, var, [&](OdDbDimVarValue& v) { v.integer = value; });
 }
-inline int storeReal(OdDbDimension& d, OdDbDimVar var, double value) {
+inline int storeReal(OdDbDimVarHolder& d, OdDbDimVar var, double value) {
   return store(d, var, [&](OdDbDimVarValue& v) { v.real = value; });
 }
 
@@ -48,13 +53,13 @@ const int kNoRule = -1;
 // A real setting; Distance false marks a factor.
 template <OdDbDimVar Var, bool Distance = true>
 CKdVariant getReal(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbDimensionPtr d = readable(object);
-  return d.isNull() ? CKdVariant() : CKdVariant(d->dimVar(Var).real, Distance);
+  const OdDbDimVarHolder* d = settingsOf(object);
+  return !d ? CKdVariant() : CKdVariant(d->dimVar(Var).real, Distance);
 }
 template <OdDbDimVar Var, int Rule = kNoRule>
 int setReal(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbDimensionPtr d = writable(object, value, CKdVariant::kDouble);
-  if (d.isNull()) return KD_PROPERTY_FAILED;
+  OdDbDimVarHolder* d = writableSettingsOf(object, value, CKdVariant::kDouble);
+  if (!d) return KD_PROPERTY_FAILED;
   if (Rule != kNoRule && !kd::validate(value.GetDouble(), kd::NumberRule(Rule))) return KD_PROPERTY_FAILED;
   return storeReal(*d, Var, value.GetDouble());
 }
@@ -63,25 +68,25 @@ int setReal(const OdDbObject* object, const Desc&, const CKdVariant& value, cons
 // A colour setting.
 template <OdDbDimVar Var>
 CKdVariant getColor(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbDimensionPtr d = readable(object);
-  return d.isNull() ? CKdVariant() : CKdVariant(OdCmColor::fromIndex(OdInt16(d->dimVar(Var).integer)));
+  const OdDbDimVarHolder* d = settingsOf(object);
+  return !d ? CKdVariant() : CKdVariant(OdCmColor::fromIndex(OdInt16(d->dimVar(Var).integer)));
 }
 template <OdDbDimVar Var>
 int setColor(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbDimensionPtr d = writable(object, value, CKdVariant::kColor);
-  return d.isNull() ? KD_PROPERTY_FAILED : storeInteger(*d, Var, value.GetColor().colorIndex());
+  OdDbDimVarHolder* d = writableSettingsOf(object, value, CKdVariant::kColor);
+  return !d ? KD_PROPERTY_FAILED : storeInteger(*d, Var, value.GetColor().colorIndex());
 }
 
 // An integer setting shown as a number (line weights).
 template <OdDbDimVar Var>
 CKdVariant getInteger(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbDimensionPtr d = readable(object);
-  return d.isNull() ? CKdVariant() : CKdVariant(long(d->dimVar(Var).integer));
+  const OdDbDimVarHolder* d = settingsOf(object);
+  return !d ? CKdVariant() : CKdVariant(long(d->dimVar(Var).integer));
 }
 template <OdDbDimVar Var>
 int setInteger(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbDimensionPtr d = writable(object, value, CKdVariant::kInt32);
-  return d.isNull() ? KD_PROPERTY_FAILED : storeInteger(*d, Var, value.GetInt32());
+  OdDbDimVarHolder* d = writableSettingsOf(object, value, CKdVariant::kInt32);
+  return !d ? KD_PROPERTY_FAILED : storeInteger(*d, Var, value.GetInt32());
 }
 
 // The tag of a choice answer stored as the setting.

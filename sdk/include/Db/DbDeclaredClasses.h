@@ -7,6 +7,7 @@
 #include "Db/DbBlockReference.h"
 #include "Db/DbDimension.h"
 #include "Db/DbGroup.h"
+#include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
 #include "Db/DbTableStyle.h"
@@ -36,7 +37,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbLeader, OdDbCurve, "LEADER")                                   \
   KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
   KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
   KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
@@ -56,7 +56,6 @@
   KD_CLASS(OdDb3dSolid, OdDbEntity, "3DSOLID")                                \
   KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
   KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
-  KD_CLASS(OdDbFcf, OdDbEntity, "TOLERANCE")                                  \
   KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
   KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \

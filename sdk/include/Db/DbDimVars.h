@@ -171,3 +171,24 @@ template <> struct OdDbDimVarType<OdDbDimVarKind::Id> {
     OdDbDimVarType<OdDbDimVarKind::Kind>::put(v, value);                                         \
     return setDimVar(OdDbDimVar::name, v);                                                       \
   }
+
+class OdDbObject;
+// Entities that hold their own values of some settings over a dimension
+// style: dimensions, leaders and tolerance frames.
+class OdDbDimVarHolder {
+public:
+  virtual ~OdDbDimVarHolder() = default;
+  virtual OdDbObjectId dimensionStyle() const = 0;
+  virtual OdResult setDimensionStyle(OdDbObjectId style) = 0;  // a dimension style record
+  // The setting as the entity shows it: its own value where it has one,
+  // else its style's, else the default.
+  virtual OdDbDimVarValue dimVar(OdDbDimVar var) const = 0;
+  // Gives the entity its own value of the setting; the style keeps its.
+  virtual OdResult setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) = 0;
+  virtual bool hasOverride(OdDbDimVar var) const = 0;
+};
+
+// The entity's own values live in the "DSTYLE" list of its "ACAD" extended data.
+OdDbDimVarValue odDbDimVarOf(const OdDbObject& entity, OdDbObjectId style, OdDbDimVar var);
+bool odDbHasDimVarOverride(const OdDbObject& entity, OdDbDimVar var);
+OdResult odDbSetDimVarOverride(OdDbObject& entity, OdDbDimVar var, const OdDbDimVarValue& value);

@@ -6,7 +6,7 @@
 
 class OdDbBlockTableRecord;
 
-class OdDbDimension : public OdDbEntity {
+class OdDbDimension : public OdDbEntity, public OdDbDimVarHolder {
 public:
   ODRX_DECLARE_MEMBERS(OdDbDimension)
 public:
@@ -14,15 +14,11 @@ public:
   bool isConstraintDynamic() const;
   void setConstraintDynamic(bool dynamic);
 
-  OdDbObjectId dimensionStyle() const;
-  OdResult setDimensionStyle(OdDbObjectId style);  // a dimension style record
-  // The setting as the dimension shows it: its own value where it has one,
-  // else its style's, else the default.
-  OdDbDimVarValue dimVar(OdDbDimVar var) const;
-  // Gives the dimension its own value of the setting; the style keeps its.
-  OdResult setDimVar(OdDbDimVar var, const OdDbDimVarValue& value);
-  // Whether the dimension has a value of its own.
-  bool hasOverride(OdDbDimVar var) const;
+  OdDbObjectId dimensionStyle() const override;
+  OdResult setDimensionStyle(OdDbObjectId style) override;
+  OdDbDimVarValue dimVar(OdDbDimVar var) const override;
+  OdResult setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) override;
+  bool hasOverride(OdDbDimVar var) const override;
   KD_DIM_VARS(KD_DIM_VAR_ACCESSORS)
 
   OdGePoint3d textPosition() const;

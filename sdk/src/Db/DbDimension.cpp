@@ -123,28 +123,34 @@ OdResult OdDbDimension::setDimensionStyle(OdDbObjectId style) {
   return eOk;
 }
 
-bool OdDbDimension::hasOverride(OdDbDimVar var) const {
-  assertReadEnabled();
-  OdResBufPtr chain = xData(L"ACAD");
-  return findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, database()).value != nullptr;
+bool odDbHasDimVarOverride(const OdDbObject& entity, OdDbDimVar var) {
+  entity.assertReadEnabled();
+  OdResBufPtr chain = entity.xData(L"ACAD");
+  return findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, entity.database()).value != nullptr;
 }
 
-OdDbDimVarValue OdDbDimension::dimVar(OdDbDimVar var) const {
-  assertReadEnabled();
-  OdResBufPtr chain = xData(L"ACAD");
+OdDbDimVarValue odDbDimVarOf(const OdDbObject& entity, OdDbObjectId styleId, OdDbDimVar var) {
+  entity.assertReadEnabled();
+  OdResBufPtr chain = entity.xData(L"ACAD");
   OdDbDimVarValue v;
-  if (OdResBuf* value = findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, database()).value)
-    if (valueOf(value, var, database(), v)) return v;
-  OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(m_style.openObject());
+  if (OdResBuf* value = findPair(listOpening(chain.get()), odDbDimVarInfo(var).code, entity.database()).value)
+    if (valueOf(value, var, entity.database(), v)) return v;
+  OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(styleId.openObject());
   return style.isNull() ? OdDbDimVarValue::defaultOf(var) : style->dimVar(var);
 }
 
+bool OdDbDimension::hasOverride(OdDbDimVar var) const { return odDbHasDimVarOverride(*this, var); }
+OdDbDimVarValue OdDbDimension::dimVar(OdDbDimVar var) const { return odDbDimVarOf(*this, dimensionStyle(), var); }
 OdResult OdDbDimension::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) {
-  assertWriteEnabled();
+  return odDbSetDimVarOverride(*this, var, value);
+}
+
+OdResult odDbSetDimVarOverride(OdDbObject& entity, OdDbDimVar var, const OdDbDimVarValue& value) {
+  entity.assertWriteEnabled();
   if (!odDbDimVarIsValid(var, value)) return eInvalidInput;
-  if (OdDbDatabase* db = database())
+  if (OdDbDatabase* db = entity.database())
     if (!db->newRegApp(L"ACAD")) return eRegappIdNotFound;
-  OdResBufPtr chain = xData(L"ACAD");
+  OdResBufPtr chain = entity.xData(L"ACAD");
   if (chain.isNull()) chain = OdResBuf::newRb(OdResBuf::kDxfRegAppName, OdString(L"ACAD"));
   OdResBuf* opening = listOpening(chain.get());
   if (!opening) {
@@ -155,7 +161,7 @@ OdResult OdDbDimension::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) 
   }
   // The pair's value is replaced where it stands; a new pair goes last in
   // the list (at the end of the chain when the list is not closed).
-  const ListPair pair = findPair(opening, odDbDimVarInfo(var).code, database());
+  const ListPair pair = findPair(opening, odDbDimVarInfo(var).code, entity.database());
   OdResBufPtr element = elementOf(var, value);
   if (pair.value) {
     element->setNext(pair.value->next());
@@ -166,7 +172,7 @@ OdResult OdDbDimension::setDimVar(OdDbDimVar var, const OdDbDimVarValue& value) 
     code->setNext(element);
     pair.tail->setNext(code);
   }
-  return setXData(chain);
+  return entity.setXData(chain);
 }
 
 OdGePoint3d OdDbDimension::textPosition() const {
