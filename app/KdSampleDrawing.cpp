@@ -9,6 +9,7 @@
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbDynBlock.h"
+#include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
 #include "CKdCloudBase.h"
@@ -569,6 +570,14 @@ OdDbDatabasePtr makeSampleDrawing() {
   db->setDxfClasses({mark});
   OdDbProxyEntityPtr proxy = add(db.get(), OdDbProxyEntity::createObject(), axes);
   proxy->setOriginalClassId(500);
+
+  // A leader from the note to the door, and the flatness asked of the floor slab.
+  OdDbLeaderPtr pointer = add(db.get(), OdDbLeader::createObject(), axes);
+  for (const OdGePoint3d& p : {OdGePoint3d(4.2, 0.7, 0), OdGePoint3d(5.5, 2.5, 0), OdGePoint3d(7, 2.5, 0)})
+    pointer->appendVertex(p);
+  OdDbFcfPtr flatness = add(db.get(), OdDbFcf::createObject(), axes);
+  flatness->setText(L"{\\Fgdt;c}5{\\Fgdt;m}");
+  flatness->setLocation(OdGePoint3d(9, -3, 0));
   return db;
 }
 }  // namespace kdapp

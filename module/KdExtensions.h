@@ -21,6 +21,8 @@
 #include "KdOtherDimensions.h"
 #include "KdEllipse.h"
 #include "KdEntity.h"
+#include "KdFcf.h"
+#include "KdLeader.h"
 #include "KdLight.h"
 #include "KdLine.h"
 #include "KdOle2Frame.h"
@@ -40,6 +42,8 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdLeaderPE, m_leaderPE) \
+  X(CKdFcfPE, m_fcfPE) \
   X(CKdLightPE, m_lightPE) \
   X(CKdOle2FramePE, m_ole2FramePE) \
   X(CKdProxyEntityPE, m_proxyEntityPE) \
@@ -90,6 +94,8 @@
   X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdLeaderInfo, m_leaderInfo) \
+  X(CKdFcfInfo, m_fcfInfo) \
   X(CKdLightInfo, m_lightInfo) \
   X(CKdOle2FrameInfo, m_ole2FrameInfo) \
   X(CKdProxyEntityInfo, m_proxyEntityInfo) \

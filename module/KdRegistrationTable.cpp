@@ -10,6 +10,7 @@
 #include "Db/DbDimStyleTableRecord.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbHatch.h"
+#include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
 #include "Db/DbAttribute.h"
@@ -62,7 +63,9 @@ const Registration kTable[] = {
     {20, 20, &OdDbViewportTableRecord::desc, KD_EXT(m_viewportTableRecordPE), 0, KD_NONE},
     {21, 21, &OdDbViewTableRecord::desc, KD_EXT(m_viewTableRecordPE), 0, KD_NONE},
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
+    {23, 23, &OdDbFcf::desc, KD_EXT(m_fcfPE), 19, KD_EXT(m_fcfInfo)},
     {24, 24, &OdDbHatch::desc, KD_EXT(m_hatchPE), 20, KD_EXT(m_hatchInfo)},
+    {25, 25, &OdDbLeader::desc, KD_EXT(m_leaderPE), 21, KD_EXT(m_leaderInfo)},
     {26, 26, &OdDbLine::desc, KD_EXT(m_linePE), 22, KD_EXT(m_lineInfo)},
     {27, 27, &OdDbMInsertBlock::desc, KD_EXT(m_mInsertBlockPE), 0, KD_NONE},
     {28, 28, &OdDbMline::desc, KD_EXT(m_mlinePE), 23, KD_EXT(m_mlineInfo)},
