@@ -132,7 +132,8 @@ OdResult OdDbLight::setShadowParameters(const ShadowParameters& s) {
 bool OdDbLight::isTargeted() const {
   assertReadEnabled();
   OdDbXrecordPtr record = photometricOf(*this);
-  const OdResBuf* flag = record.isNull() ? nullptr : find(record->rbChain(), 76);
+  const OdResBufPtr chain = record.isNull() ? OdResBufPtr() : record->rbChain();
+  const OdResBuf* flag = find(chain, 76);
   return flag && flag->getInt32() != 0;
 }
 
