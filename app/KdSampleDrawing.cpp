@@ -11,6 +11,7 @@
 #include "Db/DbDynBlock.h"
 #include "Db/DbLeader.h"
 #include "Db/DbLight.h"
+#include "Db/DbTable.h"
 #include "Db/DbOle2Frame.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
@@ -578,6 +579,32 @@ OdDbDatabasePtr makeSampleDrawing() {
   OdDbFcfPtr flatness = add(db.get(), OdDbFcf::createObject(), axes);
   flatness->setText(L"{\\Fgdt;c}5{\\Fgdt;m}");
   flatness->setLocation(OdGePoint3d(9, -3, 0));
+
+  // A door schedule: a title row and two rows of two columns, drawn by its own block.
+  OdDbDictionaryPtr named = OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject(OdDb::kForWrite));
+  OdDbDictionaryPtr tableStyles = OdDbDictionary::cast(named->getAt(L"ACAD_TABLESTYLE").openObject(OdDb::kForWrite));
+  if (tableStyles.isNull()) {
+    tableStyles = OdDbDictionary::createObject();
+    named->setAt(L"ACAD_TABLESTYLE", tableStyles);
+  }
+  OdDbTableStylePtr schedule = OdDbTableStyle::createObject();
+  schedule->addCellStyle(L"Data", 5, OdCmColor::fromIndex(0), OdCmColor(OdCmEntityColor::kNone), 0.25);
+  schedule->addCellStyle(L"Title", 5, OdCmColor::fromIndex(0), OdCmColor(OdCmEntityColor::kNone), 0.35);
+  schedule->addCellStyle(L"Header", 5, OdCmColor::fromIndex(0), OdCmColor(OdCmEntityColor::kNone), 0.3);
+  tableStyles->setAt(L"Schedule", schedule);
+  OdDbBlockTableRecordPtr drawn = addBlock(db, L"*T1", OdDb::kUnitsMillimeters, OdDb::kAny);
+  drawn->setBlockFlags(1);
+  for (double y : {0.0, -1.0, -1.8, -2.6}) {
+    OdDbLinePtr rule = OdDbLine::createObject();
+    rule->setStartPoint(OdGePoint3d(0, y, 0));
+    rule->setEndPoint(OdGePoint3d(5, y, 0));
+    drawn->appendOdDbEntity(rule);
+  }
+  OdDbTablePtr doors = add(db.get(), OdDbTable::createObject(), axes);
+  doors->setBlockTableRecord(drawn->objectId());
+  doors->setPosition(OdGePoint3d(-8, -2, 0));
+  doors->setTableStyle(schedule->objectId());
+  doors->setSize({1.0, 0.8, 0.8}, {2.0, 3.0});
   return db;
 }
 }  // namespace kdapp

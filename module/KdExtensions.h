@@ -24,6 +24,7 @@
 #include "KdFcf.h"
 #include "KdLeader.h"
 #include "KdLight.h"
+#include "KdTable.h"
 #include "KdLine.h"
 #include "KdOle2Frame.h"
 #include "KdLayer.h"
@@ -42,6 +43,7 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdTablePE, m_tablePE) \
   X(CKdLeaderPE, m_leaderPE) \
   X(CKdFcfPE, m_fcfPE) \
   X(CKdLightPE, m_lightPE) \
@@ -94,6 +96,7 @@
   X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdTableInfo, m_tableInfo) \
   X(CKdLeaderInfo, m_leaderInfo) \
   X(CKdFcfInfo, m_fcfInfo) \
   X(CKdLightInfo, m_lightInfo) \

@@ -3,6 +3,7 @@
 #include "Db/Db2dPolyline.h"
 #include "Db/Db3dPolyline.h"
 #include "Db/DbArc.h"
+#include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbGroup.h"
 #include "Db/DbViewTableRecord.h"
@@ -82,6 +83,7 @@ const Registration kTable[] = {
     {48, 48, &OdDbShape::desc, KD_EXT(m_shapePE), 42, KD_EXT(m_shapeInfo)},
     {49, 49, &OdDbSolid::desc, KD_EXT(m_solidPE), 43, KD_EXT(m_solidInfo)},
     {50, 50, &OdDbSpline::desc, KD_EXT(m_splinePE), 44, KD_EXT(m_splineInfo)},
+    {51, 51, &OdDbTable::desc, KD_EXT(m_tablePE), 45, KD_EXT(m_tableInfo)},
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {53, 53, &OdDbTrace::desc, KD_EXT(m_tracePE), 47, KD_EXT(m_traceInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},

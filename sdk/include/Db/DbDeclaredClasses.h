@@ -10,6 +10,7 @@
 #include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
+#include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
 #include "Db/DbViewTableRecord.h"
@@ -37,7 +38,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbTable, OdDbBlockReference, "ACAD_TABLE")                       \
   KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
   KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
   KD_CLASS(OdDbFaceRecord, OdDbVertex, "VERTEX")                              \

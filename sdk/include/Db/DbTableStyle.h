@@ -37,7 +37,8 @@ public:
   OdDb::LineWeight gridLineWeight(OdDb::GridLineType type, const OdString& cellStyle) const;
   bool gridVisibility(OdDb::GridLineType type, const OdString& cellStyle) const;
 
-  // A cell style of the given values (for styles made by programs).
+  // For styles made by programs: the flow direction, and a cell style of the given values.
+  void setFlowDirection(OdDb::FlowDirection direction);
   void addCellStyle(const OdString& name, int alignment, const OdCmColor& color, const OdCmColor& background,
                     double textHeight);
 

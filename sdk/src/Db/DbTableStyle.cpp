@@ -32,6 +32,11 @@ OdString OdDbTableStyle::description() const {
   assertReadEnabled();
   return m_description;
 }
+void OdDbTableStyle::setFlowDirection(OdDb::FlowDirection direction) {
+  assertWriteEnabled();
+  m_flow = direction == OdDb::kBtoT ? 1 : 0;
+}
+
 OdDb::FlowDirection OdDbTableStyle::flowDirection() const {
   assertReadEnabled();
   return m_flow ? OdDb::kBtoT : OdDb::kTtoB;
