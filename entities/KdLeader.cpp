@@ -58,6 +58,8 @@ int setVertices(const OdDbObject* object, const Desc&, const CKdVariant& value, 
   OdDbLeaderPtr l = kd::writable<L>(object, value, CKdVariant::kCollection);
   if (l.isNull()) return KD_PROPERTY_FAILED;
   const CKdVariantCollection& c = value.GetCollection();
+  // A leader needs a path of two points at least.
+  if (c.GetCount() < 2) return KD_PROPERTY_FAILED;
   for (int i = 0; i < c.GetCount(); ++i)
     if (c.GetAt(i).GetValue().GetType() != CKdVariant::kPoint3d) return KD_PROPERTY_FAILED;
   while (l->numVertices() > 0) l->removeLastVertex();

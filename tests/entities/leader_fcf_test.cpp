@@ -58,7 +58,11 @@ TEST_F(Annotations, ThreePointsWrittenToAFiveVertexLeaderLeaveExactlyThose) {
   EXPECT_EQ(set(l, "Vertex", CKdVariant(path)), 5100);
   ASSERT_EQ(l->numVertices(), 3);
   EXPECT_EQ(l->vertexAt(2), OdGePoint3d(12, 0, 1));
-  // A list holding anything but points is refused whole.
+  // A list of one point, or holding anything but points, is refused whole.
+  CKdVariantCollection single;
+  single.Add(CKdVariantCollectionElement(CKdVariant(OdGePoint3d(1, 1, 0)), CKdVariant(0L)));
+  EXPECT_EQ(set(l, "Vertex", CKdVariant(single)), -5001);
+  EXPECT_EQ(l->numVertices(), 3);
   CKdVariantCollection broken = path;
   broken.Add(CKdVariantCollectionElement(CKdVariant(CKdString(L"x")), CKdVariant(3L)));
   EXPECT_EQ(set(l, "Vertex", CKdVariant(broken)), -5001);
@@ -162,5 +166,21 @@ TEST_F(Annotations, LeadersAndFramesKeepTheirFieldsAndSettingsThroughASave) {
             CKdString(L"Notes"));
   EXPECT_EQ(rf->text(), OdString(L"{\\Fgdt;p}0.2"));
   EXPECT_EQ(rf->dimtxt(), 0.4);
+}
+// A leader of another writer with a single vertex: read, shown and listed.
+TEST(ForeignLeaders, ALeaderOfOneVertexIsReadAndShown) {
+  const char* text =
+      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n"
+      "  0\nLEADER\n  5\nB1\n100\nAcDbEntity\n  8\n0\n100\nAcDbLeader\n  3\nNowhere\n 71\n1\n 72\n0\n 76\n1\n"
+      " 10\n2.0\n 20\n3.0\n 30\n0.0\n  0\nENDSEC\n  0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadString(text, "one-vertex.dxf");
+  OdDbLeaderPtr l = db->getOdDbObjectId(OdDbHandle(0xB1)).safeOpenObject(OdDb::kForWrite);
+  EXPECT_EQ(l->numVertices(), 1);
+  EXPECT_EQ(get(l, "Vertex").GetCollection().GetCount(), 1);
+  EXPECT_EQ(get(l, "Vertex x", CKdVariant(0L)).GetDouble(), 2.0);
+  EXPECT_TRUE(get(l, "Vertex x", CKdVariant(1L)).IsEmpty());
+  auto listing = list(l);
+  EXPECT_TRUE(hasItem(*listing, "Vertex"));
+  EXPECT_FALSE(hasItem(*listing, "DimensionStyle"));  // its style is not in the drawing
 }
 }  // namespace

@@ -113,4 +113,24 @@ TEST(RealTables, AnotherProgramsTableTurnsUpAndBackAndKeepsItsCells) {
   EXPECT_EQ(read->numRows(), 10);
   EXPECT_NEAR(read->position().y, at.y - 92.0, 1e-9);
 }
+// A table whose counts disagree with its sizes: the sizes it holds are what it shows.
+TEST(ForeignTables, CountsThatDisagreeWithTheSizesAreReadAsTheSizesSay) {
+  const char* text =
+      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1018\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n"
+      "  0\nACAD_TABLE\n  5\nC1\n100\nAcDbEntity\n  8\n0\n100\nAcDbBlockReference\n  2\n*T9\n 10\n1.0\n 20\n2.0\n 30\n0.0\n"
+      "100\nAcDbTable\n 11\n1.0\n 21\n0.0\n 31\n0.0\n 90\n22\n 91\n5\n 92\n1\n 93\n0\n 94\n0\n 95\n0\n 96\n0\n"
+      "141\n2.0\n141\n3.0\n142\n4.0\n142\n6.0\n171\n1\n172\n0\n  0\nENDSEC\n  0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadString(text, "table.dxf");
+  OdDbTablePtr t = db->getOdDbObjectId(OdDbHandle(0xC1)).safeOpenObject(OdDb::kForWrite);
+  EXPECT_EQ(get(t, "Rows").GetInt32(), 2);
+  EXPECT_EQ(get(t, "Columns").GetInt32(), 2);
+  EXPECT_EQ(get(t, "Table height").GetDouble(), 5.0);
+  EXPECT_TRUE(get(t, "TableStyle").GetCollection().GetCount() == 0);
+  EXPECT_EQ(set(t, "Table width", CKdVariant(-1.0, true)), -5001);
+  EXPECT_EQ(set(t, "Direction", choice(0)), 5100);
+  EXPECT_EQ(t->position(), OdGePoint3d(1, -3, 0));
+  t.release();
+  // The cell tags after the head stay.
+  EXPECT_NE(odDxfWriteString(db).find("171\n1\n172\n0\n"), std::string::npos);
+}
 }  // namespace

@@ -23,6 +23,9 @@ public:
   OdString name() const;
   OdString description() const;
   OdDb::FlowDirection flowDirection() const;
+  // Whether tables of the style leave out their title row, or their header row.
+  bool isTitleSuppressed() const;
+  bool isHeaderSuppressed() const;
   // The names of the cell styles, in the order the style keeps them.
   void getCellStyles(std::vector<OdString>& names) const;
   // 1 top left .. 9 bottom right; 0 for a cell style the table style lacks.
@@ -61,6 +64,7 @@ private:
   const CellStyle* find(const OdString& name) const;
   OdString m_description;
   int m_flow = 0;
+  bool m_titleSuppressed = false, m_headerSuppressed = false;
   double m_horzMargin = 0.06, m_vertMargin = 0.06;
   std::vector<CellStyle> m_cells;
   std::vector<std::pair<int, std::string>> m_tags;  // the section as a file gave it

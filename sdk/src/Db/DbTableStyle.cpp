@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include "Db/DbTableStyle.h"
 
 #include "Db/DbDatabase.h"
@@ -32,6 +33,9 @@ OdString OdDbTableStyle::description() const {
   assertReadEnabled();
   return m_description;
 }
+bool OdDbTableStyle::isTitleSuppressed() const { assertReadEnabled(); return m_titleSuppressed; }
+bool OdDbTableStyle::isHeaderSuppressed() const { assertReadEnabled(); return m_headerSuppressed; }
+
 void OdDbTableStyle::setFlowDirection(OdDb::FlowDirection direction) {
   assertWriteEnabled();
   m_flow = direction == OdDb::kBtoT ? 1 : 0;
@@ -119,9 +123,16 @@ void OdDbTableStyle::dxfInFields(const OdDxfIn& in) {
   m_vertMargin = in.real(S, 41, 0.06);
   m_cells.clear();
   m_tags.clear();
-  bool filled = false;
+  m_titleSuppressed = m_headerSuppressed = false;
+  bool filled = false, afterMargins = false;
   for (const OdDxfTag* t : in.section(S)) {
     m_tags.emplace_back(t->code, std::string(in.text(*t)));
+    // The suppression flags follow the margins, before the first cell style.
+    if (t->code == 41) afterMargins = true;
+    if (afterMargins && m_cells.empty() && (t->code == 280 || t->code == 281)) {
+      const bool on = std::strtol(std::string(in.text(*t)).c_str(), nullptr, 10) != 0;
+      (t->code == 280 ? m_titleSuppressed : m_headerSuppressed) = on;
+    }
     if (t->code == 7) {
       if (!m_cells.empty()) m_cells.back().background = filled ? m_cells.back().background : OdCmColor(OdCmEntityColor::kNone);
       m_cells.emplace_back();
@@ -167,8 +178,8 @@ void OdDbTableStyle::dxfOutFields(OdDxfOut& out) const {
   out.integer(71, 0);
   out.real(40, m_horzMargin);
   out.real(41, m_vertMargin);
-  out.integer(280, 0);
-  out.integer(281, 0);
+  out.integer(280, m_titleSuppressed ? 1 : 0);
+  out.integer(281, m_headerSuppressed ? 1 : 0);
   auto index = [](const OdCmColor& c) { return c.isByLayer() ? 256 : c.isByBlock() ? 0 : int(c.colorIndex()); };
   for (const CellStyle& c : m_cells) {
     out.string(7, c.textStyle);
