@@ -551,8 +551,10 @@ void Reader::finish() { odDxfFinishReading(m_db.get(), m_doc, m_pending, m_table
 
 OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
   odDbInitClasses();  // the file's type names are looked up among all classes
-  static const char kBinary[] = "AutoCAD Binary DXF";
-  if (content.compare(0, sizeof kBinary - 1, kBinary) == 0)
+  // A binary drawing opens with a 22-byte sentinel ending in this text, a
+  // control-Z and a NUL; its first eight bytes name the writer.
+  static const char kBinaryTail[] = "Binary DXF\r\n\x1a";
+  if (content.size() >= 22 && content.compare(8, sizeof kBinaryTail - 1, kBinaryTail) == 0 && content[21] == '\0')
     throw OdDxfFileError(name, 1, "binary DXF files are not supported; save the drawing as ASCII DXF");
   auto doc = std::make_shared<OdDxfDocument>(std::move(content));
   try {
