@@ -13,16 +13,6 @@ const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
 typedef CKdPropertyType T;
 typedef kd::UcsPoint<F, &F::location, &F::setLocation> Location;
 
-CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbFcfPtr f = kd::readable<F>(object);
-  return f.isNull() ? CKdVariant() : annotationStyleList(object, f->dimensionStyle());
-}
-int setStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbFcfPtr f = kd::writable<F>(object, value, CKdVariant::kCollectionElement);
-  OdDbObjectId id;
-  if (f.isNull() || setRecordTag(value, id) != KD_PROPERTY_OK) return KD_PROPERTY_FAILED;
-  return f->setDimensionStyle(id) == eOk ? KD_PROPERTY_OK : KD_PROPERTY_FAILED;
-}
 int setTextStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
   OdDbFcfPtr f = kd::writable<F>(object, value, CKdVariant::kCollectionElement);
   OdDbObjectId id;
@@ -34,7 +24,7 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Position X", 2, T::kCoordinateXGUID, ":/Geometry/Geometry_PositionX.png", RW, Location::X::get, Location::X::set},
     {"Geometry", "Position Y", 2, T::kCoordinateYGUID, ":/Geometry/Geometry_PositionY.png", RW, Location::Y::get, Location::Y::set},
     {"Geometry", "Position Z", 2, T::kCoordinateZGUID, ":/Geometry/Geometry_PositionZ.png", RW, Location::Z::get, Location::Z::set},
-    {"Misc", "Dim style", 0, nullptr, ":/Misc/Misc_DimStyle.png", RW, getStyle, setStyle},
+    {"Misc", "Dim style", 0, nullptr, ":/Misc/Misc_DimStyle.png", RW, getAnnotationStyle, setAnnotationStyle},
     {"Text", "Text", 5, nullptr, KD_ICON_TEXT("TextColor"), RW, getColor<V::dimclrt>, setColor<V::dimclrt>},
     {"Text", "Text height", 2, nullptr, KD_ICON_TEXT("Height"), RW, getReal<V::dimtxt>, setReal<V::dimtxt, KD_RULE(Positive)>},
     {"Text", "TextStyle", 0, nullptr, KD_ICON_TEXT("TextStyle"), RW, kd::textStyleList<F, &F::dimtxsty>, setTextStyle},

@@ -12,8 +12,9 @@
 #include "KdText.h"
 
 namespace kddim {
-CKdVariant annotationStyleList(const OdDbObject* object, OdDbObjectId current) {
-  OdDbDatabase* db = object ? object->database() : nullptr;
+CKdVariant getAnnotationStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
+  const OdDbDimVarHolder* holder = settingsOf(object);
+  OdDbDatabase* db = holder ? object->database() : nullptr;
   OdDbSymbolTablePtr table = db ? OdDbSymbolTable::cast(db->getDimStyleTableId().openObject()) : OdDbSymbolTablePtr();
   if (table.isNull()) return CKdVariant();
   static const std::wregex kFamily(L"\\$[0,2-4,6]{1,1}$");
@@ -23,10 +24,17 @@ CKdVariant annotationStyleList(const OdDbObject* object, OdDbObjectId current) {
     if (record.isNull()) continue;
     const std::wstring name = record->getName().wstr();
     if (std::regex_search(name, kFamily)) continue;
-    if (id == current) list.SetSelectedIndex(list.GetCount());
+    if (id == holder->dimensionStyle()) list.SetSelectedIndex(list.GetCount());
     list.Add(CKdVariantCollectionElement(CKdVariant(CKdUtils::DimStyleDisplayName(CKdString(name.c_str()))), CKdVariant(id)));
   }
   return CKdVariant(list);
+}
+
+int setAnnotationStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
+  OdDbDimVarHolder* holder = writableSettingsOf(object, value, CKdVariant::kCollectionElement);
+  OdDbObjectId id;
+  if (!holder || setRecordTag(value, id) != KD_PROPERTY_OK) return KD_PROPERTY_FAILED;
+  return holder->setDimensionStyle(id) == eOk ? KD_PROPERTY_OK : KD_PROPERTY_FAILED;
 }
 }  // namespace kddim
 
@@ -84,17 +92,6 @@ int setVertex(const OdDbObject* object, const Desc&, const CKdVariant& value, co
   return l->setVertexAt(i, p) == eOk ? KD_PROPERTY_OK : KD_PROPERTY_FAILED;
 }
 
-CKdVariant getStyle(const OdDbObject* object, const Desc&, const CKdVariant&) {
-  OdDbLeaderPtr l = kd::readable<L>(object);
-  return l.isNull() ? CKdVariant() : annotationStyleList(object, l->dimensionStyle());
-}
-int setStyle(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbLeaderPtr l = kd::writable<L>(object, value, CKdVariant::kCollectionElement);
-  OdDbObjectId id;
-  if (l.isNull() || setRecordTag(value, id) != KD_PROPERTY_OK) return KD_PROPERTY_FAILED;
-  return l->setDimensionStyle(id) == eOk ? KD_PROPERTY_OK : KD_PROPERTY_FAILED;
-}
-
 CKdVariant getType(const OdDbObject* object, const Desc&, const CKdVariant&) {
   static const kd::Choice kTypes[] = {{"Line with no arrow", 0}, {"Spline with no arrow", 1}, {"Line with arrow", 2},
                                       {"Spline with arrow", 3}};
@@ -135,7 +132,7 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Vertex x", 2, T::kVertexXGUID, ":/Geometry/Geometry_VertexX.png", RW, getVertex<0>, setVertex<0>},
     {"Geometry", "Vertex y", 2, T::kVertexYGUID, ":/Geometry/Geometry_VertexY.png", RW, getVertex<1>, setVertex<1>},
     {"Geometry", "Vertex z", 2, T::kVertexZGUID, ":/Geometry/Geometry_VertexZ.png", RW, getVertex<2>, setVertex<2>},
-    {"Misc", "DimStyle", 0, nullptr, ":/Misc/Misc_DimStyle.png", RW, getStyle, setStyle},
+    {"Misc", "DimStyle", 0, nullptr, ":/Misc/Misc_DimStyle.png", RW, getAnnotationStyle, setAnnotationStyle},
     {"Misc", "Type", 0, nullptr, ":/Misc/Misc_LeaderType.png", RW, getType, setType},
     {"Lines && Arrows", "Arrow", 0, nullptr, KD_ICON_LINES("Arrow1"), RW, getArrow, setArrow},
     {"Lines && Arrows", "Arrow size", 0, nullptr, KD_ICON_LINES("ArrowSize"), RW, getReal<V::dimasz>,

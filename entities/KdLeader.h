@@ -7,7 +7,8 @@ KD_DECLARE_PROPERTY_PE(CKdLeaderPE, CKdEntityPE)
 KD_DECLARE_INFO(CKdLeaderInfo)
 
 namespace kddim {
-// Dimension styles for leaders and tolerance frames: the family styles
-// (names ending in "$0", "$2" to "$4", "$6") left out.
-CKdVariant annotationStyleList(const OdDbObject* object, OdDbObjectId current);
+// The dimension style row of leaders and tolerance frames: the drawing's
+// styles without the family styles (names ending in "$0", "$2" to "$4", "$6").
+CKdVariant getAnnotationStyle(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&);
+int setAnnotationStyle(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant& value, const CKdVariant&);
 }

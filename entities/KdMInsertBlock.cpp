@@ -102,13 +102,6 @@ const kd::PropertyRow kRows[] = {
     {"Misc", "Block UnitSystem", 3, nullptr, ":/Misc/Misc_BlockUnit.png", RO, getUnits, nullptr},
     {"Misc", "Block UnitScale", 2, nullptr, ":/Misc/Misc_UnitFactor.png", RO, getUnitScale, nullptr},
 };
-
-// "LineScale" stays editable for multiple inserts; other objects keep the rule it had.
-KdPropertyIsReadOnlyMethod g_lineScaleRule = nullptr;
-bool isLineScaleReadOnly(const OdDbObject* object, const Desc& d) {
-  if (object && object->isKindOf(OdDbMInsertBlock::desc())) return false;
-  return g_lineScaleRule ? g_lineScaleRule(object, d) : false;
-}
 }  // namespace
 
 CKdString CKdMInsertBlockPE::GetDisplayName(const OdDbObject*) const { return kd::entityType("BlockN"); }
@@ -123,6 +116,7 @@ void CKdMInsertBlockPE::GetPropertyNames(const OdDbObject* object, CKdProperties
   container = nullptr;
   CKdEntityPE::GetPropertyNames(object, container, filterClass);
   if (!container) return;
-  if (!Table().isBuilt()) g_lineScaleRule = kd::chainLineScaleRule(container, isLineScaleReadOnly);
+  // "LineScale" stays editable for multiple inserts; other objects keep the rule it had.
+  kd::LineScaleRuleFor<&OdDbMInsertBlock::desc, false>::install(container, Table());
   Table().addTo(container, filterClass);
 }

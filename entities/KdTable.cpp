@@ -96,13 +96,6 @@ const kd::PropertyRow kRows[] = {
     {"Geometry", "Position Y", 2, G::kCoordinateYGUID, ":/Geometry/Geometry_TabPositionY.png", RW, Position::Y::get, Position::Y::set},
     {"Geometry", "Position Z", 2, G::kCoordinateZGUID, ":/Geometry/Geometry_TabPositionZ.png", RW, Position::Z::get, Position::Z::set},
 };
-
-// "LineScale" of tables is read-only; other objects keep the rule it had.
-KdPropertyIsReadOnlyMethod g_lineScaleRule = nullptr;
-bool isLineScaleReadOnly(const OdDbObject* object, const Desc& d) {
-  if (object && object->isKindOf(OdDbTable::desc())) return true;
-  return g_lineScaleRule ? g_lineScaleRule(object, d) : false;
-}
 }  // namespace
 
 const kd::PropertyTable& CKdTablePE::Table() {
@@ -115,7 +108,8 @@ void CKdTablePE::GetPropertyNames(const OdDbObject* object, CKdPropertiesContain
   container = nullptr;
   CKdEntityPE::GetPropertyNames(object, container, filterClass);
   if (!container) return;
-  if (!Table().isBuilt()) g_lineScaleRule = kd::chainLineScaleRule(container, isLineScaleReadOnly);
+  // "LineScale" of tables is read-only; other objects keep the rule it had.
+  kd::LineScaleRuleFor<&OdDbTable::desc, true>::install(container, Table());
   Table().addTo(container, filterClass);
 }
 

@@ -63,27 +63,6 @@ std::vector<OdGePoint3d> stations(const std::vector<OdGePoint3d>& p, double chor
   return out;
 }
 
-OdString nextAnonymousName(OdDbSymbolTable* blocks) {
-  int highest = 0;
-  for (const OdDbObjectId& id : blocks->recordIds()) {
-    OdDbSymbolTableRecordPtr r = OdDbSymbolTableRecord::cast(id.openObject());
-    if (r.isNull()) continue;
-    const std::wstring name = r->getName().wstr();
-    if (name.size() > 2 && (name[1] == L'U' || name[1] == L'u') && name[0] == L'*')
-      highest = std::max(highest, std::atoi(std::string(name.begin() + 2, name.end()).c_str()));
-  }
-  return OdString(L"*U" + std::to_wstring(highest + 1));
-}
-
-// Whether any reference of the drawing other than the one given shows the block.
-bool shownElsewhere(OdDbDatabase* db, OdDbObjectId block, const OdDbBlockReference* except) {
-  for (const OdDbObjectId& id : db->objectIds()) {
-    if (id.isErased()) continue;
-    OdDbBlockReferencePtr ref = OdDbBlockReference::cast(id.openObject());
-    if (!ref.isNull() && ref.get() != except && ref->blockTableRecord() == block) return true;
-  }
-  return false;
-}
 }  // namespace
 
 CKdString CKdCloudBase::shapeName(CLOUDLINE_COMMAND_DATA::Shape shape) {
@@ -173,7 +152,7 @@ bool CKdCloudBase::convertToBlock(const OdDbObjectIdArray& arcs, const CLOUDLINE
   const OdGeMatrix3d content = placed.inverse() * OdGeMatrix3d::scaling(scale.sx);
 
   OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::createObject();
-  record->setName(nextAnonymousName(blocks));
+  record->setName(odDbNextAnonymousBlockName(*blocks));
   record->setBlockFlags(1);
   OdDbObjectId recordId;
   if (blocks->add(record, recordId) != eOk) return false;
@@ -187,7 +166,7 @@ bool CKdCloudBase::convertToBlock(const OdDbObjectIdArray& arcs, const CLOUDLINE
   reference->setBlockTableRecord(recordId);
   reference->setPosition(position);
   OdDbBlockTableRecordPtr old = OdDbBlockTableRecord::cast(former.openObject(OdDb::kForWrite));
-  if (!old.isNull() && old->isAnonymous() && !shownElsewhere(m_db, former, reference)) {
+  if (!old.isNull() && old->isAnonymous() && !odDbIsBlockShownElsewhere(m_db, former, reference->objectId())) {
     for (const OdDbObjectId& id : old->entityIds()) {
       OdDbObjectPtr e = id.openObject(OdDb::kForWrite);
       if (!e.isNull()) e->erase();

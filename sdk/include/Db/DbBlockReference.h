@@ -93,3 +93,9 @@ typedef OdSmartPtr<OdDbMInsertBlock> OdDbMInsertBlockPtr;
 // (1042) take the transform's scale. Data that would not be finite leave
 // the object unchanged (eInvalidInput).
 OdResult odDbTransformXData(OdDbObject* object, const OdGeMatrix3d& transform);
+
+class OdDbSymbolTable;
+// The next free name of an anonymous block ("*U" and a number beyond those in use).
+OdString odDbNextAnonymousBlockName(const OdDbSymbolTable& blocks);
+// Whether a block reference of the drawing other than the one given shows the block.
+bool odDbIsBlockShownElsewhere(OdDbDatabase* db, OdDbObjectId block, OdDbObjectId except);

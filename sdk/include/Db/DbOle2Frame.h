@@ -44,6 +44,7 @@ public:
 private:
   bool hasHead() const;
   void storeHead();
+  OdResult setScale(bool width, double percent);
   int m_version = 2, m_type = kEmbedded, m_tile = 0, m_quality = kHighGraphics;
   OdString m_userType;
   Rectangle m_frame;

@@ -1,6 +1,8 @@
 #include "Db/DbBlockReference.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cwchar>
 
 #include "Db/DbAssign.h"
 #include "Db/DbAttribute.h"
@@ -260,4 +262,24 @@ void OdDbMInsertBlock::dxfOutBeforeNormal(OdDxfOut& out) const {
   out.integerOpt(71, m_rows, 1);
   out.realOpt(44, m_columnSpacing, 0.0);
   out.realOpt(45, m_rowSpacing, 0.0);
+}
+
+OdString odDbNextAnonymousBlockName(const OdDbSymbolTable& blocks) {
+  long highest = 0;
+  for (const OdDbObjectId& id : blocks.recordIds()) {
+    OdDbSymbolTableRecordPtr r = OdDbSymbolTableRecord::cast(id.openObject());
+    const std::wstring name = r.isNull() ? std::wstring() : r->getName().wstr();
+    if (name.size() > 2 && name[0] == L'*' && (name[1] == L'U' || name[1] == L'u'))
+      highest = std::max(highest, std::wcstol(name.c_str() + 2, nullptr, 10));
+  }
+  return OdString((L"*U" + std::to_wstring(highest + 1)).c_str());
+}
+
+bool odDbIsBlockShownElsewhere(OdDbDatabase* db, OdDbObjectId block, OdDbObjectId except) {
+  for (const OdDbObjectId& id : db ? db->objectIds() : OdDbObjectIdArray()) {
+    if (id == except || id.isErased()) continue;
+    OdDbBlockReferencePtr other = OdDbBlockReference::cast(id.openObject());
+    if (!other.isNull() && other->blockTableRecord() == block) return true;
+  }
+  return false;
 }

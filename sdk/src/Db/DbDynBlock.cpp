@@ -874,27 +874,6 @@ OdDbEntityPtr copyOf(const OdDbEntity& entity, OdDbDatabase* db) {
   return copy;
 }
 
-OdString nextAnonymousName(OdDbSymbolTable& blocks) {
-  long highest = 0;
-  for (const OdDbObjectId& id : blocks.recordIds()) {
-    OdDbSymbolTableRecordPtr r = OdDbSymbolTableRecord::cast(id.openObject());
-    const std::wstring name = r.isNull() ? std::wstring() : r->getName().wstr();
-    if (name.size() > 2 && name[0] == L'*' && (name[1] == L'U' || name[1] == L'u'))
-      highest = std::max(highest, std::wcstol(name.c_str() + 2, nullptr, 10));
-  }
-  return OdString((L"*U" + std::to_wstring(highest + 1)).c_str());
-}
-
-// Whether a reference other than the one given shows the block.
-bool sharedBlock(OdDbDatabase* db, OdDbObjectId block, OdDbObjectId except) {
-  for (const OdDbObjectId& id : db->objectIds()) {
-    if (id == except || id.isErased()) continue;
-    OdDbBlockReferencePtr other = OdDbBlockReference::cast(id.openObject());
-    if (!other.isNull() && other->blockTableRecord() == block) return true;
-  }
-  return false;
-}
-
 OdDbDictionaryPtr childDictionary(OdDbDictionary& parent, const wchar_t* key) {
   OdDbDictionaryPtr child = OdDbDictionary::cast(parent.getAt(key).openObject(OdDb::kForWrite));
   if (!child.isNull()) return child;
@@ -910,7 +889,7 @@ bool ownRepresentation(OdDbBlockReference& ref, OdDbObjectId dynamic) {
   OdDbDatabase* db = ref.database();
   if (!db) return false;
   const OdDbObjectId shown = ref.blockTableRecord();
-  if (shown == dynamic || sharedBlock(db, shown, ref.objectId())) {
+  if (shown == dynamic || odDbIsBlockShownElsewhere(db, shown, ref.objectId())) {
     OdDbBlockTableRecordPtr from = OdDbBlockTableRecord::cast(shown.openObject());
     OdDbSymbolTablePtr blocks = OdDbSymbolTable::cast(db->getBlockTableId().openObject(OdDb::kForWrite));
     if (from.isNull() || blocks.isNull()) return false;
@@ -925,7 +904,7 @@ bool ownRepresentation(OdDbBlockReference& ref, OdDbObjectId dynamic) {
     db->newRegApp(kBlockMark);
     db->newRegApp(kEntityMark);
     OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::createObject();
-    record->setName(nextAnonymousName(*blocks));
+    record->setName(odDbNextAnonymousBlockName(*blocks));
     record->setBlockFlags(1);
     OdDbObjectId recordId;
     if (blocks->add(record, recordId) != eOk) return false;

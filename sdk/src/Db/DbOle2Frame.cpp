@@ -95,40 +95,25 @@ double OdDbOle2Frame::scaleHeight() const { assertReadEnabled(); return m_scaleH
 
 // A new size in percent resizes the frame from its upper left corner; the
 // other side follows while the aspect is locked.
-OdResult OdDbOle2Frame::setScaleWidth(double percent) {
+OdResult OdDbOle2Frame::setScale(bool width, double percent) {
   assertWriteEnabled();
   if (!std::isfinite(percent) || percent <= 0.0) return eInvalidInput;
-  const double old = m_scaleWidth > 1e-10 ? m_scaleWidth : 100.0;
-  const double f = percent / old;
-  m_frame.upperRight = m_frame.upperLeft + (m_frame.upperRight - m_frame.upperLeft) * f;
-  m_frame.lowerRight = m_frame.lowerLeft + (m_frame.lowerRight - m_frame.lowerLeft) * f;
-  m_scaleWidth = percent;
-  if (m_lockAspect) {
-    const OdGeVector3d down = (m_frame.lowerLeft - m_frame.upperLeft) * f;
-    m_frame.lowerLeft = m_frame.upperLeft + down;
-    m_frame.lowerRight = m_frame.upperRight + down;
-    m_scaleHeight = (m_scaleHeight > 1e-10 ? m_scaleHeight : 100.0) * f;
-  }
+  double& scale = width ? m_scaleWidth : m_scaleHeight;
+  double& other = width ? m_scaleHeight : m_scaleWidth;
+  const double f = percent / (scale > 1e-10 ? scale : 100.0);
+  const double g = m_lockAspect ? f : 1.0;
+  const OdGeVector3d across = (m_frame.upperRight - m_frame.upperLeft) * (width ? f : g);
+  const OdGeVector3d down = (m_frame.lowerLeft - m_frame.upperLeft) * (width ? g : f);
+  m_frame.upperRight = m_frame.upperLeft + across;
+  m_frame.lowerLeft = m_frame.upperLeft + down;
+  m_frame.lowerRight = m_frame.upperLeft + across + down;
+  scale = percent;
+  if (m_lockAspect) other = (other > 1e-10 ? other : 100.0) * f;
   storeHead();
   return eOk;
 }
-
-OdResult OdDbOle2Frame::setScaleHeight(double percent) {
-  assertWriteEnabled();
-  if (!std::isfinite(percent) || percent <= 0.0) return eInvalidInput;
-  const double old = m_scaleHeight > 1e-10 ? m_scaleHeight : 100.0;
-  const double f = percent / old;
-  m_frame.lowerLeft = m_frame.upperLeft + (m_frame.lowerLeft - m_frame.upperLeft) * f;
-  m_frame.lowerRight = m_frame.upperRight + (m_frame.lowerRight - m_frame.upperRight) * f;
-  m_scaleHeight = percent;
-  if (m_lockAspect) {
-    m_frame.upperRight = m_frame.upperLeft + (m_frame.upperRight - m_frame.upperLeft) * f;
-    m_frame.lowerRight = m_frame.lowerLeft + (m_frame.upperRight - m_frame.upperLeft);
-    m_scaleWidth = (m_scaleWidth > 1e-10 ? m_scaleWidth : 100.0) * f;
-  }
-  storeHead();
-  return eOk;
-}
+OdResult OdDbOle2Frame::setScaleWidth(double percent) { return setScale(true, percent); }
+OdResult OdDbOle2Frame::setScaleHeight(double percent) { return setScale(false, percent); }
 
 bool OdDbOle2Frame::lockAspect() const { assertReadEnabled(); return m_lockAspect; }
 void OdDbOle2Frame::setLockAspect(bool lock) { assertWriteEnabled(); m_lockAspect = lock; }
