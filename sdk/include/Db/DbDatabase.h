@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 #include "Db/DbObjectId.h"
 #include "Cm/CmColor.h"
@@ -135,6 +136,10 @@ public:
   OdGePoint3d getUCSORG() const { return m_header.ucsorg; }
   OdGeVector3d getUCSXDIR() const { return m_header.ucsxdir; }
   OdGeVector3d getUCSYDIR() const { return m_header.ucsydir; }
+  // The file the drawing was read from; empty for a new drawing. Files it
+  // names by relative paths (images, underlays) are looked for beside it.
+  const std::string& getFilename() const { return m_filename; }
+  void setFilename(const std::string& path) { m_filename = path; }
   // What the drawing's file held beyond the modelled objects; null for a new drawing.
   OdDxfDocument* dxfDocument() const { return m_dxf.get(); }
   void setDxfDocument(std::shared_ptr<OdDxfDocument> document) { m_dxf = std::move(document); }
@@ -155,6 +160,7 @@ private:
   OdDbHeaderVars m_header;
   std::vector<DxfClass> m_dxfClasses;
   std::shared_ptr<OdDxfDocument> m_dxf;
+  std::string m_filename;
   OdDbObjectId m_blockTable, m_layerTable, m_linetypeTable, m_textStyleTable, m_dimStyleTable, m_regAppTable,
       m_ucsTable, m_viewTable, m_viewportTable, m_namedObjects, m_modelSpace, m_paperSpace, m_layerZero,
       m_ltByLayer, m_ltByBlock, m_ltContinuous;

@@ -10,6 +10,8 @@
 #include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
+#include "Db/DbRasterImage.h"
+#include "Db/DbUnderlay.h"
 #include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
@@ -42,11 +44,6 @@
   KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
   KD_CLASS(OdDbFaceRecord, OdDbVertex, "VERTEX")                              \
   KD_CLASS(OdDbSequenceEnd, OdDbEntity, "SEQEND")                             \
-  KD_CLASS(OdDbRasterImage, OdDbEntity, "IMAGE")                              \
-  KD_CLASS(OdDbWipeout, OdDbRasterImage, "WIPEOUT")                           \
-  KD_ABSTRACT(OdDbUnderlayReference, OdDbEntity)                              \
-  KD_CLASS(OdDbDgnReference, OdDbUnderlayReference, "DGNUNDERLAY")            \
-  KD_CLASS(OdDbPdfReference, OdDbUnderlayReference, "PDFUNDERLAY")            \
   KD_CLASS(OdDbSurface, OdDbEntity, "SURFACE")                                \
   KD_CLASS(OdDbExtrudedSurface, OdDbSurface, "EXTRUDEDSURFACE")               \
   KD_CLASS(OdDbLoftedSurface, OdDbSurface, "LOFTEDSURFACE")                   \

@@ -71,6 +71,14 @@ public:
   // Creates the extension dictionary when the object has none; needs a database.
   OdResult createExtensionDictionary();
 
+  // Objects that follow this one (an image definition its images' reactors),
+  // kept in the object's "{ACAD_REACTORS" group.
+  OdDbObjectIdArray getPersistentReactors() const;
+  void addPersistentReactor(OdDbObjectId id);
+  void removePersistentReactor(OdDbObjectId id);
+  // The group as a file gave it: does not count as a change.
+  void setPersistentReactorsAsRead(const OdDbObjectIdArray& ids);
+
 
   // Called by the database when the object is added; sets the current settings of the drawing.
   virtual void setDatabaseDefaults(OdDbDatabase* db);
@@ -97,6 +105,7 @@ private:
   OdDbObjectId m_extDict;
   std::unique_ptr<OdArray<OdResBufPtr>> m_xdata;  // one chain per application; most objects have none
   std::unique_ptr<OdDxfRecord> m_dxf;
+  std::unique_ptr<OdDbObjectIdArray> m_reactors;  // most objects have none
   bool m_erased = false;
   bool m_isNew = true;
   mutable bool m_modified = false;

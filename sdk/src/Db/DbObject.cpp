@@ -136,6 +136,28 @@ OdResult OdDbObject::createExtensionDictionary() {
   return eOk;
 }
 
+OdDbObjectIdArray OdDbObject::getPersistentReactors() const {
+  return m_reactors ? *m_reactors : OdDbObjectIdArray();
+}
+void OdDbObject::addPersistentReactor(OdDbObjectId id) {
+  assertWriteEnabled();
+  if (!m_reactors) m_reactors.reset(new OdDbObjectIdArray);
+  for (const OdDbObjectId& r : *m_reactors)
+    if (r == id) return;
+  m_reactors->push_back(id);
+}
+void OdDbObject::removePersistentReactor(OdDbObjectId id) {
+  assertWriteEnabled();
+  if (!m_reactors) return;
+  OdDbObjectIdArray kept;
+  for (const OdDbObjectId& r : *m_reactors)
+    if (r != id) kept.push_back(r);
+  *m_reactors = kept;
+}
+void OdDbObject::setPersistentReactorsAsRead(const OdDbObjectIdArray& ids) {
+  if (ids.empty()) m_reactors.reset();
+  else m_reactors.reset(new OdDbObjectIdArray(ids));
+}
 
 void OdDbObject::setDatabaseDefaults(OdDbDatabase*) {}
 

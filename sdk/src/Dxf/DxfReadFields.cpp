@@ -58,6 +58,21 @@ OdDbObjectId extensionDictionary(const OdDxfIn& in, OdDxfSpan tags, OdDbDatabase
   return OdDbObjectId();
 }
 
+// The objects of the "{ACAD_REACTORS" group (before the first marker).
+OdDbObjectIdArray reactorsIn(const OdDxfIn& in, OdDxfSpan tags, OdDbDatabase* db) {
+  OdDbObjectIdArray ids;
+  bool inGroup = false;
+  for (const OdDxfTag& t : tags) {
+    if (t.code == 100) break;
+    if (t.code == 102) inGroup = in.text(t).find("{ACAD_REACTORS") == 0;
+    else if (inGroup && t.code == 330) {
+      const OdDbObjectId id = db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(in.text(t))));
+      if (!id.isNull()) ids.push_back(id);
+    }
+  }
+  return ids;
+}
+
 // The owner named in the object's own tags (the 330 before the first marker).
 OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db) {
   for (const OdDxfTag& t : tags) {
@@ -191,6 +206,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     }
     const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
     if (!dict.isNull()) object->setExtensionDictionary(dict);
+    object->setPersistentReactorsAsRead(reactorsIn(in, record->tags, db));
   };
   // Extended data needs the applications of the APPID table.
   auto readXData = [&](OdDbObject* object) {

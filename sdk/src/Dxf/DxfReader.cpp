@@ -585,5 +585,7 @@ OdDbDatabasePtr odDxfReadFile(const std::string& path) {
   std::string content(size_t(size), '\0');
   in.seekg(0);
   if (!in.read(&content[0], size)) throw OdDxfFileError(path, 0, "cannot read the file");
-  return odDxfReadString(std::move(content), path);
+  OdDbDatabasePtr db = odDxfReadString(std::move(content), path);
+  db->setFilename(path);
+  return db;
 }

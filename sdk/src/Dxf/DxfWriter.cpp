@@ -309,17 +309,44 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       if (OdDbHandle(odDxfParseHandle(own)) == object->objectId().getHandle()) handle = std::string(own);
     }
     if (hadHandle) tag(dimStyle ? 105 : 5, handle);
-    bool inXDict = false, inGroup = false;
+    // The reactors as the file named them; a changed list replaces the file's group.
+    OdDbObjectIdArray fileReactors;
+    {
+      bool inReactors = false;
+      for (const OdDxfTag* t : prefix) {
+        if (t->code == 102) inReactors = m_doc->text.text(*t).find("{ACAD_REACTORS") == 0;
+        else if (inReactors && t->code == 330) {
+          const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(m_doc->text.text(*t))));
+          if (!id.isNull()) fileReactors.push_back(id);
+        }
+      }
+    }
+    const OdDbObjectIdArray reactors = object->getPersistentReactors();
+    bool sameReactors = fileReactors.size() == reactors.size();
+    for (size_t i = 0; sameReactors && i < reactors.size(); ++i) sameReactors = fileReactors[i] == reactors[i];
+    auto writeReactors = [&]() {
+      if (reactors.empty()) return;
+      tag(102, "{ACAD_REACTORS");
+      for (const OdDbObjectId& id : reactors) tag(330, handleText(id));
+      tag(102, "}");
+    };
+    bool inXDict = false, inGroup = false, inReactors = false, wroteReactors = false;
     for (const OdDxfTag* t : prefix) {
       // The handle and the owner are written from the object; references
       // inside groups (reactors) stay.
       if (t->code == 5 || t->code == 105 || (t->code == 330 && !inGroup)) continue;
       if (t->code == 102 && m_doc->text.text(*t).find('{') == 0) inGroup = true;
       if (t->code == 102 && m_doc->text.text(*t).find("{ACAD_XDICTIONARY") == 0) inXDict = true;
-      const bool skip = inXDict;
-      if (t->code == 102 && m_doc->text.text(*t).find('}') == 0) inXDict = inGroup = false;
+      if (t->code == 102 && m_doc->text.text(*t).find("{ACAD_REACTORS") == 0 && !sameReactors) {
+        inReactors = true;
+        writeReactors();
+        wroteReactors = true;
+      }
+      const bool skip = inXDict || inReactors;
+      if (t->code == 102 && m_doc->text.text(*t).find('}') == 0) inXDict = inGroup = inReactors = false;
       if (!skip) tag(*t);
     }
+    if (!sameReactors && !wroteReactors) writeReactors();
     if (!object->extensionDictionary().isNull()) {
       tag(102, "{ACAD_XDICTIONARY");
       tag(360, handleText(object->extensionDictionary()));
