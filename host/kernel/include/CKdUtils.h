@@ -44,6 +44,10 @@ public:
   static bool SetHyperLink(const OdDbObject* object, const CKdString& url);
   // Metres in one of the units; 0 for unitless and for codes that name no unit.
   static double GetUnitScalingFactor(OdDb::UnitsValue units);
+  // Millimetres in drawing units (an INSUNITS value); 0 for unitless and
+  // for codes that name no unit. width tells which side of a picture is
+  // converted; both sides convert alike.
+  static double transformMMToUnit(double millimetres, OdInt16 units, bool width);
   // The units' name as the host shows it ("Millimeters"); empty for codes that name no unit.
   static CKdString GetStringForUnitScalingFactor(OdDb::UnitsValue units);
   // The dynamic block definition a block reference shows a state of (its

@@ -104,6 +104,11 @@ double CKdUtils::GetUnitScalingFactor(OdDb::UnitsValue units) {
   return u ? u->metres : 0.0;
 }
 
+double CKdUtils::transformMMToUnit(double millimetres, OdInt16 units, bool) {
+  const double metres = GetUnitScalingFactor(OdDb::UnitsValue(units));
+  return metres > 0.0 ? millimetres / 1000.0 / metres : 0.0;
+}
+
 CKdString CKdUtils::GetStringForUnitScalingFactor(OdDb::UnitsValue units) {
   const Unit* u = unitOf(units);
   return u ? CKdString(u->name) : CKdString();

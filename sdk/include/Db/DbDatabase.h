@@ -47,6 +47,10 @@ struct OdDbHeaderVars {
   OdGeVector3d ucsxdir = OdGeVector3d(1, 0, 0);
   OdGeVector3d ucsydir = OdGeVector3d(0, 1, 0);
   OdString ucsname;
+  bool tilemode = true;   // model space is the current layout
+  OdInt16 cvport = 2;     // number of the current viewport
+  bool hasExtents = false;  // the file gave the model's extents
+  OdGePoint3d extmin, extmax;
 };
 
 class OdDbDatabase : public OdRxObject {
@@ -144,6 +148,9 @@ public:
   OdDxfDocument* dxfDocument() const { return m_dxf.get(); }
   void setDxfDocument(std::shared_ptr<OdDxfDocument> document) { m_dxf = std::move(document); }
 
+  // The layout the user works in: the model's while TILEMODE is on,
+  // otherwise the layout of the paper space block.
+  OdDbObjectId currentLayoutId();
   // Sets the current UCS; the axes are normalised, Y is made perpendicular to X.
   OdResult setCurrentUCS(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis);
 

@@ -12,6 +12,7 @@
 #include "Db/DbOle2Frame.h"
 #include "Db/DbRasterImage.h"
 #include "Db/DbUnderlay.h"
+#include "Db/DbViewport.h"
 #include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
@@ -56,7 +57,6 @@
   KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
   KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
   KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \
-  KD_CLASS(OdDbViewport, OdDbEntity, "VIEWPORT")                              \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 

@@ -25,6 +25,9 @@ public:
   OdString getLayoutName() const;
   OdDbObjectId getBlockTableRecordId() const;
   void setBlockTableRecordId(OdDbObjectId id);
+  // The viewport that is the sheet itself: the layout block's viewport
+  // numbered 1, else its first viewport; null for the model's layout.
+  OdDbObjectId overallVportId() const;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
 

@@ -70,6 +70,11 @@ public:
   OdResult transformBy(const OdGeMatrix3d& transform) override;
 
 private:
+  // Viewports of older files keep their view in the "MVIEW" extended data
+  // of the application "ACAD": a changed view is written there.
+  void readOldStyleView(const OdDxfIn& in);
+  void keepOldStyleView();
+  bool m_oldStyle = false;
   OdGePoint3d m_center;
   double m_width = 1.0, m_height = 1.0;
   int m_status = 1, m_number = 0;

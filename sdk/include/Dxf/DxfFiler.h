@@ -62,6 +62,8 @@ public:
   long long toInteger(const OdDxfTag& tag) const;
   OdDbDatabase* database() const { return m_db; }
   const OdDxfCodec& codec() const { return m_codec; }
+  // Every tag of the object, extended data included.
+  OdDxfSpan tags() const { return m_tags; }
 
 private:
   const OdDxfTag* find(const char* subclass, int code, int nth) const;

@@ -1,4 +1,5 @@
 #include "Db/DbDatabase.h"
+#include "Db/DbLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -224,4 +225,8 @@ OdResult OdDbDatabase::setCurrentUCS(const OdGePoint3d& origin, const OdGeVector
   m_header.ucsxdir = x;
   m_header.ucsydir = y;
   return eOk;
+}
+
+OdDbObjectId OdDbDatabase::currentLayoutId() {
+  return odDbLayoutOf(this, m_header.tilemode ? m_modelSpace : m_paperSpace);
 }

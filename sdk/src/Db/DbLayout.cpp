@@ -1,7 +1,9 @@
 #include "Db/DbLayout.h"
+#include "Db/DbViewport.h"
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFiler.h"
 #include "Rx/RxClass.h"
 
@@ -38,6 +40,20 @@ void OdDbLayout::setBlockTableRecordId(OdDbObjectId id) {
   assertWriteEnabled();
   m_block = id;
 }
+OdDbObjectId OdDbLayout::overallVportId() const {
+  assertReadEnabled();
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(m_block.openObject());
+  if (block.isNull()) return OdDbObjectId();
+  OdDbObjectId first;
+  for (const OdDbObjectId& id : block->entityIds()) {
+    OdDbViewportPtr vp = OdDbViewport::cast(id.openObject());
+    if (vp.isNull()) continue;
+    if (vp->number() == 1) return id;
+    if (first.isNull()) first = id;
+  }
+  return first;
+}
+
 void OdDbLayout::dxfInFields(const OdDxfIn& in) {
   OdDbPlotSettings::dxfInFields(in);
   m_name = in.string("AcDbLayout", 1);

@@ -135,6 +135,10 @@ void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
     else if (n == "$UCSXDIR") h.ucsxdir = in.vector(nullptr, 10, OdGeVector3d::kXAxis);
     else if (n == "$UCSYDIR") h.ucsydir = in.vector(nullptr, 10, OdGeVector3d::kYAxis);
     else if (n == "$UCSNAME") h.ucsname = in.string(nullptr, 2);
+    else if (n == "$TILEMODE") h.tilemode = in.integer(nullptr, 70, 1) != 0;
+    else if (n == "$CVPORT") h.cvport = OdInt16(in.integer(nullptr, 70, 2));
+    else if (n == "$EXTMIN") h.extmin = in.point(nullptr, 10), h.hasExtents = true;
+    else if (n == "$EXTMAX") h.extmax = in.point(nullptr, 10);
     else if (n == "$HANDSEED") db->setHandseed(OdDbHandle(in.string(nullptr, 5)));
   }
   if (!h.celtype.isValid()) h.celtype = db->getLinetypeByLayerId();

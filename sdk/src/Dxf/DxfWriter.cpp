@@ -156,6 +156,8 @@ std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& 
   if (n == "$INSUNITS") return {{70, std::to_string(h.insunits)}};
   if (n == "$SPLINESEGS") return {{70, std::to_string(h.splinesegs)}};
   if (n == "$MEASUREMENT") return {{70, std::to_string(h.measurement)}};
+  if (n == "$TILEMODE") return {{70, h.tilemode ? "1" : "0"}};
+  if (n == "$CVPORT") return {{70, std::to_string(h.cvport)}};
   if (n == "$CLAYER") return {{8, recordName(h.clayer)}};
   if (n == "$CECOLOR") return {{62, std::to_string(h.cecolor.isByLayer() ? 256 : h.cecolor.colorIndex())}};
   if (n == "$CELTYPE") return {{6, recordName(h.celtype)}};
@@ -177,7 +179,7 @@ void Writer::writeHeader() {
                                        "$AUNITS",   "$AUPREC",     "$INSUNITS",   "$SPLINESEGS", "$MEASUREMENT",
                                        "$CLAYER",   "$CECOLOR",    "$CELTYPE",    "$CELTSCALE", "$LTSCALE",
                                        "$CELWEIGHT", "$TEXTSTYLE", "$DIMSTYLE",   "$UCSORG",  "$UCSXDIR",
-                                       "$UCSYDIR",  "$CETRANSPARENCY", "$CEPSNNAME"};
+                                       "$UCSYDIR",  "$CETRANSPARENCY", "$CEPSNNAME", "$TILEMODE", "$CVPORT"};
   tag(0, "SECTION");
   tag(2, "HEADER");
   std::set<std::string> done;
