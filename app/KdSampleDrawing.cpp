@@ -13,6 +13,10 @@
 #include "Db/DbLight.h"
 #include "Db/DbTable.h"
 #include "Db/DbOle2Frame.h"
+#include "Db/DbLayout.h"
+#include "Db/DbRasterImage.h"
+#include "Db/DbUnderlay.h"
+#include "Db/DbViewport.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -605,6 +609,92 @@ OdDbDatabasePtr makeSampleDrawing() {
   doors->setPosition(OdGePoint3d(-8, -2, 0));
   doors->setTableStyle(schedule->objectId());
   doors->setSize({1.0, 0.8, 0.8}, {2.0, 3.0});
+
+  // A photo of the site beside the plan (100 pixels to the inch), a wipeout
+  // masking the hatch's corner under the door tag, the surveyor's PDF sheet
+  // and the old site model (DGN) underlaid. The sheets' sizes are what the
+  // documents give (an A3 landscape page; a 60 x 40 model): the files
+  // themselves do not travel with the sample.
+  {
+    OdDbDictionaryPtr images = OdDbRasterImageDef::createImageDictionary(db).safeOpenObject(OdDb::kForWrite);
+    OdDbRasterImageDefPtr photo = OdDbRasterImageDef::createObject();
+    photo->setSourceFileName(L"photos/site-north.jpg");
+    photo->setImage(OdGeVector2d(640, 480), OdGeVector2d(0.01, 0.01), OdDbRasterImageDef::kInch);
+    images->setAt(L"site-north", photo);
+    photo->addPersistentReactor(images->objectId());
+    OdDbRasterImagePtr image = add(db.get(), OdDbRasterImage::createObject(), axes);
+    image->setImageDefId(photo->objectId());
+    image->setOrientation(OdGePoint3d(10, -6, 0), OdGeVector3d(8, 0, 0), OdGeVector3d(0, 6, 0));
+    image->setFade(20);
+
+    OdDbWipeoutPtr mask = add(db.get(), OdDbWipeout::createObject(), axes);
+    OdGePoint3dArray corner;
+    for (const OdGePoint3d& p : {OdGePoint3d(2, 2, 0), OdGePoint3d(3.5, 2, 0), OdGePoint3d(3.5, 3, 0), OdGePoint3d(2, 3, 0)})
+      corner.push_back(p);
+    mask->setFrom(corner);
+
+    auto underlay = [&](OdDbUnderlayDefinitionPtr def, OdDbUnderlayReferencePtr ref, const wchar_t* key,
+                        const wchar_t* file, const wchar_t* item, double w, double h) {
+      OdDbDictionaryPtr defs = OdDbDictionary::cast(named->getAt(def->dictionaryKey()).openObject(OdDb::kForWrite));
+      if (defs.isNull()) {
+        defs = OdDbDictionary::createObject();
+        named->setAt(def->dictionaryKey(), defs);
+      }
+      def->setSourceFileName(file);
+      def->setItemName(item);
+      defs->setAt(key, def);
+      def->addPersistentReactor(defs->objectId());
+      auto sheet = std::make_shared<OdDbUnderlayItem>();
+      sheet->maxPoint = OdGePoint2d(w, h);
+      sheet->name = item;
+      def->setUnderlayItem(sheet);
+      add(db.get(), ref, axes);
+      ref->setDefinitionId(def->objectId());
+    };
+    OdDbPdfReferencePtr survey = OdDbPdfReference::createObject();
+    underlay(OdDbPdfDefinition::createObject(), survey, L"survey - 1", L"survey.pdf", L"1", 16.5354, 11.6929);
+    survey->setPosition(OdGePoint3d(-30, -20, 0));
+    survey->setIsAdjustedForBackground(true);
+    OdDbDgnReferencePtr model = OdDbDgnReference::createObject();
+    underlay(OdDbDgnDefinition::createObject(), model, L"site-model-Default", L"site-model.dgn", L"Default", 60, 40);
+    model->setPosition(OdGePoint3d(-60, -40, 0));
+    model->setScaleFactors(OdGeScale3d(0.5));
+    model->setRotation(OdaPI / 12);
+  }
+
+  // A sheet (an A3 layout in paper space) with its own viewport and one on
+  // the plan at 1:50, drawn with the drawing's named scales.
+  {
+    OdDbScale::createScaleList(db);
+    OdDbDictionaryPtr layouts = OdDbDictionary::createObject();
+    named->setAt(L"ACAD_LAYOUT", layouts);
+    OdDbLayoutPtr modelLayout = OdDbLayout::createObject();
+    modelLayout->setLayoutName(L"Model");
+    modelLayout->setBlockTableRecordId(db->getModelSpaceId());
+    layouts->setAt(L"Model", modelLayout);
+    OdDbLayoutPtr sheet = OdDbLayout::createObject();
+    sheet->setLayoutName(L"A3 Plan");
+    sheet->setBlockTableRecordId(db->getPaperSpaceId());
+    layouts->setAt(L"A3 Plan", sheet);
+    OdDbBlockTableRecordPtr paper = db->getPaperSpaceId().safeOpenObject(OdDb::kForWrite);
+    OdDbViewportPtr whole = OdDbViewport::createObject();
+    paper->appendOdDbEntity(whole);
+    whole->setNumber(1);
+    whole->setCenterPoint(OdGePoint3d(210, 148.5, 0));
+    whole->setWidth(420);
+    whole->setHeight(297);
+    whole->setViewCenter(OdGePoint2d(210, 148.5));
+    whole->setViewHeight(297);
+    OdDbViewportPtr plan = OdDbViewport::createObject();
+    paper->appendOdDbEntity(plan);
+    plan->setNumber(2);
+    plan->setCenterPoint(OdGePoint3d(180, 150, 0));
+    plan->setWidth(300);
+    plan->setHeight(200);
+    plan->setViewCenter(OdGePoint2d(0, 0));
+    plan->setCustomScale(1.0 / 50);
+    plan->setLayer(axes);
+  }
   return db;
 }
 }  // namespace kdapp

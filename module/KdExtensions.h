@@ -27,6 +27,9 @@
 #include "KdTable.h"
 #include "KdLine.h"
 #include "KdOle2Frame.h"
+#include "KdRasterImage.h"
+#include "KdUnderlay.h"
+#include "KdViewport.h"
 #include "KdLayer.h"
 #include "KdTableStyle.h"
 #include "KdViewportTableRecord.h"
@@ -43,6 +46,10 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdRasterImagePE, m_rasterImagePE) \
+  X(CKdPdfReferencePE, m_pdfReferencePE) \
+  X(CKdDgnReferencePE, m_dgnReferencePE) \
+  X(CKdViewportPE, m_viewportPE) \
   X(CKdTablePE, m_tablePE) \
   X(CKdLeaderPE, m_leaderPE) \
   X(CKdFcfPE, m_fcfPE) \
@@ -96,6 +103,9 @@
   X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdPdfReferenceInfo, m_pdfReferenceInfo) \
+  X(CKdDgnReferenceInfo, m_dgnReferenceInfo) \
+  X(CKdViewportInfo, m_viewportInfo) \
   X(CKdTableInfo, m_tableInfo) \
   X(CKdLeaderInfo, m_leaderInfo) \
   X(CKdFcfInfo, m_fcfInfo) \

@@ -14,6 +14,9 @@
 #include "Db/DbLeader.h"
 #include "Db/DbLight.h"
 #include "Db/DbOle2Frame.h"
+#include "Db/DbRasterImage.h"
+#include "Db/DbUnderlay.h"
+#include "Db/DbViewport.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
@@ -78,6 +81,8 @@ const Registration kTable[] = {
     {40, 40, &OdDbProxyEntity::desc, KD_EXT(m_proxyEntityPE), 35, KD_EXT(m_proxyEntityInfo)},
     {41, 41, &OdDbRadialDimensionLarge::desc, KD_EXT(m_radialDimensionLargePE), 36, KD_EXT(m_radialDimensionLargeInfo)},
     {42, 42, &OdDbRadialDimension::desc, KD_EXT(m_radialDimensionPE), 37, KD_EXT(m_radialDimensionInfo)},
+    {43, 43, &OdDbRasterImage::desc, KD_EXT(m_rasterImagePE), 0, KD_NONE},
+    {44, 44, &OdDbPdfReference::desc, KD_EXT(m_pdfReferencePE), 38, KD_EXT(m_pdfReferenceInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
     {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
     {48, 48, &OdDbShape::desc, KD_EXT(m_shapePE), 42, KD_EXT(m_shapeInfo)},
@@ -87,9 +92,11 @@ const Registration kTable[] = {
     {52, 52, &OdDbText::desc, KD_EXT(m_textPE), 46, KD_EXT(m_textInfo)},
     {53, 53, &OdDbTrace::desc, KD_EXT(m_tracePE), 47, KD_EXT(m_traceInfo)},
     {54, 54, &OdDbVertex::desc, KD_EXT(m_vertexPE), 48, KD_EXT(m_vertexInfo)},
+    {55, 55, &OdDbViewport::desc, KD_EXT(m_viewportPE), 49, KD_EXT(m_viewportInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
     {60, 60, &OdDbLight::desc, KD_EXT(m_lightPE), 54, KD_EXT(m_lightInfo)},
+    {61, 67, &OdDbDgnReference::desc, KD_EXT(m_dgnReferencePE), 56, KD_EXT(m_dgnReferenceInfo)},
     {62, 61, &OdDbTextStyleTableRecord::desc, KD_EXT(m_textStylePE), 0, KD_NONE},
     {63, 62, &OdDbTableStyle::desc, KD_EXT(m_tableStylePE), 0, KD_NONE},
     {64, 63, &OdDbDimStyleTableRecord::desc, KD_EXT(m_dimensionStylePE), 0, KD_NONE},

@@ -78,7 +78,9 @@ std::vector<OdDbObjectId> entitiesOf(OdDbDatabase* db) {
   OdDbSymbolTablePtr blocks = db->getBlockTableId().safeOpenObject();
   for (const OdDbObjectId& blockId : blocks->recordIds()) {
     OdDbBlockTableRecordPtr block = blockId.safeOpenObject();
-    if (blockId != db->getModelSpaceId() && (block->isLayout() || block->isAnonymous())) continue;
+    if (blockId != db->getModelSpaceId() && blockId != db->getPaperSpaceId() &&
+        (block->isLayout() || block->isAnonymous()))
+      continue;
     for (const OdDbObjectId& id : block->entityIds()) {
       ids.push_back(id);
       OdDbObjectIdArray owned;

@@ -113,7 +113,7 @@ TEST_F(ModuleFixture, InitialisedModuleAnswersOnTheClassTreeAndUninitialisedDoes
   EXPECT_EQ(displayName(OdDbLine::desc()), L"Line");
   EXPECT_EQ(displayName(OdDbXline::desc()), L"ILine");
   // Classes without an extension of their own are served by the nearest parent.
-  EXPECT_EQ(displayName(OdDbWipeout::desc()), L"Entity");
+  EXPECT_EQ(displayName(OdDbWipeout::desc()), L"Image");
   EXPECT_EQ(displayName(OdDbHelix::desc()), L"Helix");
   EXPECT_EQ(displayName(OdDbRegion::desc()), L"Entity");
   EXPECT_EQ(displayName(OdDbCircle::desc()), L"Circle");

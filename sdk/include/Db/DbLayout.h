@@ -23,6 +23,7 @@ public:
   ODRX_DECLARE_MEMBERS(OdDbLayout)
 public:
   OdString getLayoutName() const;
+  void setLayoutName(const OdString& name);
   OdDbObjectId getBlockTableRecordId() const;
   void setBlockTableRecordId(OdDbObjectId id);
   // The viewport that is the sheet itself: the layout block's viewport

@@ -32,6 +32,10 @@ OdString OdDbLayout::getLayoutName() const {
   assertReadEnabled();
   return m_name;
 }
+void OdDbLayout::setLayoutName(const OdString& name) {
+  assertWriteEnabled();
+  m_name = name;
+}
 OdDbObjectId OdDbLayout::getBlockTableRecordId() const {
   assertReadEnabled();
   return m_block;

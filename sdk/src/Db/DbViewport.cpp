@@ -39,8 +39,10 @@ OdResult OdDbViewport::setHeight(double height) {
   assertWriteEnabled();
   if (!std::isfinite(height) || height <= 0.0) return eInvalidInput;
   const double scale = customScale();
+  const double view = scale > 0.0 ? height / scale : m_viewHeight;
+  if (!std::isfinite(view) || !(view > 0.0)) return eInvalidInput;
   m_height = height;
-  if (scale > 0.0) m_viewHeight = height / scale;
+  m_viewHeight = view;
   keepOldStyleView();
   return eOk;
 }
@@ -96,7 +98,9 @@ double OdDbViewport::customScale() const {
 OdResult OdDbViewport::setCustomScale(double scale) {
   assertWriteEnabled();
   if (!std::isfinite(scale) || scale <= 0.0) return eInvalidInput;
-  m_viewHeight = m_height / scale;
+  const double view = m_height / scale;
+  if (!std::isfinite(view) || !(view > 0.0)) return eInvalidInput;
+  m_viewHeight = view;
   m_standard = kCustomScale;
   keepOldStyleView();
   return eOk;
@@ -324,10 +328,13 @@ OdResult OdDbViewport::transformBy(const OdGeMatrix3d& transform) {
   if (!c.isFinite() || !(sx > 0) || !(sy > 0)) return eInvalidInput;
   // The view keeps its scale: a larger sheet window shows more of the model.
   const double scale = customScale();
+  const double width = m_width * sx, height = m_height * sy;
+  const double view = scale > 0 ? height / scale : m_viewHeight;
+  if (!std::isfinite(width) || !std::isfinite(height) || !std::isfinite(view) || !(view > 0)) return eInvalidInput;
   m_center = c;
-  m_width *= sx;
-  m_height *= sy;
-  if (scale > 0) m_viewHeight = m_height / scale;
+  m_width = width;
+  m_height = height;
+  m_viewHeight = view;
   keepOldStyleView();
   return eOk;
 }

@@ -665,6 +665,15 @@ struct DeclaredClass {
 };
 const DeclaredClass kDeclaredClasses[] = {
     {"ARCALIGNEDTEXT", "AcDbArcAlignedText", true},
+    {"IMAGE", "AcDbRasterImage", true},
+    {"IMAGEDEF", "AcDbRasterImageDef", false},
+    {"IMAGEDEF_REACTOR", "AcDbRasterImageDefReactor", false},
+    {"WIPEOUT", "AcDbWipeout", true},
+    {"PDFUNDERLAY", "AcDbPdfReference", true},
+    {"PDFDEFINITION", "AcDbPdfDefinition", false},
+    {"DGNUNDERLAY", "AcDbDgnReference", true},
+    {"DGNDEFINITION", "AcDbDgnDefinition", false},
+    {"SCALE", "AcDbScale", false},
 };
 }  // namespace
 
