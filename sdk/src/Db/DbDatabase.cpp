@@ -1,5 +1,6 @@
 #include "Db/DbDatabase.h"
 #include "Db/DbLayout.h"
+#include "Db/DbViewport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,8 @@
 ODRX_DEFINE_MEMBERS_EX(OdDbDatabase, OdRxObject, L"", new OdDbDatabase)
 
 OdDbDatabase::OdDbDatabase(bool createDefaults) {
+  // Views of the drawing's viewports answer as soon as there is a drawing.
+  odDbRegisterViewServices();
   if (!createDefaults) return;
   auto addTable = [&](OdDbObject* table) {
     OdDbObjectId id = addOdDbObject(table);
