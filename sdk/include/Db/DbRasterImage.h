@@ -46,6 +46,32 @@ private:
 };
 typedef OdSmartPtr<OdDbRasterImageDef> OdDbRasterImageDefPtr;
 
+// How the drawing shows its images: frames, quality and the unit of
+// pictures inserted without one ("ACAD_IMAGE_VARS" of the named objects).
+class OdDbRasterVariables : public OdDbObject {
+public:
+  ODRX_DECLARE_MEMBERS(OdDbRasterVariables)
+public:
+  enum FrameSettings { kImageFrameOff = 0, kImageFrameAbove = 1, kImageFrameBelow = 2 };
+  enum ImageQuality { kImageQualityDraft = 0, kImageQualityHigh = 1 };
+  int imageFrame() const;
+  OdResult setImageFrame(int frame);
+  int imageQuality() const;
+  OdResult setImageQuality(int quality);
+  // An image definition's resolution unit (0 none, 2 cm, 5 inch...).
+  int userScale() const;
+  OdResult setUserScale(int units);
+  // The drawing's object; made when asked and missing (a drawing's first image).
+  static OdDbObjectId openRasterVariables(OdDbDatabase* db);
+
+  void dxfInFields(const OdDxfIn& in) override;
+  void dxfOutFields(OdDxfOut& out) const override;
+
+private:
+  int m_version = 0, m_frame = kImageFrameAbove, m_quality = kImageQualityHigh, m_units = 0;
+};
+typedef OdSmartPtr<OdDbRasterVariables> OdDbRasterVariablesPtr;
+
 // The link from an image to its definition.
 class OdDbRasterImageDefReactor : public OdDbObject {
 public:

@@ -10,6 +10,7 @@
 
 ODRX_DEFINE_MEMBERS_EX(OdDbRasterImageDef, OdDbObject, L"IMAGEDEF", new OdDbRasterImageDef)
 ODRX_DEFINE_MEMBERS_EX(OdDbRasterImageDefReactor, OdDbObject, L"IMAGEDEF_REACTOR", new OdDbRasterImageDefReactor)
+ODRX_DEFINE_MEMBERS_EX(OdDbRasterVariables, OdDbObject, L"RASTERVARIABLES", new OdDbRasterVariables)
 ODRX_DEFINE_MEMBERS_EX(OdDbRasterImage, OdDbEntity, L"IMAGE", new OdDbRasterImage)
 ODRX_DEFINE_MEMBERS_EX(OdDbWipeout, OdDbRasterImage, L"WIPEOUT", new OdDbWipeout)
 
@@ -58,7 +59,9 @@ OdDbObjectId OdDbRasterImageDef::createImageDictionary(OdDbDatabase* db) {
   OdDbDictionaryPtr nod = namedObjects(db, OdDb::kForWrite);
   if (nod.isNull()) return OdDbObjectId();
   OdDbDictionaryPtr images = OdDbDictionary::createObject();
-  return nod->setAt(L"ACAD_IMAGE_DICT", images);
+  const OdDbObjectId id = nod->setAt(L"ACAD_IMAGE_DICT", images);
+  OdDbRasterVariables::openRasterVariables(db);
+  return id;
 }
 
 void OdDbRasterImageDef::dxfInFields(const OdDxfIn& in) {
@@ -85,6 +88,55 @@ void OdDbRasterImageDef::dxfOutFields(OdDxfOut& out) const {
   out.real(21, m_pixel.y);
   out.integer(280, m_loaded ? 1 : 0);
   out.integer(281, m_units);
+}
+
+int OdDbRasterVariables::imageFrame() const { assertReadEnabled(); return m_frame; }
+int OdDbRasterVariables::imageQuality() const { assertReadEnabled(); return m_quality; }
+int OdDbRasterVariables::userScale() const { assertReadEnabled(); return m_units; }
+OdResult OdDbRasterVariables::setImageFrame(int frame) {
+  assertWriteEnabled();
+  if (frame < kImageFrameOff || frame > kImageFrameBelow) return eInvalidInput;
+  m_frame = frame;
+  return eOk;
+}
+OdResult OdDbRasterVariables::setImageQuality(int quality) {
+  assertWriteEnabled();
+  if (quality != kImageQualityDraft && quality != kImageQualityHigh) return eInvalidInput;
+  m_quality = quality;
+  return eOk;
+}
+OdResult OdDbRasterVariables::setUserScale(int units) {
+  assertWriteEnabled();
+  if (units < OdDbRasterImageDef::kNone || units > OdDbRasterImageDef::kMile) return eInvalidInput;
+  m_units = units;
+  return eOk;
+}
+
+OdDbObjectId OdDbRasterVariables::openRasterVariables(OdDbDatabase* db) {
+  OdDbDictionaryPtr nod = namedObjects(db, OdDb::kForRead);
+  if (nod.isNull()) return OdDbObjectId();
+  const OdDbObjectId existing = nod->getAt(L"ACAD_IMAGE_VARS");
+  if (!existing.isNull()) return existing;
+  nod = namedObjects(db, OdDb::kForWrite);
+  OdDbRasterVariablesPtr vars = OdDbRasterVariables::createObject();
+  return nod->setAt(L"ACAD_IMAGE_VARS", vars);
+}
+
+void OdDbRasterVariables::dxfInFields(const OdDxfIn& in) {
+  OdDbObject::dxfInFields(in);
+  const char* S = "AcDbRasterVariables";
+  m_version = in.integer(S, 90, 0);
+  m_frame = in.integer(S, 70, kImageFrameAbove);
+  m_quality = in.integer(S, 71, kImageQualityHigh);
+  m_units = in.integer(S, 72, 0);
+}
+void OdDbRasterVariables::dxfOutFields(OdDxfOut& out) const {
+  OdDbObject::dxfOutFields(out);
+  out.subclass("AcDbRasterVariables");
+  out.integer(90, m_version);
+  out.integer(70, m_frame);
+  out.integer(71, m_quality);
+  out.integer(72, m_units);
 }
 
 void OdDbRasterImageDefReactor::dxfInFields(const OdDxfIn& in) {

@@ -668,6 +668,7 @@ const DeclaredClass kDeclaredClasses[] = {
     {"IMAGE", "AcDbRasterImage", true},
     {"IMAGEDEF", "AcDbRasterImageDef", false},
     {"IMAGEDEF_REACTOR", "AcDbRasterImageDefReactor", false},
+    {"RASTERVARIABLES", "AcDbRasterVariables", false},
     {"WIPEOUT", "AcDbWipeout", true},
     {"PDFUNDERLAY", "AcDbPdfReference", true},
     {"PDFDEFINITION", "AcDbPdfDefinition", false},
