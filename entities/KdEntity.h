@@ -1,5 +1,6 @@
 #pragma once
 // The eight general properties every entity shows first.
+#include "Db/DbObject.h"
 #include "KdExtension.h"
 
 KD_DECLARE_PROPERTY_PE(CKdEntityPE, CKdPropertyPEImpl)
