@@ -13,6 +13,7 @@
 #include "Db/DbRasterImage.h"
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
+#include "Db/DbMesh.h"
 #include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
@@ -41,9 +42,6 @@
 // Entities and objects of kinds the database does not know are kept as
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
-  KD_CLASS(OdDbPolyFaceMeshVertex, OdDbVertex, "VERTEX")                      \
-  KD_CLASS(OdDbPolygonMeshVertex, OdDbVertex, "VERTEX")                       \
-  KD_CLASS(OdDbFaceRecord, OdDbVertex, "VERTEX")                              \
   KD_CLASS(OdDbSequenceEnd, OdDbEntity, "SEQEND")                             \
   KD_CLASS(OdDbSurface, OdDbEntity, "SURFACE")                                \
   KD_CLASS(OdDbExtrudedSurface, OdDbSurface, "EXTRUDEDSURFACE")               \
@@ -54,9 +52,6 @@
   KD_CLASS(OdDb3dSolid, OdDbEntity, "3DSOLID")                                \
   KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
   KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
-  KD_CLASS(OdDbPolyFaceMesh, OdDbEntity, "POLYLINE")                          \
-  KD_CLASS(OdDbPolygonMesh, OdDbEntity, "POLYLINE")                           \
-  KD_CLASS(OdDbSubDMesh, OdDbEntity, "MESH")                                  \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 

@@ -62,6 +62,9 @@ public:
   virtual void subEntityIds(OdDbObjectIdArray& ids) const;
   // Moves, turns or scales the entity; eNotApplicable for kinds that cannot be.
   virtual OdResult transformBy(const OdGeMatrix3d& transform);
+  // The box around the entity in world coordinates; eNotApplicable for
+  // kinds that do not know theirs, eInvalidExtents when it has no geometry.
+  virtual OdResult getGeomExtents(class OdGeExtents3d& extents) const;
   // Takes colour, layer, line type and scale, print style, line weight,
   // transparency and visibility from the other entity.
   void setPropertiesFrom(const OdDbEntity* other);

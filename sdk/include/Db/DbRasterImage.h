@@ -8,10 +8,7 @@
 #include "Db/DbEntity.h"
 #include "Ge/GePoint2d.h"
 #include "Ge/GeVector2d.h"
-#include "Rx/OdArray.h"
-
-typedef OdArray<OdGePoint2d> OdGePoint2dArray;
-typedef OdArray<OdGePoint3d> OdGePoint3dArray;
+#include "Ge/GePointArrays.h"
 
 class OdDbRasterImageDef : public OdDbObject {
 public:

@@ -295,3 +295,5 @@ void OdDbEntity::dxfOutFields(OdDxfOut& out) const {
   if (m_transparency.isByLayer()) out.own(440);
   else out.integer(440, m_transparency.serializeOut());
 }
+
+OdResult OdDbEntity::getGeomExtents(OdGeExtents3d&) const { return eNotApplicable; }
