@@ -1,5 +1,6 @@
 #include "KdSampleDrawing.h"
 
+#include <array>
 #include <cmath>
 
 #include "CKdUtils.h"
@@ -17,6 +18,7 @@
 #include "Db/DbRasterImage.h"
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
+#include "Db/DbMesh.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -660,6 +662,43 @@ OdDbDatabasePtr makeSampleDrawing() {
     model->setPosition(OdGePoint3d(-60, -40, 0));
     model->setScaleFactors(OdGeScale3d(0.5));
     model->setRotation(OdaPI / 12);
+  }
+
+  // Terrain and a canopy: a polyface mesh of the site's two slopes, a
+  // 3 x 4 polygon mesh of the ground closed along M and smoothed cubic, and
+  // a subdivision mesh of a tent roof smoothed twice.
+  {
+    OdDbPolyFaceMeshPtr slopes = add(db.get(), OdDbPolyFaceMesh::createObject(), axes);
+    for (const OdGePoint3d& p : {OdGePoint3d(20, 0, 0), OdGePoint3d(24, 0, 0), OdGePoint3d(24, 3, 1),
+                                 OdGePoint3d(20, 3, 1), OdGePoint3d(28, 0, 0.5)}) {
+      OdDbPolyFaceMeshVertexPtr v = OdDbPolyFaceMeshVertex::createObject();
+      v->setPosition(p);
+      slopes->appendVertex(v);
+    }
+    for (const std::array<OdInt16, 4>& corners : {std::array<OdInt16, 4>{1, 2, 3, 4}, std::array<OdInt16, 4>{2, 5, -3, 0}}) {
+      OdDbFaceRecordPtr f = OdDbFaceRecord::createObject();
+      for (int c = 0; c < 4; ++c) f->setVertexAt(c, corners[size_t(c)]);
+      slopes->appendFaceRecord(f);
+    }
+    OdDbPolygonMeshPtr ground = add(db.get(), OdDbPolygonMesh::createObject(), axes);
+    ground->setMSize(3);
+    ground->setNSize(4);
+    for (int m = 0; m < 3; ++m)
+      for (int n = 0; n < 4; ++n) {
+        OdDbPolygonMeshVertexPtr v = OdDbPolygonMeshVertex::createObject();
+        v->setPosition(OdGePoint3d(20 + m, 5 + n, 0.25 * m * n));
+        ground->appendVertex(v);
+      }
+    ground->makeMClosed();
+    ground->setPolyMeshType(OdDb::kCubicSurfaceMesh);
+    ground->setMSurfaceDensity(6);
+    ground->setNSurfaceDensity(6);
+    OdDbSubDMeshPtr roof = add(db.get(), OdDbSubDMesh::createObject(), axes);
+    OdGePoint3dArray corners;
+    for (const OdGePoint3d& p : {OdGePoint3d(30, 0, 2), OdGePoint3d(34, 0, 2), OdGePoint3d(34, 4, 2),
+                                 OdGePoint3d(30, 4, 2), OdGePoint3d(32, 2, 4)})
+      corners.push_back(p);
+    roof->setSubDMesh(corners, {{0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}}, 2);
   }
 
   // A sheet (an A3 layout in paper space) with its own viewport and one on

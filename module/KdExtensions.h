@@ -30,6 +30,7 @@
 #include "KdRasterImage.h"
 #include "KdUnderlay.h"
 #include "KdViewport.h"
+#include "KdMesh.h"
 #include "KdLayer.h"
 #include "KdTableStyle.h"
 #include "KdViewportTableRecord.h"
@@ -50,6 +51,9 @@
   X(CKdPdfReferencePE, m_pdfReferencePE) \
   X(CKdDgnReferencePE, m_dgnReferencePE) \
   X(CKdViewportPE, m_viewportPE) \
+  X(CKdPolyFaceMeshPE, m_polyFaceMeshPE) \
+  X(CKdPolygonMeshPE, m_polygonMeshPE) \
+  X(CKdSubDMeshPE, m_subDMeshPE) \
   X(CKdTablePE, m_tablePE) \
   X(CKdLeaderPE, m_leaderPE) \
   X(CKdFcfPE, m_fcfPE) \
@@ -106,6 +110,9 @@
   X(CKdPdfReferenceInfo, m_pdfReferenceInfo) \
   X(CKdDgnReferenceInfo, m_dgnReferenceInfo) \
   X(CKdViewportInfo, m_viewportInfo) \
+  X(CKdPolyFaceMeshInfo, m_polyFaceMeshInfo) \
+  X(CKdPolygonMeshInfo, m_polygonMeshInfo) \
+  X(CKdSubDMeshInfo, m_subDMeshInfo) \
   X(CKdTableInfo, m_tableInfo) \
   X(CKdLeaderInfo, m_leaderInfo) \
   X(CKdFcfInfo, m_fcfInfo) \

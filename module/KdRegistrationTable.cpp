@@ -17,6 +17,7 @@
 #include "Db/DbRasterImage.h"
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
+#include "Db/DbMesh.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
@@ -77,6 +78,9 @@ const Registration kTable[] = {
     {30, 30, &OdDbOle2Frame::desc, KD_EXT(m_ole2FramePE), 25, KD_EXT(m_ole2FrameInfo)},
     {31, 31, &OdDbOrdinateDimension::desc, KD_EXT(m_ordinateDimensionPE), 26, KD_EXT(m_ordinateDimensionInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
+    {36, 36, &OdDbPolyFaceMesh::desc, KD_EXT(m_polyFaceMeshPE), 31, KD_EXT(m_polyFaceMeshInfo)},
+    {37, 37, &OdDbPolygonMesh::desc, KD_EXT(m_polygonMeshPE), 32, KD_EXT(m_polygonMeshInfo)},
+    {38, 38, &OdDbSubDMesh::desc, KD_EXT(m_subDMeshPE), 33, KD_EXT(m_subDMeshInfo)},
     {39, 39, &OdDbPolyline::desc, KD_EXT(m_polylinePE), 34, KD_EXT(m_polylineInfo)},
     {40, 40, &OdDbProxyEntity::desc, KD_EXT(m_proxyEntityPE), 35, KD_EXT(m_proxyEntityInfo)},
     {41, 41, &OdDbRadialDimensionLarge::desc, KD_EXT(m_radialDimensionLargePE), 36, KD_EXT(m_radialDimensionLargeInfo)},

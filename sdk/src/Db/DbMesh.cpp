@@ -17,6 +17,13 @@ ODRX_DEFINE_MEMBERS_EX(OdDbSubDMesh, OdDbEntity, L"MESH", new OdDbSubDMesh)
 namespace {
 const int kPolygonMeshFlag = 16, kPolyFaceFlag = 64, kMClosed = 1, kNClosed = 32;
 
+// Flags of which the class models the bits of the mask; written whole for
+// new objects, which readers tell apart by them.
+void writeFlags(OdDxfOut& out, long long value, long long mask) {
+  if (out.fromFile()) out.flags(70, value, mask, value);
+  else out.integer(70, value);
+}
+
 // The box of the positions of the chain's vertices of class T.
 template <class T>
 OdResult chainExtents(const OdDbVertexChain& chain, OdGeExtents3d& extents) {
@@ -48,7 +55,7 @@ void OdDbPolyFaceMeshVertex::dxfOutFields(OdDxfOut& out) const {
   OdDbVertex::dxfOutFields(out);
   out.subclass("AcDbPolyFaceMeshVertex");
   out.point(10, m_position);
-  out.flags(70, 128 | kPolyFaceFlag, 0, 128 | kPolyFaceFlag);
+  writeFlags(out, 128 | kPolyFaceFlag, 0);
 }
 
 OdInt16 OdDbFaceRecord::getVertexAt(int corner) const {
@@ -69,7 +76,7 @@ void OdDbFaceRecord::dxfOutFields(OdDxfOut& out) const {
   OdDbVertex::dxfOutFields(out);
   out.subclass("AcDbFaceRecord");
   out.point(10, OdGePoint3d());
-  out.flags(70, 128, 0, 128);
+  writeFlags(out, 128, 0);
   for (int i = 0; i < 4; ++i) out.integerOpt(71 + i, m_vertices[i], 0);
 }
 
@@ -119,7 +126,7 @@ void OdDbPolyFaceMesh::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDbPolyFaceMesh");
   out.integer(66, 1);
   out.point(10, OdGePoint3d());
-  out.flags(70, kPolyFaceFlag, kPolyFaceFlag, kPolyFaceFlag);
+  writeFlags(out, kPolyFaceFlag, kPolyFaceFlag);
   // Counts some writers leave out stay out while they are 0.
   const OdInt16 vertices = numVertices(), faces = numFaces();
   if (vertices || !out.fromFile() || out.hadField(71)) out.integer(71, vertices);
@@ -145,7 +152,7 @@ void OdDbPolygonMeshVertex::dxfOutFields(OdDxfOut& out) const {
   OdDbVertex::dxfOutFields(out);
   out.subclass("AcDbPolygonMeshVertex");
   out.point(10, m_position);
-  out.flags(70, kPolyFaceFlag, 0, kPolyFaceFlag);
+  writeFlags(out, kPolyFaceFlag, 0);
 }
 
 OdInt16 OdDbPolygonMesh::mSize() const { assertReadEnabled(); return m_m; }
@@ -220,7 +227,7 @@ void OdDbPolygonMesh::dxfOutFields(OdDxfOut& out) const {
   out.subclass("AcDbPolygonMesh");
   out.integer(66, 1);
   out.point(10, OdGePoint3d());
-  out.flags(70, m_flags, kPolygonMeshFlag | kMClosed | kNClosed, kPolygonMeshFlag);
+  writeFlags(out, m_flags, kPolygonMeshFlag | kMClosed | kNClosed);
   out.integer(71, m_m);
   out.integer(72, m_n);
   out.integerOpt(73, m_mDensity, 0);
