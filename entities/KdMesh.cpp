@@ -129,13 +129,9 @@ void closeN(PM& m, bool on) { on ? m.makeNClosed() : m.makeNOpen(); }
 typedef kd::FlagChoice<PM, &PM::isMClosed, closeM, kd::BoolLabels::YesNo> MClosed;
 typedef kd::FlagChoice<PM, &PM::isNClosed, closeN, kd::BoolLabels::YesNo> NClosed;
 
-template <OdResult (PM::*Set)(OdInt16)>
-int setDensity(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-  OdDbPolygonMeshPtr m = kd::writable<PM>(object, value, CKdVariant::kInt32);
-  if (m.isNull()) return KD_PROPERTY_FAILED;
-  ((*m).*Set)(OdInt16(value.GetInt32()));
-  return KD_PROPERTY_OK;
-}
+// Densities are 16-bit: a value beyond cannot be stored.
+typedef kd::IntegerInRange<PM, OdInt16, &PM::mSurfaceDensity, &PM::setMSurfaceDensity, -32768, 32767> MDensity;
+typedef kd::IntegerInRange<PM, OdInt16, &PM::nSurfaceDensity, &PM::setNSurfaceDensity, -32768, 32767> NDensity;
 
 CKdVariant getFit(const OdDbObject* object, const Desc&, const CKdVariant&) {
   static const kd::Choice kKinds[] = {{"None", 0}, {"Quadratic", 5}, {"Cubic", 6}, {"Bezier", 8}};
@@ -154,10 +150,8 @@ const kd::PropertyRow kPolygonRows[] = {
     KD_MESH_VERTEX_ROWS(PM, OdDbPolygonMeshVertex),
     {"Mesh", "M closed", 0, nullptr, ":/Mesh/Mesh_MClosed.png", RW, MClosed::get, MClosed::set},
     {"Mesh", "N closed", 0, nullptr, ":/Mesh/Mesh_NClosed.png", RW, NClosed::get, NClosed::set},
-    {"Mesh", "M density", 0, nullptr, ":/Mesh/Mesh_MDensity.png", RW, getCount<PM, OdInt16, &PM::mSurfaceDensity>,
-     setDensity<&PM::setMSurfaceDensity>},
-    {"Mesh", "N density", 0, nullptr, ":/Mesh/Mesh_NDensity.png", RW, getCount<PM, OdInt16, &PM::nSurfaceDensity>,
-     setDensity<&PM::setNSurfaceDensity>},
+    {"Mesh", "M density", 0, nullptr, ":/Mesh/Mesh_MDensity.png", RW, MDensity::get, MDensity::set},
+    {"Mesh", "N density", 0, nullptr, ":/Mesh/Mesh_NDensity.png", RW, NDensity::get, NDensity::set},
     {"Mesh", "M vertex count", 0, nullptr, ":/Mesh/Mesh_MVertexCount.png", RO, getCount<PM, OdInt16, &PM::mSize>, nullptr},
     {"Mesh", "N vertex count", 0, nullptr, ":/Mesh/Mesh_NVertexCount.png", RO, getCount<PM, OdInt16, &PM::nSize>, nullptr},
     {"Misc", "Fit/Smooth", 0, nullptr, ":/Misc/Misc_FitSmooth.png", RW, getFit, setFit},

@@ -30,21 +30,9 @@ Orientation orientationOf(const I& image) {
 }
 
 // ---- adjustments: integers from 0 to 100
-template <OdInt8 (I::*Get)() const, OdResult (I::*Set)(OdInt8)>
-struct Percent {
-  static CKdVariant get(const OdDbObject* object, const Desc&, const CKdVariant&) {
-    return kd::readAs<I>(object, [](const I& i) { return CKdVariant(long((i.*Get)())); });
-  }
-  static int set(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-    OdDbRasterImagePtr i = kd::writable<I>(object, value, CKdVariant::kInt32);
-    if (i.isNull() || value.GetInt32() < 0 || value.GetInt32() > 100) return KD_PROPERTY_FAILED;
-    ((*i).*Set)(OdInt8(value.GetInt32()));
-    return KD_PROPERTY_OK;
-  }
-};
-typedef Percent<&I::brightness, &I::setBrightness> Brightness;
-typedef Percent<&I::contrast, &I::setContrast> Contrast;
-typedef Percent<&I::fade, &I::setFade> Fade;
+typedef kd::IntegerInRange<I, OdInt8, &I::brightness, &I::setBrightness, 0, 100> Brightness;
+typedef kd::IntegerInRange<I, OdInt8, &I::contrast, &I::setContrast, 0, 100> Contrast;
+typedef kd::IntegerInRange<I, OdInt8, &I::fade, &I::setFade, 0, 100> Fade;
 
 // ---- position: the origin in the UCS
 template <int Axis>
@@ -148,10 +136,6 @@ int setScale(const OdDbObject* object, const Desc&, const CKdVariant& value, con
 }
 
 // ---- display options
-template <I::ImageDisplayOpt Option>
-bool displays(const I& i) { return i.isSetDisplayOpt(Option); }
-template <I::ImageDisplayOpt Option>
-void display(I& i, bool on) { i.setDisplayOpt(Option, on); }
 template <I::ImageDisplayOpt Option>
 struct DisplayOption {
   static CKdVariant get(const OdDbObject* object, const Desc&, const CKdVariant&) {

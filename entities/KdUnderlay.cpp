@@ -29,20 +29,8 @@ OdDbUnderlayItemPtr itemOf(const U& u) {
 }
 
 // ---- adjustments
-template <OdUInt8 (U::*Get)() const, OdResult (U::*Set)(OdUInt8)>
-struct Percent {
-  static CKdVariant get(const OdDbObject* object, const Desc&, const CKdVariant&) {
-    return kd::readAs<U>(object, [](const U& u) { return CKdVariant(long((u.*Get)())); });
-  }
-  static int set(const OdDbObject* object, const Desc&, const CKdVariant& value, const CKdVariant&) {
-    OdDbUnderlayReferencePtr u = kd::writable<U>(object, value, CKdVariant::kInt32);
-    if (u.isNull() || value.GetInt32() < 0 || value.GetInt32() > 100) return KD_PROPERTY_FAILED;
-    ((*u).*Set)(OdUInt8(value.GetInt32()));
-    return KD_PROPERTY_OK;
-  }
-};
-typedef Percent<&U::contrast, &U::setContrast> Contrast;
-typedef Percent<&U::fade, &U::setFade> Fade;
+typedef kd::IntegerInRange<U, OdUInt8, &U::contrast, &U::setContrast, 0, 100> Contrast;
+typedef kd::IntegerInRange<U, OdUInt8, &U::fade, &U::setFade, 0, 100> Fade;
 
 template <bool (U::*Get)() const, void (U::*Set)(bool)>
 struct Flag {

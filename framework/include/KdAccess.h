@@ -115,6 +115,22 @@ struct PlainDouble {
   }
 };
 
+// Accessors of an integer setting of N from Lo to Hi: shown as a 32-bit
+// integer, set only from one in the range (anything else fails silently).
+template <class T, class N, N (T::*Get)() const, OdResult (T::*Set)(N), long Lo, long Hi>
+struct IntegerInRange {
+  static CKdVariant get(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant&) {
+    return readAs<T>(object, [](const T& t) { return CKdVariant(long((t.*Get)())); });
+  }
+  static int set(const OdDbObject* object, const CKdPropertyDescription&, const CKdVariant& value,
+                 const CKdVariant&) {
+    OdSmartPtr<T> p = writable<T>(object, value, CKdVariant::kInt32);
+    if (p.isNull() || value.GetInt32() < Lo || value.GetInt32() > Hi) return KD_PROPERTY_FAILED;
+    ((*p).*Set)(N(value.GetInt32()));
+    return KD_PROPERTY_OK;
+  }
+};
+
 // Getter of one component of a direction (normal, axis) of T, converted
 // with the UCS conversion service as if it were a point.
 template <class T, OdGeVector3d (T::*Get)() const, int Axis>

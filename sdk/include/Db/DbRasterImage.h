@@ -10,6 +10,10 @@
 #include "Ge/GeVector2d.h"
 #include "Ge/GePointArrays.h"
 
+// The 2D points a subclass holds at the code (x) and the code + 10 (y), in
+// order: clip boundaries of images and underlays.
+OdGePoint2dArray odDbReadPoints2d(const OdDxfIn& in, const char* subclass, int code);
+
 class OdDbRasterImageDef : public OdDbObject {
 public:
   ODRX_DECLARE_MEMBERS(OdDbRasterImageDef)

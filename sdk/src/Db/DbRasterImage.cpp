@@ -152,6 +152,18 @@ void OdDbRasterImageDefReactor::dxfOutFields(OdDxfOut& out) const {
 
 // ----------------------------------------------------------------- images
 
+OdGePoint2dArray odDbReadPoints2d(const OdDxfIn& in, const char* subclass, int code) {
+  OdGePoint2dArray points;
+  const std::vector<const OdDxfTag*> tags = in.section(subclass);
+  for (size_t i = 0; i < tags.size(); ++i)
+    if (tags[i]->code == code) {
+      OdGePoint2d p(in.toReal(*tags[i]), 0);
+      if (i + 1 < tags.size() && tags[i + 1]->code == code + 10) p.y = in.toReal(*tags[++i]);
+      points.push_back(p);
+    }
+  return points;
+}
+
 void OdDbRasterImage::getOrientation(OdGePoint3d& origin, OdGeVector3d& u, OdGeVector3d& v) const {
   assertReadEnabled();
   origin = m_origin;
@@ -269,14 +281,7 @@ void OdDbRasterImage::dxfInFields(const OdDxfIn& in) {
   m_reactor = in.reference(S, 360);
   m_boundaryType = in.integer(S, 71, kRect);
   m_inverted = in.integer(S, 290, 0) != 0;
-  m_boundary.clear();
-  const std::vector<const OdDxfTag*> tags = in.section(S);
-  for (size_t i = 0; i < tags.size(); ++i)
-    if (tags[i]->code == 14) {
-      OdGePoint2d p(in.toReal(*tags[i]), 0);
-      if (i + 1 < tags.size() && tags[i + 1]->code == 24) p.y = in.toReal(*tags[++i]);
-      m_boundary.push_back(p);
-    }
+  m_boundary = odDbReadPoints2d(in, S, 14);
 }
 
 void OdDbRasterImage::dxfOutFields(OdDxfOut& out) const {

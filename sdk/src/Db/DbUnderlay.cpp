@@ -425,14 +425,7 @@ void OdDbUnderlayReference::dxfInFields(const OdDxfIn& in) {
   m_flags = in.integer(S, 280, kUnderlayOn);
   m_contrast = in.integer(S, 281, 100);
   m_fade = in.integer(S, 282, 0);
-  m_boundary.clear();
-  const std::vector<const OdDxfTag*> tags = in.section(S);
-  for (size_t i = 0; i < tags.size(); ++i)
-    if (tags[i]->code == 11) {
-      OdGePoint2d p(in.toReal(*tags[i]), 0);
-      if (i + 1 < tags.size() && tags[i + 1]->code == 21) p.y = in.toReal(*tags[++i]);
-      m_boundary.push_back(p);
-    }
+  m_boundary = odDbReadPoints2d(in, S, 11);
 }
 
 void OdDbUnderlayReference::dxfOutFields(OdDxfOut& out) const {
