@@ -16,9 +16,11 @@ const auto RW = &CKdPropertyPEImpl::IsReadOnlyFalse;
 const auto RO = &CKdPropertyPEImpl::IsReadOnlyTrue;
 typedef CKdPropertyType T;
 
+// The host reports 0 while no layout viewport is active: a viewport not yet
+// numbered (0) is then no active one.
 bool isActive(const V& vp) {
-  CKdDatabase db(vp.database());
-  return vp.database() && vp.number() == db.GetActiveViewportNumber();
+  const OdInt16 active = CKdDatabase(vp.database()).GetActiveViewportNumber();
+  return vp.database() && active > 0 && vp.number() == active;
 }
 
 // The current layout's sheet viewport, a clipped one and one that cannot be

@@ -107,6 +107,10 @@ TEST_F(Viewports, TheActiveViewportShowsItsLiveView) {
   drawing.db->header().cvport = 1;
   EXPECT_EQ(get(plan, "Center Z").GetDouble(), 9.0);
   EXPECT_EQ(get(plan, "Width").GetDouble(), 200.0);
+  // With the model current no viewport is active, not even one never numbered.
+  drawing.db->header().tilemode = true;
+  plan->setNumber(0);
+  EXPECT_EQ(get(plan, "Center Z").GetDouble(), 9.0);
 }
 
 TEST_F(Viewports, SizesMustBePositiveAndKeepTheViewsScale) {
