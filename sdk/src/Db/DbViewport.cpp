@@ -436,7 +436,9 @@ OdGeVector3d OdAbstractViewPE::direction(const OdRxObject* view) const {
 }
 
 void odDbRegisterViewServices() {
-  static OdAbstractViewPE viewportView;
+  // Lives as long as the class tree that holds it: a static object would be
+  // destroyed before the tree lets go of it at exit.
+  static OdAbstractViewPE* const viewportView = new OdAbstractViewPE;
   if (OdDbViewport::desc()->queryOwnX(OdAbstractViewPE::desc()).isNull())
-    OdDbViewport::desc()->addX(OdAbstractViewPE::desc(), &viewportView);
+    OdDbViewport::desc()->addX(OdAbstractViewPE::desc(), viewportView);
 }
