@@ -89,9 +89,7 @@ int setScale(const OdDbObject* object, const Desc&, const CKdVariant& value, con
 // ---- the definition
 // The key under which the drawing's dictionary of definitions of this kind keeps the definition.
 CKdString definitionName(const U& u, const wchar_t* dictionary) {
-  OdDbDatabase* db = u.database();
-  OdDbDictionaryPtr nod = db ? OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject()) : OdDbDictionaryPtr();
-  OdDbDictionaryPtr defs = nod.isNull() ? OdDbDictionaryPtr() : OdDbDictionary::cast(nod->getAt(dictionary).openObject());
+  OdDbDictionaryPtr defs = OdDbDictionary::cast(odDbNamedObjectId(u.database(), dictionary).openObject());
   return defs.isNull() ? CKdString() : CKdString(defs->nameAt(u.definitionId()));
 }
 const wchar_t* dictionaryOf(const U& u) {

@@ -2,6 +2,10 @@
 // Dictionaries: objects that own other objects under names, in insertion order.
 #include "Db/DbObject.h"
 
+class OdDbDatabase;
+// The entry of the drawing's named-objects dictionary under the key; null when there is none.
+OdDbObjectId odDbNamedObjectId(const OdDbDatabase* db, const OdString& key);
+
 class OdDbDictionary : public OdDbObject {
 public:
   ODRX_DECLARE_MEMBERS(OdDbDictionary)

@@ -13,6 +13,7 @@
 // The 2D points a subclass holds at the code (x) and the code + 10 (y), in
 // order: clip boundaries of images and underlays.
 OdGePoint2dArray odDbReadPoints2d(const OdDxfIn& in, const char* subclass, int code);
+void odDbWritePoints2d(OdDxfOut& out, const OdGePoint2dArray& points, int code);
 
 class OdDbRasterImageDef : public OdDbObject {
 public:

@@ -155,3 +155,8 @@ void OdDbXrecord::dxfOutFields(OdDxfOut& out) const {
     }
   }
 }
+
+OdDbObjectId odDbNamedObjectId(const OdDbDatabase* db, const OdString& key) {
+  OdDbDictionaryPtr nod = db ? OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject()) : OdDbDictionaryPtr();
+  return nod.isNull() ? OdDbObjectId() : nod->getAt(key);
+}

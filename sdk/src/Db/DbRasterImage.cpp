@@ -49,8 +49,7 @@ OdDbDictionaryPtr namedObjects(OdDbDatabase* db, OdDb::OpenMode mode) {
 }  // namespace
 
 OdDbObjectId OdDbRasterImageDef::imageDictionary(OdDbDatabase* db) {
-  OdDbDictionaryPtr nod = namedObjects(db, OdDb::kForRead);
-  return nod.isNull() ? OdDbObjectId() : nod->getAt(L"ACAD_IMAGE_DICT");
+  return odDbNamedObjectId(db, L"ACAD_IMAGE_DICT");
 }
 
 OdDbObjectId OdDbRasterImageDef::createImageDictionary(OdDbDatabase* db) {
@@ -113,11 +112,10 @@ OdResult OdDbRasterVariables::setUserScale(int units) {
 }
 
 OdDbObjectId OdDbRasterVariables::openRasterVariables(OdDbDatabase* db) {
-  OdDbDictionaryPtr nod = namedObjects(db, OdDb::kForRead);
-  if (nod.isNull()) return OdDbObjectId();
-  const OdDbObjectId existing = nod->getAt(L"ACAD_IMAGE_VARS");
+  const OdDbObjectId existing = odDbNamedObjectId(db, L"ACAD_IMAGE_VARS");
   if (!existing.isNull()) return existing;
-  nod = namedObjects(db, OdDb::kForWrite);
+  OdDbDictionaryPtr nod = namedObjects(db, OdDb::kForWrite);
+  if (nod.isNull()) return OdDbObjectId();
   OdDbRasterVariablesPtr vars = OdDbRasterVariables::createObject();
   return nod->setAt(L"ACAD_IMAGE_VARS", vars);
 }
@@ -162,6 +160,13 @@ OdGePoint2dArray odDbReadPoints2d(const OdDxfIn& in, const char* subclass, int c
       points.push_back(p);
     }
   return points;
+}
+
+void odDbWritePoints2d(OdDxfOut& out, const OdGePoint2dArray& points, int code) {
+  for (const OdGePoint2d& p : points) {
+    out.real(code, p.x);
+    out.real(code + 10, p.y);
+  }
 }
 
 void OdDbRasterImage::getOrientation(OdGePoint3d& origin, OdGeVector3d& u, OdGeVector3d& v) const {
@@ -302,10 +307,7 @@ void OdDbRasterImage::dxfOutFields(OdDxfOut& out) const {
   out.reference(360, m_reactor);
   out.integer(71, m_boundaryType);
   out.integer(91, (long long)m_boundary.size());
-  for (const OdGePoint2d& p : m_boundary) {
-    out.real(14, p.x);
-    out.real(24, p.y);
-  }
+  odDbWritePoints2d(out, m_boundary, 14);
   out.integerOpt(290, m_inverted ? 1 : 0, 0);
 }
 

@@ -441,10 +441,7 @@ void OdDbUnderlayReference::dxfOutFields(OdDxfOut& out) const {
   out.integer(280, m_flags);
   out.integer(281, m_contrast);
   out.integer(282, m_fade);
-  for (const OdGePoint2d& p : m_boundary) {
-    out.real(11, p.x);
-    out.real(21, p.y);
-  }
+  odDbWritePoints2d(out, m_boundary, 11);
 }
 
 OdResult OdDbUnderlayReference::transformBy(const OdGeMatrix3d& transform) {

@@ -356,8 +356,7 @@ double OdDbScale::scale() const { assertReadEnabled(); return m_drawing > 0 ? m_
 bool OdDbScale::isUnitScale() const { assertReadEnabled(); return m_unit; }
 
 OdDbObjectId OdDbScale::scaleListDictionary(OdDbDatabase* db) {
-  OdDbDictionaryPtr nod = db ? OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject()) : OdDbDictionaryPtr();
-  return nod.isNull() ? OdDbObjectId() : nod->getAt(L"ACAD_SCALELIST");
+  return odDbNamedObjectId(db, L"ACAD_SCALELIST");
 }
 
 OdDbObjectId OdDbScale::createScaleList(OdDbDatabase* db) {
