@@ -31,6 +31,8 @@
 #include "KdUnderlay.h"
 #include "KdViewport.h"
 #include "KdMesh.h"
+#include "KdSurface.h"
+#include "Kd3dSolid.h"
 #include "KdLayer.h"
 #include "KdTableStyle.h"
 #include "KdViewportTableRecord.h"
@@ -47,6 +49,15 @@
 #include "KdXline.h"
 
 #define KD_PROPERTY_EXTENSIONS(X) \
+  X(CKdExtrudedSurfacePE, m_extrudedSurfacePE) \
+  X(CKdLoftedSurfacePE, m_loftedSurfacePE) \
+  X(CKdRevolvedSurfacePE, m_revolvedSurfacePE) \
+  X(CKdSweptSurfacePE, m_sweptSurfacePE) \
+  X(CKdPlaneSurfacePE, m_planeSurfacePE) \
+  X(CKdSurfacePE, m_surfacePE) \
+  X(CKd3dSolidPE, m_3dSolidPE) \
+  X(CKdBodyPE, m_bodyPE) \
+  X(CKdRegionPE, m_regionPE) \
   X(CKdRasterImagePE, m_rasterImagePE) \
   X(CKdPdfReferencePE, m_pdfReferencePE) \
   X(CKdDgnReferencePE, m_dgnReferencePE) \
@@ -107,6 +118,15 @@
   X(CKdLayerPE, m_layerPE)
 
 #define KD_INFO_EXTENSIONS(X)              \
+  X(CKdSurfaceInfo, m_surfaceInfo) \
+  X(CKdExtrudedSurfaceInfo, m_extrudedSurfaceInfo) \
+  X(CKdLoftedSurfaceInfo, m_loftedSurfaceInfo) \
+  X(CKdRevolvedSurfaceInfo, m_revolvedSurfaceInfo) \
+  X(CKdSweptSurfaceInfo, m_sweptSurfaceInfo) \
+  X(CKdPlaneSurfaceInfo, m_planeSurfaceInfo) \
+  X(CKd3dSolidInfo, m_3dSolidInfo) \
+  X(CKdBodyInfo, m_bodyInfo) \
+  X(CKdRegionInfo, m_regionInfo) \
   X(CKdPdfReferenceInfo, m_pdfReferenceInfo) \
   X(CKdDgnReferenceInfo, m_dgnReferenceInfo) \
   X(CKdViewportInfo, m_viewportInfo) \

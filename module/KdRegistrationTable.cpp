@@ -18,6 +18,7 @@
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
 #include "Db/DbMesh.h"
+#include "Db/DbModelerEntities.h"
 #include "Db/DbAttribute.h"
 #include "Db/DbBlockReference.h"
 #include "Db/DbArcAlignedText.h"
@@ -52,6 +53,7 @@ const Registration kTable[] = {
     {1, 1, &OdDb2LineAngularDimension::desc, KD_EXT(m_2LineAngularDimensionPE), 1, KD_EXT(m_2LineAngularDimensionInfo)},
     {2, 2, &OdDb2dPolyline::desc, KD_EXT(m_2dPolylinePE), 2, KD_EXT(m_2dPolylineInfo)},
     {3, 3, &OdDb3dPolyline::desc, KD_EXT(m_3dPolylinePE), 3, KD_EXT(m_3dPolylineInfo)},
+    {4, 4, &OdDb3dSolid::desc, KD_EXT(m_3dSolidPE), 4, KD_EXT(m_3dSolidInfo)},
     {5, 5, &OdDb3PointAngularDimension::desc, KD_EXT(m_3PointAngularDimensionPE), 5, KD_EXT(m_3PointAngularDimensionInfo)},
     {6, 6, &OdDbAlignedDimension::desc, KD_EXT(m_alignedDimensionPE), 6, KD_EXT(m_alignedDimensionInfo)},
     {7, 7, &OdDbArcAlignedText::desc, KD_EXT(m_arcAlignedTextPE), 0, KD_NONE},
@@ -60,11 +62,13 @@ const Registration kTable[] = {
     {10, 10, &OdDbAttributeDefinition::desc, KD_EXT(m_attributeDefinitionPE), 9, KD_EXT(m_attributeDefinitionInfo)},
     {11, 11, &OdDbAttribute::desc, KD_EXT(m_attributePE), 10, KD_EXT(m_blockAttributeInfo)},
     {12, 12, &OdDbBlockReference::desc, KD_EXT(m_blockReferencePE), 11, KD_EXT(m_blockReferenceInfo)},
+    {13, 13, &OdDbBody::desc, KD_EXT(m_bodyPE), 12, KD_EXT(m_bodyInfo)},
     {14, 14, &OdDbCircle::desc, KD_EXT(m_circlePE), 13, KD_EXT(m_circleInfo)},
     {15, 15, &OdDbDiametricDimension::desc, KD_EXT(m_diametricDimensionPE), 14, KD_EXT(m_diametricDimensionInfo)},
     {16, 16, &OdDbDimension::desc, KD_EXT(m_dimensionPE), 0, KD_NONE},
     {17, 17, &OdDbEllipse::desc, KD_EXT(m_ellipsePE), 15, KD_EXT(m_ellipseInfo)},
     {18, 18, &OdDbEntity::desc, KD_EXT(m_entityPE), 16, KD_EXT(m_entityInfo)},
+    {19, 19, &OdDbExtrudedSurface::desc, KD_EXT(m_extrudedSurfacePE), 17, KD_EXT(m_extrudedSurfaceInfo)},
     {20, 20, &OdDbViewportTableRecord::desc, KD_EXT(m_viewportTableRecordPE), 0, KD_NONE},
     {21, 21, &OdDbViewTableRecord::desc, KD_EXT(m_viewTableRecordPE), 0, KD_NONE},
     {22, 22, &OdDbFace::desc, KD_EXT(m_facePE), 18, KD_EXT(m_faceInfo)},
@@ -77,6 +81,9 @@ const Registration kTable[] = {
     {29, 29, &OdDbMText::desc, KD_EXT(m_mtextPE), 24, KD_EXT(m_mtextInfo)},
     {30, 30, &OdDbOle2Frame::desc, KD_EXT(m_ole2FramePE), 25, KD_EXT(m_ole2FrameInfo)},
     {31, 31, &OdDbOrdinateDimension::desc, KD_EXT(m_ordinateDimensionPE), 26, KD_EXT(m_ordinateDimensionInfo)},
+    {32, 32, &OdDbSurface::desc, KD_EXT(m_surfacePE), 27, KD_EXT(m_surfaceInfo)},
+    {33, 33, &OdDbPlaneSurface::desc, KD_EXT(m_planeSurfacePE), 28, KD_EXT(m_planeSurfaceInfo)},
+    {34, 34, &OdDbLoftedSurface::desc, KD_EXT(m_loftedSurfacePE), 29, KD_EXT(m_loftedSurfaceInfo)},
     {35, 35, &OdDbPoint::desc, KD_EXT(m_pointPE), 30, KD_EXT(m_pointInfo)},
     {36, 36, &OdDbPolyFaceMesh::desc, KD_EXT(m_polyFaceMeshPE), 31, KD_EXT(m_polyFaceMeshInfo)},
     {37, 37, &OdDbPolygonMesh::desc, KD_EXT(m_polygonMeshPE), 32, KD_EXT(m_polygonMeshInfo)},
@@ -88,6 +95,7 @@ const Registration kTable[] = {
     {43, 43, &OdDbRasterImage::desc, KD_EXT(m_rasterImagePE), 0, KD_NONE},
     {44, 44, &OdDbPdfReference::desc, KD_EXT(m_pdfReferencePE), 38, KD_EXT(m_pdfReferenceInfo)},
     {45, 45, &OdDbRay::desc, KD_EXT(m_rayPE), 39, KD_EXT(m_rayInfo)},
+    {46, 46, &OdDbRegion::desc, KD_EXT(m_regionPE), 40, KD_EXT(m_regionInfo)},
     {47, 47, &OdDbRotatedDimension::desc, KD_EXT(m_rotatedDimensionPE), 41, KD_EXT(m_rotatedDimensionInfo)},
     {48, 48, &OdDbShape::desc, KD_EXT(m_shapePE), 42, KD_EXT(m_shapeInfo)},
     {49, 49, &OdDbSolid::desc, KD_EXT(m_solidPE), 43, KD_EXT(m_solidInfo)},
@@ -99,6 +107,8 @@ const Registration kTable[] = {
     {55, 55, &OdDbViewport::desc, KD_EXT(m_viewportPE), 49, KD_EXT(m_viewportInfo)},
     {56, 56, &OdDbXline::desc, KD_EXT(m_xlinePE), 50, KD_EXT(m_xlineInfo)},
     {57, 57, &OdDbHelix::desc, KD_EXT(m_helixPE), 51, KD_EXT(m_helixInfo)},
+    {58, 58, &OdDbRevolvedSurface::desc, KD_EXT(m_revolvedSurfacePE), 52, KD_EXT(m_revolvedSurfaceInfo)},
+    {59, 59, &OdDbSweptSurface::desc, KD_EXT(m_sweptSurfacePE), 53, KD_EXT(m_sweptSurfaceInfo)},
     {60, 60, &OdDbLight::desc, KD_EXT(m_lightPE), 54, KD_EXT(m_lightInfo)},
     {61, 67, &OdDbDgnReference::desc, KD_EXT(m_dgnReferencePE), 56, KD_EXT(m_dgnReferenceInfo)},
     {62, 61, &OdDbTextStyleTableRecord::desc, KD_EXT(m_textStylePE), 0, KD_NONE},

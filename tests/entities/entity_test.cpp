@@ -36,8 +36,8 @@ TEST_F(GeneralProperties, ComeFirstInOrderWithTheirTypesAndIcons) {
   EXPECT_EQ(c->GetAt(0)->GetIcon().path(), L":/General/General_Color.png");
   EXPECT_EQ(c->GetAt(3)->GetIcon().path(), L":/General/General_LinetypeScale.png");
   // A class without an extension of its own shows exactly these eight.
-  OdDbRegionPtr region = drawing.add(OdDbRegion::createObject());
-  EXPECT_EQ(names(*describe(region)), expected);
+  OdDbEntityPtr unknown = drawing.add(OdDbUnknownEntity::createObject());
+  EXPECT_EQ(names(*describe(unknown)), expected);
 }
 
 TEST_F(GeneralProperties, ValuesTravelInTheirVariantTypes) {

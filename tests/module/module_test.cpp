@@ -115,7 +115,8 @@ TEST_F(ModuleFixture, InitialisedModuleAnswersOnTheClassTreeAndUninitialisedDoes
   // Classes without an extension of their own are served by the nearest parent.
   EXPECT_EQ(displayName(OdDbWipeout::desc()), L"Image");
   EXPECT_EQ(displayName(OdDbHelix::desc()), L"Helix");
-  EXPECT_EQ(displayName(OdDbRegion::desc()), L"Entity");
+  EXPECT_EQ(displayName(OdDbUnknownEntity::desc()), L"Entity");
+  EXPECT_EQ(displayName(OdDbPlaneSurface::desc()), L"Surface (Planar)");
   EXPECT_EQ(displayName(OdDbCircle::desc()), L"Circle");
   EXPECT_FALSE(OdDbRasterImage::desc()->getX(CKdPrintObjectInfoPE::desc()).isNull());
   // Records have properties of their own and no listing.

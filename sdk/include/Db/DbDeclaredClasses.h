@@ -14,6 +14,7 @@
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
 #include "Db/DbMesh.h"
+#include "Db/DbModelerEntities.h"
 #include "Db/DbTable.h"
 #include "Db/DbTableStyle.h"
 #include "Db/DbLayout.h"
@@ -43,15 +44,6 @@
 // OdDbUnknownEntity and OdDbUnknownObject with their file data.
 #define KD_DECLARED_DB_CLASSES(KD_CLASS, KD_ABSTRACT) \
   KD_CLASS(OdDbSequenceEnd, OdDbEntity, "SEQEND")                             \
-  KD_CLASS(OdDbSurface, OdDbEntity, "SURFACE")                                \
-  KD_CLASS(OdDbExtrudedSurface, OdDbSurface, "EXTRUDEDSURFACE")               \
-  KD_CLASS(OdDbLoftedSurface, OdDbSurface, "LOFTEDSURFACE")                   \
-  KD_CLASS(OdDbRevolvedSurface, OdDbSurface, "REVOLVEDSURFACE")               \
-  KD_CLASS(OdDbSweptSurface, OdDbSurface, "SWEPTSURFACE")                     \
-  KD_CLASS(OdDbPlaneSurface, OdDbSurface, "PLANESURFACE")                     \
-  KD_CLASS(OdDb3dSolid, OdDbEntity, "3DSOLID")                                \
-  KD_CLASS(OdDbBody, OdDbEntity, "BODY")                                      \
-  KD_CLASS(OdDbRegion, OdDbEntity, "REGION")                                  \
   KD_CLASS(OdDbUnknownEntity, OdDbEntity, "")                                 \
   KD_CLASS(OdDbUnknownObject, OdDbObject, "")
 
