@@ -19,6 +19,7 @@
 #include "Db/DbUnderlay.h"
 #include "Db/DbViewport.h"
 #include "Db/DbMesh.h"
+#include "Db/DbModelerEntities.h"
 #include "CKdCloudBase.h"
 #include "Db/DbCircle.h"
 #include "Db/DbDeclaredClasses.h"
@@ -699,6 +700,82 @@ OdDbDatabasePtr makeSampleDrawing() {
                                  OdGePoint3d(30, 4, 2), OdGePoint3d(32, 2, 4)})
       corners.push_back(p);
     roof->setSubDMesh(corners, {{0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}}, 2);
+  }
+
+  // Modelled shapes beside the site: a plinth (solid) and a step (body) as
+  // boxes, a base plate with a bolt hole (region), and one surface of each
+  // kind, flat so that their areas can be checked by hand. Newer drawings
+  // keep such data apart from the objects, in binary form.
+  {
+    typedef OdDbModelerBuilder B;
+    const bool binary = db->header().acadver.compare(L"AC1027") >= 0;
+    auto boxData = [&](const OdGePoint3d& lo, const OdGePoint3d& hi) {
+      B b;
+      b.addBox(lo, hi);
+      return b.build(true, binary);
+    };
+    // A flat face through the points in order, straight sides.
+    auto flat = [&](std::initializer_list<OdGePoint3d> points, const OdGeVector3d& normal) {
+      B b;
+      B::Loop loop;
+      std::vector<int> ids;
+      for (const OdGePoint3d& p : points) ids.push_back(b.addPoint(p));
+      for (size_t i = 0; i < ids.size(); ++i) loop.push_back({ids[i], ids[(i + 1) % ids.size()], false, {}, false});
+      b.addFace(*points.begin(), normal, {loop});
+      return b.build(false, binary);
+    };
+    OdDb3dSolidPtr plinth = add(db.get(), OdDb3dSolid::createObject(), axes);
+    plinth->setModelerData(boxData(OdGePoint3d(40, 0, 0), OdGePoint3d(44, 2, 1)));
+    OdDbBodyPtr step = add(db.get(), OdDbBody::createObject(), axes);
+    step->setModelerData(boxData(OdGePoint3d(40, 3, 0), OdGePoint3d(42, 4, 0.5)));
+    {
+      // 6 x 4 with a hole of radius 1: 24 - pi in area, 20 + 2 pi round.
+      B b;
+      const int p0 = b.addPoint(OdGePoint3d(40, 6, 0)), p1 = b.addPoint(OdGePoint3d(46, 6, 0));
+      const int p2 = b.addPoint(OdGePoint3d(46, 10, 0)), p3 = b.addPoint(OdGePoint3d(40, 10, 0));
+      const int h = b.addPoint(OdGePoint3d(44, 8, 0));
+      b.addFace(OdGePoint3d(40, 6, 0), OdGeVector3d::kZAxis,
+                {{{p0, p1, false, {}, false}, {p1, p2, false, {}, false}, {p2, p3, false, {}, false}, {p3, p0, false, {}, false}},
+                 {{h, h, true, OdGePoint3d(43, 8, 0), true}}});
+      OdDbRegionPtr plate = add(db.get(), OdDbRegion::createObject(), axes);
+      plate->setModelerData(b.build(false, binary));
+    }
+    OdDbPlaneSurfacePtr pad = add(db.get(), OdDbPlaneSurface::createObject(), axes);
+    pad->setModelerData(flat({OdGePoint3d(48, 0, 0), OdGePoint3d(51, 0, 0), OdGePoint3d(51, 2, 0), OdGePoint3d(48, 2, 0)},
+                             OdGeVector3d::kZAxis));
+    pad->setUIsolineDensity(4);
+    pad->setVIsolineDensity(4);
+    // A kerb line 3 long raised 2: a wall.
+    OdDbExtrudedSurfacePtr wall = add(db.get(), OdDbExtrudedSurface::createObject(), axes);
+    wall->setModelerData(flat({OdGePoint3d(52, 0, 0), OdGePoint3d(55, 0, 0), OdGePoint3d(55, 0, 2), OdGePoint3d(52, 0, 2)},
+                              -OdGeVector3d::kYAxis));
+    wall->setSweepVec(OdGeVector3d(0, 0, 2));
+    {
+      // A line from radius 1 to 2 turned a quarter about the vertical through (56, 0).
+      B b;
+      const OdGePoint3d c(56, 0, 0);
+      const int a0 = b.addPoint(OdGePoint3d(57, 0, 0)), a1 = b.addPoint(OdGePoint3d(58, 0, 0));
+      const int a2 = b.addPoint(OdGePoint3d(56, 2, 0)), a3 = b.addPoint(OdGePoint3d(56, 1, 0));
+      b.addFace(c, OdGeVector3d::kZAxis,
+                {{{a0, a1, false, {}, false}, {a1, a2, true, c, false}, {a2, a3, false, {}, false}, {a3, a0, true, c, true}}});
+      OdDbRevolvedSurfacePtr fan = add(db.get(), OdDbRevolvedSurface::createObject(), axes);
+      fan->setModelerData(b.build(false, binary));
+      fan->setAxisPnt(c);
+      fan->setAxisVec(OdGeVector3d::kZAxis);
+      fan->setRevolveAngle(OdaPI / 2);
+    }
+    // A 2 long edge swept 3 along a straight path: a strip, scaled and twisted not at all.
+    OdDbSweptSurfacePtr strip = add(db.get(), OdDbSweptSurface::createObject(), axes);
+    strip->setModelerData(flat({OdGePoint3d(60, 0, 0), OdGePoint3d(63, 0, 0), OdGePoint3d(63, 2, 0), OdGePoint3d(60, 2, 0)},
+                               OdGeVector3d::kZAxis));
+    // Lofted from a 2 long edge to a 3 long one, 3 apart.
+    OdDbLoftedSurfacePtr ramp = add(db.get(), OdDbLoftedSurface::createObject(), axes);
+    ramp->setModelerData(flat({OdGePoint3d(66, 0, 0), OdGePoint3d(69, 0, 0), OdGePoint3d(69, 3, 0), OdGePoint3d(66, 2, 0)},
+                              OdGeVector3d::kZAxis));
+    // A surface of no particular making: a sloping triangular canopy.
+    OdDbSurfacePtr canopy = add(db.get(), OdDbSurface::createObject(), axes);
+    canopy->setModelerData(flat({OdGePoint3d(72, 0, 0), OdGePoint3d(75, 0, 0), OdGePoint3d(73.5, 2, 1)},
+                                OdGeVector3d(0, -3, 6)));
   }
 
   // A sheet (an A3 layout in paper space) with its own viewport and one on

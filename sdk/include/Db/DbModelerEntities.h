@@ -18,9 +18,12 @@ public:
   void setData(const OdDbModelerData& data);
   void dxfIn(const OdDxfIn& in);
   void dxfOut(OdDxfOut& out, const OdDbObject* owner) const;
+  // Binary data given since reading, for a drawing that keeps it apart.
+  bool asideData(const OdDbObject* owner, std::string& bytes) const;
 
 private:
   OdDbModelerData m_data;
+  bool m_given = false;  // set by the program, not read
   int m_version = 1;
   mutable bool m_looked = false;  // the ACDSDATA section was searched
 };
@@ -34,6 +37,7 @@ public:
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+  bool dxfAsideData(std::string& bytes) const override;
 
 private:
   OdDbModelerGeometryFields m_geometry;
@@ -49,6 +53,7 @@ public:
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+  bool dxfAsideData(std::string& bytes) const override;
 
 private:
   OdDbModelerGeometryFields m_geometry;
@@ -67,6 +72,7 @@ public:
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+  bool dxfAsideData(std::string& bytes) const override;
 
 private:
   OdDbModelerGeometryFields m_geometry;
@@ -123,6 +129,7 @@ public:
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
+  bool dxfAsideData(std::string& bytes) const override;
 
 private:
   OdDbModelerGeometryFields m_geometry;

@@ -51,3 +51,38 @@ private:
   std::string m_binary;
   mutable std::shared_ptr<const Model> m_model;  // parsed on first use
 };
+
+// Modeller data made by the program: bodies of planar faces bounded by
+// lines and circular arcs (boxes, plates with holes, flat surfaces).
+class OdDbModelerBuilder {
+public:
+  // From one point to another along a line, or round a centre, counter-
+  // clockwise about the face's normal unless clockwise (holes); a segment
+  // from a point to itself round a centre is a whole circle.
+  struct Segment {
+    int from, to;
+    bool arc;
+    OdGePoint3d centre;
+    bool clockwise;
+  };
+  typedef std::vector<Segment> Loop;
+
+  int addPoint(const OdGePoint3d& point);
+  // A planar face: the outer loop, then its holes, each closed; holes run clockwise.
+  void addFace(const OdGePoint3d& origin, const OdGeVector3d& normal, const std::vector<Loop>& loops);
+  // The six faces of a box, outward.
+  void addBox(const OdGePoint3d& min, const OdGePoint3d& max);
+
+  // A solid's faces are one-sided; a sheet's (region, surface) two-sided.
+  // The text form of the older files, or the binary form of the newer ones.
+  OdDbModelerData build(bool solid, bool binary) const;
+
+private:
+  std::vector<OdGePoint3d> m_points;
+  struct Face {
+    OdGePoint3d origin;
+    OdGeVector3d normal;
+    std::vector<Loop> loops;
+  };
+  std::vector<Face> m_faces;
+};

@@ -87,6 +87,9 @@ public:
   // dictionary. Each class reads and writes its own subclass after its parent's.
   virtual void dxfInFields(const OdDxfIn& in);
   virtual void dxfOutFields(OdDxfOut& out) const;
+  // Data the object keeps in a section of the file apart from its record
+  // (the modeller data of newer files), when that section must get it anew.
+  virtual bool dxfAsideData(std::string& bytes) const { (void)bytes; return false; }
   // Whether the object was opened for a change since it was read from a file.
   bool isModifiedSinceRead() const { return m_modified; }
   void clearModifiedSinceRead() { m_modified = false; }

@@ -43,6 +43,13 @@ const OdDbModelerData& OdDbModelerGeometryFields::data(const OdDbObject* owner) 
 void OdDbModelerGeometryFields::setData(const OdDbModelerData& data) {
   m_data = data;
   m_looked = true;
+  m_given = true;
+}
+
+bool OdDbModelerGeometryFields::asideData(const OdDbObject* owner, std::string& bytes) const {
+  if (!m_given || m_data.binary().empty() || !keepsDataApart(owner->database())) return false;
+  bytes = m_data.binary();
+  return true;
 }
 
 void OdDbModelerGeometryFields::dxfIn(const OdDxfIn& in) {
@@ -82,7 +89,8 @@ void OdDbModelerGeometryFields::dxfOut(OdDxfOut& out, const OdDbObject* owner) c
   OdResult Class::getGeomExtents(OdGeExtents3d& extents) const {                                          \
     assertReadEnabled();                                                                                   \
     return m_geometry.data(this).extents(extents);                                                         \
-  }
+  }                                                                                                        \
+  bool Class::dxfAsideData(std::string& bytes) const { return m_geometry.asideData(this, bytes); }
 KD_MODELER_MEMBERS(OdDb3dSolid)
 KD_MODELER_MEMBERS(OdDbBody)
 KD_MODELER_MEMBERS(OdDbRegion)

@@ -719,3 +719,291 @@ OdResult OdDbModelerData::perimeter(double& length) const {
   length = sum.total;
   return eOk;
 }
+
+// ---------------------------------------------------------------------------
+// Building: records of typed values, written in either form.
+namespace {
+struct Value {
+  enum Kind { kPtr, kInt, kReal, kLocation, kDirection, kFlag, kText } kind;
+  explicit Value(Kind k) : kind(k) {}
+  long integer = 0;
+  double xyz[3] = {0, 0, 0};
+  bool flag = false;
+  const char* yes = "";  // the text form's words for a flag
+  const char* no = "";
+  std::string text;
+};
+struct Out {
+  std::string name;
+  std::vector<Value> values;
+  Out& ptr(long i) { Value v(Value::kPtr); v.integer = i; values.push_back(v); return *this; }
+  Out& integer(long i) { Value v(Value::kInt); v.integer = i; values.push_back(v); return *this; }
+  Out& real(double d) { Value v(Value::kReal); v.xyz[0] = d; values.push_back(v); return *this; }
+  Out& vec(Value::Kind k, double x, double y, double z) {
+    Value v(k);
+    v.xyz[0] = x; v.xyz[1] = y; v.xyz[2] = z;
+    values.push_back(v);
+    return *this;
+  }
+  Out& location(const OdGePoint3d& p) { return vec(Value::kLocation, p.x, p.y, p.z); }
+  Out& direction(const OdGeVector3d& d) { return vec(Value::kDirection, d.x, d.y, d.z); }
+  Out& flag(bool b, const char* yes, const char* no) {
+    Value v(Value::kFlag);
+    v.flag = b; v.yes = yes; v.no = no;
+    values.push_back(v);
+    return *this;
+  }
+  Out& text(const std::string& s) { Value v(Value::kText); v.text = s; values.push_back(v); return *this; }
+  Out& infinite() { return flag(false, "F", "I"); }  // an unbounded interval
+};
+
+std::string shortest(double d) {
+  char buf[40];
+  for (int precision = 1; precision <= 17; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*g", precision, d);
+    if (std::strtod(buf, nullptr) == d) break;
+  }
+  return buf;
+}
+
+std::string textOf(const Value& v) {
+  switch (v.kind) {
+    case Value::kPtr: return "$" + std::to_string(v.integer);
+    case Value::kInt: return std::to_string(v.integer);
+    case Value::kReal: return shortest(v.xyz[0]);
+    case Value::kLocation:
+    case Value::kDirection: return shortest(v.xyz[0]) + " " + shortest(v.xyz[1]) + " " + shortest(v.xyz[2]);
+    case Value::kFlag: return v.flag ? v.yes : v.no;
+    case Value::kText: return "@" + std::to_string(v.text.size()) + " " + v.text;
+  }
+  return std::string();
+}
+
+void putInt(std::string& b, long i) {
+  const int32_t v = int32_t(i);
+  b.append(reinterpret_cast<const char*>(&v), 4);
+}
+void putReal(std::string& b, double d) { b.append(reinterpret_cast<const char*>(&d), 8); }
+void putText(std::string& b, char tag, const std::string& s) {
+  b.push_back(tag);
+  b.push_back(char(std::min<size_t>(s.size(), 255)));
+  b.append(s, 0, 255);
+}
+// "plane-surface": the leading parts as extensions, the last as the name.
+void putName(std::string& b, const std::string& name) {
+  size_t from = 0;
+  for (size_t dash; (dash = name.find('-', from)) != std::string::npos; from = dash + 1)
+    putText(b, 0x0E, name.substr(from, dash - from));
+  putText(b, 0x0D, name.substr(from));
+}
+
+void putValue(std::string& b, const Value& v) {
+  switch (v.kind) {
+    case Value::kPtr: b.push_back(0x0C); putInt(b, v.integer); break;
+    case Value::kInt: b.push_back(0x04); putInt(b, v.integer); break;
+    case Value::kReal: b.push_back(0x06); putReal(b, v.xyz[0]); break;
+    case Value::kLocation:
+    case Value::kDirection:
+      b.push_back(v.kind == Value::kLocation ? 0x13 : 0x14);
+      for (double d : v.xyz) putReal(b, d);
+      break;
+    case Value::kFlag: b.push_back(v.flag ? 0x0A : 0x0B); break;
+    case Value::kText: putText(b, 0x07, v.text); break;
+  }
+}
+
+const char* const kProduct = "KdProperties";
+const char* const kDate = "Thu Jan  1 00:00:00 1970";  // fixed: the same drawing writes the same bytes
+
+double sweepAbout(const OdGeVector3d& from, const OdGeVector3d& to, const OdGeVector3d& normal) {
+  double a = std::atan2(from.crossProduct(to).dotProduct(normal), from.dotProduct(to));
+  if (a <= 1e-15) a += kTwoPi;
+  return a;
+}
+}  // namespace
+
+int OdDbModelerBuilder::addPoint(const OdGePoint3d& point) {
+  m_points.push_back(point);
+  return int(m_points.size()) - 1;
+}
+
+void OdDbModelerBuilder::addFace(const OdGePoint3d& origin, const OdGeVector3d& normal, const std::vector<Loop>& loops) {
+  m_faces.push_back(Face{origin, normal.normal(), loops});
+}
+
+void OdDbModelerBuilder::addBox(const OdGePoint3d& lo, const OdGePoint3d& hi) {
+  int p[8];
+  for (int k = 0; k < 8; ++k)
+    p[k] = addPoint(OdGePoint3d(k & 1 ? hi.x : lo.x, k & 2 ? hi.y : lo.y, k & 4 ? hi.z : lo.z));
+  auto quad = [&](int a, int b, int c, int d, const OdGeVector3d& n) {
+    addFace(m_points[size_t(a)], n, {{{a, b, false, {}, false}, {b, c, false, {}, false}, {c, d, false, {}, false}, {d, a, false, {}, false}}});
+  };
+  quad(p[0], p[2], p[3], p[1], -OdGeVector3d::kZAxis);  // each counter-clockwise seen from outside
+  quad(p[4], p[5], p[7], p[6], OdGeVector3d::kZAxis);
+  quad(p[0], p[1], p[5], p[4], -OdGeVector3d::kYAxis);
+  quad(p[2], p[6], p[7], p[3], OdGeVector3d::kYAxis);
+  quad(p[0], p[4], p[6], p[2], -OdGeVector3d::kXAxis);
+  quad(p[1], p[3], p[7], p[5], OdGeVector3d::kXAxis);
+}
+
+OdDbModelerData OdDbModelerBuilder::build(bool solid, bool binary) const {
+  // Edges: a line shared by two faces is one edge; every arc its own.
+  struct EdgeInfo {
+    int start, end;
+    bool arc;
+    OdGePoint3d centre;
+    OdGeVector3d normal;
+    std::vector<int> coedges;
+  };
+  struct CoedgeInfo {
+    int edge, loop, next, prev;
+    bool reversed;
+  };
+  std::vector<EdgeInfo> edges;
+  std::vector<CoedgeInfo> coedges;
+  std::vector<int> loopFace, loopFirst;
+  std::map<std::pair<int, int>, int> lines;
+  for (size_t f = 0; f < m_faces.size(); ++f)
+    for (const Loop& loop : m_faces[f].loops) {
+      const int l = int(loopFace.size());
+      loopFace.push_back(int(f));
+      loopFirst.push_back(int(coedges.size()));
+      const int first = int(coedges.size());
+      for (size_t s = 0; s < loop.size(); ++s) {
+        const Segment& seg = loop[s];
+        int e = -1;
+        if (!seg.arc) {
+          const auto key = std::make_pair(std::min(seg.from, seg.to), std::max(seg.from, seg.to));
+          auto found = lines.find(key);
+          if (found != lines.end()) e = found->second;
+          else lines[key] = e = int(edges.size());
+        }
+        if (e < 0 || e == int(edges.size())) {
+          edges.push_back(EdgeInfo{seg.from, seg.to, seg.arc, seg.centre, seg.clockwise ? -m_faces[f].normal : m_faces[f].normal, {}});
+          e = int(edges.size()) - 1;
+        }
+        const int c = int(coedges.size());
+        edges[size_t(e)].coedges.push_back(c);
+        const int n = int(loop.size());
+        coedges.push_back(CoedgeInfo{e, l, first + int((s + 1) % size_t(n)), first + int((s + size_t(n) - 1) % size_t(n)),
+                                     seg.from != edges[size_t(e)].start});
+      }
+    }
+  std::map<int, int> vertexOf;  // point -> vertex number
+  std::vector<int> vertexPoint, vertexEdge;
+  for (size_t e = 0; e < edges.size(); ++e)
+    for (int p : {edges[e].start, edges[e].end})
+      if (!vertexOf.count(p)) {
+        vertexOf[p] = int(vertexPoint.size());
+        vertexPoint.push_back(p);
+        vertexEdge.push_back(int(e));
+      }
+
+  const long nf = long(m_faces.size()), nl = long(loopFace.size()), nc = long(coedges.size());
+  const long ne = long(edges.size()), nv = long(vertexPoint.size());
+  const long head = binary ? 1 : 0;
+  const long body = head, lump = head + 1, shell = head + 2, F0 = head + 3, L0 = F0 + nf, S0 = L0 + nl,
+             C0 = S0 + nf, E0 = C0 + nc, V0 = E0 + ne, P0 = V0 + nv, K0 = P0 + nv;
+  std::vector<Out> records;
+  auto record = [&](const char* name) -> Out& {
+    records.push_back(Out{name, {}});
+    Out& r = records.back();
+    r.ptr(-1).integer(-1);
+    if (std::string(name) != "asmheader") r.ptr(-1);
+    return r;
+  };
+  if (binary) record("asmheader").text("218.0.0.0");
+  record("body").ptr(lump).ptr(-1).ptr(-1);
+  record("lump").ptr(-1).ptr(shell).ptr(body);
+  record("shell").ptr(-1).ptr(-1).ptr(nf ? F0 : -1).ptr(-1).ptr(lump);
+  for (long f = 0; f < nf; ++f) {
+    long firstLoop = -1;
+    for (long l = 0; l < nl && firstLoop < 0; ++l)
+      if (loopFace[size_t(l)] == f) firstLoop = L0 + l;
+    Out& r = record("face").ptr(f + 1 < nf ? F0 + f + 1 : -1).ptr(firstLoop).ptr(shell).ptr(-1).ptr(S0 + f);
+    r.flag(false, "reversed", "forward").flag(!solid, "double", "single");
+    if (!solid) r.flag(false, "in", "out");
+  }
+  for (long l = 0; l < nl; ++l) {
+    const long next = l + 1 < nl && loopFace[size_t(l + 1)] == loopFace[size_t(l)] ? L0 + l + 1 : -1;
+    record("loop").ptr(next).ptr(C0 + loopFirst[size_t(l)]).ptr(F0 + loopFace[size_t(l)]);
+  }
+  for (const Face& face : m_faces) {
+    const OdGeVector3d u = (std::fabs(face.normal.x) < 0.9 ? OdGeVector3d::kXAxis : OdGeVector3d::kYAxis)
+                               .crossProduct(face.normal).normal().crossProduct(face.normal).normal();
+    record("plane-surface").location(face.origin).direction(face.normal).direction(u)
+        .flag(false, "reverse_v", "forward_v").infinite().infinite().infinite().infinite();
+  }
+  for (long c = 0; c < nc; ++c) {
+    const CoedgeInfo& ci = coedges[size_t(c)];
+    const std::vector<int>& mates = edges[size_t(ci.edge)].coedges;
+    long partner = -1;
+    if (mates.size() > 1)
+      for (size_t k = 0; k < mates.size(); ++k)
+        if (mates[k] == c) partner = C0 + mates[(k + 1) % mates.size()];
+    Out& r = record("coedge").ptr(C0 + ci.next).ptr(C0 + ci.prev).ptr(partner).ptr(E0 + ci.edge);
+    r.flag(ci.reversed, "reversed", "forward").ptr(L0 + ci.loop);
+    if (binary) r.integer(0);
+    r.ptr(-1);
+  }
+  for (long e = 0; e < ne; ++e) {
+    const EdgeInfo& ei = edges[size_t(e)];
+    const OdGePoint3d& a = m_points[size_t(ei.start)];
+    const OdGePoint3d& b = m_points[size_t(ei.end)];
+    const double end = ei.arc ? sweepAbout(a - ei.centre, b - ei.centre, ei.normal) : a.distanceTo(b);
+    record("edge").ptr(V0 + vertexOf[ei.start]).real(0.0).ptr(V0 + vertexOf[ei.end]).real(end)
+        .ptr(C0 + ei.coedges.front()).ptr(K0 + e).flag(false, "reversed", "forward").text("unknown");
+  }
+  for (long v = 0; v < nv; ++v) {
+    Out& r = record("vertex").ptr(E0 + vertexEdge[size_t(v)]);
+    if (binary) r.integer(1);
+    r.ptr(P0 + v);
+  }
+  for (long v = 0; v < nv; ++v) record("point").location(m_points[size_t(vertexPoint[size_t(v)])]);
+  for (const EdgeInfo& ei : edges) {
+    const OdGePoint3d& a = m_points[size_t(ei.start)];
+    if (ei.arc) {
+      record("ellipse-curve").location(ei.centre).direction(ei.normal).direction(a - ei.centre).real(1.0)
+          .infinite().infinite();
+    } else {
+      record("straight-curve").location(a).direction((m_points[size_t(ei.end)] - a).normal()).infinite().infinite();
+    }
+  }
+
+  OdDbModelerData data;
+  if (binary) {
+    std::string b = "ACIS BinaryFile";
+    putInt(b, 21800);
+    putInt(b, 0);
+    putInt(b, 1);
+    putInt(b, 12);
+    putText(b, 0x07, kProduct);
+    putText(b, 0x07, "ACIS 218.00 NT");
+    putText(b, 0x07, kDate);
+    for (double d : {1.0, 1e-6, 1e-10}) {
+      b.push_back(0x06);
+      putReal(b, d);
+    }
+    for (const Out& r : records) {
+      putName(b, r.name);
+      for (const Value& v : r.values) putValue(b, v);
+      b.push_back(0x11);
+    }
+    for (const char* part : {"End", "of", "ASM"}) putText(b, 0x0E, part);
+    putText(b, 0x0D, "data");
+    data.setBinary(b);
+  } else {
+    std::vector<std::string> lines = {"700 0 1 0",
+                                      "@" + std::to_string(std::strlen(kProduct)) + " " + kProduct +
+                                          " @12 ACIS 32.0 NT @" + std::to_string(std::strlen(kDate)) + " " + kDate,
+                                      "1 9.9999999999999995e-07 1e-10"};
+    for (const Out& r : records) {
+      std::string line = r.name;
+      for (const Value& v : r.values) line += " " + textOf(v);
+      lines.push_back(line + " #");
+    }
+    lines.push_back("End-of-ACIS-data");
+    data.setText(lines);
+  }
+  return data;
+}

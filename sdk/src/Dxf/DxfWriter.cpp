@@ -130,6 +130,9 @@ private:
   bool m_wroteNew = false;  // an object that no file held
   std::string m_out;
   std::set<OdDbStub*> m_written;
+  // Modeller data that goes to the ACDSDATA section: handle and bytes.
+  std::vector<std::pair<std::string, std::string>> m_aside;
+  void writeAsideSection(const OdDxfDocument::Section* fromFile);
 };
 
 std::vector<std::pair<int, std::string>> Writer::headerValue(const std::string& n, const OdDbHeaderVars& h) const {
@@ -439,6 +442,8 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
 
 void Writer::writeObject(const OdDbObject* object) {
   m_written.insert(object->objectId().stub());
+  std::string aside;
+  if (object->dxfAsideData(aside)) m_aside.emplace_back(handleText(object->objectId()), std::move(aside));
   if (!object->dxfRecord() || object->dxfRecord()->implied) m_wroteNew = true;
   const OdDxfRecord* record = object->dxfRecord();
   tag(0, typeName(object));
@@ -712,6 +717,84 @@ void Writer::writeClasses() {
   tag(0, "ENDSEC");
 }
 
+// The ACDSDATA section: the file's records as read, less those of objects
+// whose data was given anew; then a record for each of those. A new section
+// starts with the schemas the format declares.
+void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
+  if (!fromFile && m_aside.empty()) return;
+  tag(0, "SECTION");
+  tag(2, "ACDSDATA");
+  std::string schema = "1";  // the number of the modeller data's schema
+  if (fromFile) {
+    std::set<std::string> replaced;
+    for (const auto& a : m_aside) replaced.insert(a.first);
+    const OdDxfTag* begin = fromFile->tags.begin();
+    const OdDxfTag* end = fromFile->tags.end();
+    for (const OdDxfTag* t = begin; t != end;) {
+      // One entry: from its 0 tag to the next.
+      const OdDxfTag* next = t + 1;
+      while (next != end && next->code != 0) ++next;
+      bool skip = false;
+      const bool record = t->code == 0 && trimmed(m_doc->text.text(*t)) == "ACDSRECORD";
+      for (const OdDxfTag* u = t; u != next; ++u) {
+        const std::string_view text = trimmed(m_doc->text.text(*u));
+        if (record && u->code == 320) {
+          const OdDbHandle h(odDxfParseHandle(text));
+          skip = replaced.count(handleText(h)) != 0;
+        }
+        if (!record && u->code == 1 && text == "AcDb3DSolid_ASM_Data")
+          for (const OdDxfTag* v = t; v != next; ++v)
+            if (v->code == 90) schema = std::string(trimmed(m_doc->text.text(*v)));
+      }
+      if (!skip)
+        for (const OdDxfTag* u = t; u != next; ++u) tag(*u);
+      t = next;
+    }
+  } else {
+    static const char* const kSchemas =
+        "70\n2\n71\n2\n0\nACDSSCHEMA\n90\n0\n1\nAcDb_Thumbnail_Schema\n2\nAcDbDs::ID\n280\n10\n91\n8\n"
+        "2\nThumbnail_Data\n280\n15\n91\n0\n101\nACDSRECORD\n95\n0\n90\n2\n2\nAcDbDs::TreatedAsObjectData\n"
+        "280\n1\n291\n1\n101\nACDSRECORD\n95\n0\n90\n3\n2\nAcDbDs::Legacy\n280\n1\n291\n1\n101\n"
+        "ACDSRECORD\n1\nAcDbDs::ID\n90\n4\n2\nAcDs:Indexable\n280\n1\n291\n1\n101\nACDSRECORD\n1\n"
+        "AcDbDs::ID\n90\n5\n2\nAcDbDs::HandleAttribute\n280\n7\n282\n1\n0\nACDSSCHEMA\n90\n1\n1\n"
+        "AcDb3DSolid_ASM_Data\n2\nAcDbDs::ID\n280\n10\n91\n8\n2\nASM_Data\n280\n15\n91\n0\n101\n"
+        "ACDSRECORD\n95\n1\n90\n2\n2\nAcDbDs::TreatedAsObjectData\n280\n1\n291\n1\n101\nACDSRECORD\n95\n1\n"
+        "90\n3\n2\nAcDbDs::Legacy\n280\n1\n291\n1\n101\nACDSRECORD\n1\nAcDbDs::ID\n90\n4\n2\n"
+        "AcDs:Indexable\n280\n1\n291\n1\n101\nACDSRECORD\n1\nAcDbDs::ID\n90\n5\n2\n"
+        "AcDbDs::HandleAttribute\n280\n7\n282\n1\n0\nACDSSCHEMA\n90\n2\n1\n"
+        "AcDbDs::TreatedAsObjectDataSchema\n2\nAcDbDs::TreatedAsObjectData\n280\n1\n91\n0\n0\nACDSSCHEMA\n90\n3\n"
+        "1\nAcDbDs::LegacySchema\n2\nAcDbDs::Legacy\n280\n1\n91\n0\n0\nACDSSCHEMA\n90\n4\n1\n"
+        "AcDbDs::IndexedPropertySchema\n2\nAcDs:Indexable\n280\n1\n91\n0\n0\nACDSSCHEMA\n90\n5\n1\n"
+        "AcDbDs::HandleAttributeSchema\n2\nAcDbDs::HandleAttribute\n280\n7\n91\n1\n284\n1\n";
+    std::string_view rest(kSchemas);
+    while (!rest.empty()) {
+      const size_t a = rest.find('\n'), b = rest.find('\n', a + 1);
+      tag(std::atoi(std::string(rest.substr(0, a)).c_str()), std::string(rest.substr(a + 1, b - a - 1)));
+      rest.remove_prefix(b + 1);
+    }
+  }
+  static const char kHex[] = "0123456789ABCDEF";
+  for (const auto& a : m_aside) {
+    tag(0, "ACDSRECORD");
+    tag(90, schema);
+    tag(2, "AcDbDs::ID");
+    tag(280, "10");
+    tag(320, a.first);
+    tag(2, "ASM_Data");
+    tag(280, "15");
+    tag(94, std::to_string(a.second.size()));
+    for (size_t at = 0; at < a.second.size(); at += 127) {
+      std::string hex;
+      for (size_t i = at; i < std::min(a.second.size(), at + 127); ++i) {
+        hex.push_back(kHex[(unsigned char)a.second[i] >> 4]);
+        hex.push_back(kHex[(unsigned char)a.second[i] & 15]);
+      }
+      tag(310, hex);
+    }
+  }
+  tag(0, "ENDSEC");
+}
+
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
   // The header goes in last, where it belongs, so that $HANDSEED lies beyond
@@ -725,6 +808,7 @@ std::string Writer::write() {
     writeBlocks();
     writeEntities();
     writeObjects();
+    writeAsideSection(nullptr);
   } else {
     for (const OdDxfTag& comment : m_doc->comments) tag(comment);
     for (const OdDxfDocument::Section& s : m_doc->sections) {
@@ -733,6 +817,7 @@ std::string Writer::write() {
       else if (s.name == "BLOCKS") writeBlocks();
       else if (s.name == "ENTITIES") writeEntities();
       else if (s.name == "OBJECTS") writeObjects();
+      else if (s.name == "ACDSDATA") writeAsideSection(&s);
       else if (s.name != "BLOCKS:RAW") {
         tag(0, "SECTION");
         tag(2, s.name);
@@ -743,6 +828,9 @@ std::string Writer::write() {
     bool hasObjects = false;
     for (const OdDxfDocument::Section& s : m_doc->sections) hasObjects = hasObjects || s.name == "OBJECTS";
     if (!hasObjects && m_markers) writeObjects();
+    bool hasAside = false;
+    for (const OdDxfDocument::Section& s : m_doc->sections) hasAside = hasAside || s.name == "ACDSDATA";
+    if (!hasAside) writeAsideSection(nullptr);
   }
   tag(0, "EOF");
   if (headerAt != std::string::npos) {
