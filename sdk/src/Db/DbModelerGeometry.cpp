@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <sstream>
 
 #include "Db/DbDatabase.h"
 #include "Db/DbObjectId.h"
@@ -510,7 +511,16 @@ bool readPlacement(Model& m) {
     Model here;
     double v[13];
     if (t && t->name == "transform") {
-      if (!Fields(m, *t).numbers(0, 13, v)) {
+      // Numbers, or (some binary writers) one text holding them.
+      bool read = Fields(m, *t).numbers(0, 13, v);
+      for (size_t i = 0; !read && i < t->tokens.size(); ++i) {
+        if (t->tokens[i].kind != Token::kWord) continue;
+        std::istringstream in(t->tokens[i].word);
+        int k = 0;
+        while (k < 13 && in >> v[k]) ++k;
+        read = k == 13;
+      }
+      if (!read) {
         same = false;
         return;
       }
