@@ -45,4 +45,8 @@ public:
   std::vector<OdDbObjectId> objects;   // the OBJECTS section
   // VERTEX, ATTRIB and SEQEND entities written after the entity that owns them.
   std::map<OdDbStub*, std::vector<OdDbObjectId>> followers;
+  // Where the ACDSDATA section holds each object's data (tag positions of
+  // its record, by handle), found on the first request.
+  mutable std::map<uint64_t, std::pair<size_t, size_t>> asideRecords;
+  mutable bool asideIndexed = false;
 };

@@ -71,31 +71,35 @@ std::string OdDbModeler::binaryDataOf(const OdDbDatabase* db, const OdDbHandle& 
   std::string bytes;
   const OdDxfDocument* doc = db ? db->dxfDocument() : nullptr;
   if (!doc || handle.isNull()) return bytes;
-  for (const OdDxfDocument::Section& section : doc->sections) {
-    if (section.name != "ACDSDATA") continue;
-    // Records: "0 ACDSRECORD", the owner's handle as 320, then the data as
-    // 310 lines of hexadecimal text.
-    bool mine = false;
-    for (const OdDxfTag& tag : section.tags) {
-      const std::string_view text = doc->text.text(tag);
-      if (tag.code == 0) {
-        if (mine) return bytes;
-        mine = false;
-      } else if (tag.code == 320) {
-        mine = odDxfParseHandle(trim(text)) == OdUInt64(handle);
-        bytes.clear();
-      } else if (tag.code == 310 && mine) {
-        const std::string_view hex = trim(text);
-        for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-          const int hi = hexDigit(hex[i]), lo = hexDigit(hex[i + 1]);
-          if (hi < 0 || lo < 0) break;
-          bytes.push_back(char(hi * 16 + lo));
-        }
-      }
+  const OdDxfDocument::Section* section = nullptr;
+  for (const OdDxfDocument::Section& s : doc->sections)
+    if (s.name == "ACDSDATA") section = &s;
+  if (!section) return bytes;
+  const OdDxfTag* tags = section->tags.begin();
+  const size_t count = section->tags.count;
+  if (!doc->asideIndexed) {
+    // Records: "0 ACDSRECORD", the owner's handle as 320, the data as 310 lines.
+    doc->asideIndexed = true;
+    for (size_t i = 0; i < count;) {
+      size_t next = i + 1;
+      while (next < count && tags[next].code != 0) ++next;
+      for (size_t k = i; k < next; ++k)
+        if (tags[k].code == 320) doc->asideRecords[odDxfParseHandle(trim(doc->text.text(tags[k])))] = {k, next};
+      i = next;
     }
-    if (mine) return bytes;
   }
-  return std::string();
+  const auto found = doc->asideRecords.find(OdUInt64(handle));
+  if (found == doc->asideRecords.end()) return bytes;
+  for (size_t k = found->second.first; k < found->second.second; ++k) {
+    if (tags[k].code != 310) continue;
+    const std::string_view hex = trim(doc->text.text(tags[k]));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+      const int hi = hexDigit(hex[i]), lo = hexDigit(hex[i + 1]);
+      if (hi < 0 || lo < 0) break;
+      bytes.push_back(char(hi * 16 + lo));
+    }
+  }
+  return bytes;
 }
 
 // ---------------------------------------------------------------------------
