@@ -28,54 +28,57 @@ private:
   mutable bool m_looked = false;  // the ACDSDATA section was searched
 };
 
-class OdDb3dSolid : public OdDbEntity {
+// What every entity of modeller data has, on top of the entity class.
+template <class Base>
+class OdDbModelerEntity : public Base {
+public:
+  const OdDbModelerData& modelerData() const {
+    this->assertReadEnabled();
+    return m_geometry.data(this);
+  }
+  void setModelerData(const OdDbModelerData& data) {
+    this->assertWriteEnabled();
+    m_geometry.setData(data);
+  }
+  OdResult getGeomExtents(OdGeExtents3d& extents) const override {
+    this->assertReadEnabled();
+    return m_geometry.data(this).extents(extents);
+  }
+  void dxfInFields(const OdDxfIn& in) override {
+    Base::dxfInFields(in);
+    m_geometry.dxfIn(in);
+  }
+  void dxfOutFields(OdDxfOut& out) const override {
+    Base::dxfOutFields(out);
+    m_geometry.dxfOut(out, this);
+  }
+  bool dxfAsideData(std::string& bytes) const override { return m_geometry.asideData(this, bytes); }
+
+protected:
+  OdDbModelerGeometryFields m_geometry;
+};
+
+class OdDb3dSolid : public OdDbModelerEntity<OdDbEntity> {
 public:
   ODRX_DECLARE_MEMBERS(OdDb3dSolid)
 public:
-  const OdDbModelerData& modelerData() const;
-  void setModelerData(const OdDbModelerData& data);
-  OdResult getGeomExtents(OdGeExtents3d& extents) const override;
-  void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
-  bool dxfAsideData(std::string& bytes) const override;
-
-private:
-  OdDbModelerGeometryFields m_geometry;
 };
 typedef OdSmartPtr<OdDb3dSolid> OdDb3dSolidPtr;
 
-class OdDbBody : public OdDbEntity {
+class OdDbBody : public OdDbModelerEntity<OdDbEntity> {
 public:
   ODRX_DECLARE_MEMBERS(OdDbBody)
-public:
-  const OdDbModelerData& modelerData() const;
-  void setModelerData(const OdDbModelerData& data);
-  OdResult getGeomExtents(OdGeExtents3d& extents) const override;
-  void dxfInFields(const OdDxfIn& in) override;
-  void dxfOutFields(OdDxfOut& out) const override;
-  bool dxfAsideData(std::string& bytes) const override;
-
-private:
-  OdDbModelerGeometryFields m_geometry;
 };
 typedef OdSmartPtr<OdDbBody> OdDbBodyPtr;
 
-class OdDbRegion : public OdDbEntity {
+class OdDbRegion : public OdDbModelerEntity<OdDbEntity> {
 public:
   ODRX_DECLARE_MEMBERS(OdDbRegion)
 public:
-  const OdDbModelerData& modelerData() const;
-  void setModelerData(const OdDbModelerData& data);
   // Planar faces bounded by lines, circles and ellipses; an error otherwise.
   OdResult getArea(double& area) const;
   OdResult getPerimeter(double& perimeter) const;
-  OdResult getGeomExtents(OdGeExtents3d& extents) const override;
-  void dxfInFields(const OdDxfIn& in) override;
-  void dxfOutFields(OdDxfOut& out) const override;
-  bool dxfAsideData(std::string& bytes) const override;
-
-private:
-  OdDbModelerGeometryFields m_geometry;
 };
 typedef OdSmartPtr<OdDbRegion> OdDbRegionPtr;
 
@@ -115,24 +118,19 @@ private:
   bool m_ruled = false, m_closed = false;
 };
 
-class OdDbSurface : public OdDbEntity {
+class OdDbSurface : public OdDbModelerEntity<OdDbEntity> {
 public:
   ODRX_DECLARE_MEMBERS(OdDbSurface)
 public:
-  const OdDbModelerData& modelerData() const;
-  void setModelerData(const OdDbModelerData& data);
   OdUInt16 uIsolineDensity() const;
   OdUInt16 vIsolineDensity() const;
   // Up to 32767 lines: the file holds them as 16-bit numbers.
   OdResult setUIsolineDensity(OdUInt16 density);
   OdResult setVIsolineDensity(OdUInt16 density);
-  OdResult getGeomExtents(OdGeExtents3d& extents) const override;
   void dxfInFields(const OdDxfIn& in) override;
   void dxfOutFields(OdDxfOut& out) const override;
-  bool dxfAsideData(std::string& bytes) const override;
 
 private:
-  OdDbModelerGeometryFields m_geometry;
   int m_u = 6, m_v = 6;
 };
 typedef OdSmartPtr<OdDbSurface> OdDbSurfacePtr;

@@ -83,56 +83,17 @@ void OdDbModelerGeometryFields::dxfOut(OdDxfOut& out, const OdDbObject* owner) c
   }
 }
 
-#define KD_MODELER_MEMBERS(Class)                                                                          \
-  const OdDbModelerData& Class::modelerData() const { assertReadEnabled(); return m_geometry.data(this); } \
-  void Class::setModelerData(const OdDbModelerData& data) { assertWriteEnabled(); m_geometry.setData(data); } \
-  OdResult Class::getGeomExtents(OdGeExtents3d& extents) const {                                          \
-    assertReadEnabled();                                                                                   \
-    return m_geometry.data(this).extents(extents);                                                         \
-  }                                                                                                        \
-  bool Class::dxfAsideData(std::string& bytes) const { return m_geometry.asideData(this, bytes); }
-KD_MODELER_MEMBERS(OdDb3dSolid)
-KD_MODELER_MEMBERS(OdDbBody)
-KD_MODELER_MEMBERS(OdDbRegion)
-KD_MODELER_MEMBERS(OdDbSurface)
-#undef KD_MODELER_MEMBERS
 
 // ------------------------------------------------------- solids and bodies
 
-void OdDb3dSolid::dxfInFields(const OdDxfIn& in) {
-  OdDbEntity::dxfInFields(in);
-  m_geometry.dxfIn(in);
-}
-
 void OdDb3dSolid::dxfOutFields(OdDxfOut& out) const {
-  OdDbEntity::dxfOutFields(out);
-  m_geometry.dxfOut(out, this);
+  OdDbModelerEntity<OdDbEntity>::dxfOutFields(out);
   // The history reference stays as read; new solids of later files have none.
   const OdDbDatabase* db = database();
   if (!out.fromFile() && db && db->header().acadver.compare(L"AC1021") >= 0) {
     out.subclass("AcDb3dSolid");
     out.verbatim(350, "0");
   }
-}
-
-void OdDbBody::dxfInFields(const OdDxfIn& in) {
-  OdDbEntity::dxfInFields(in);
-  m_geometry.dxfIn(in);
-}
-
-void OdDbBody::dxfOutFields(OdDxfOut& out) const {
-  OdDbEntity::dxfOutFields(out);
-  m_geometry.dxfOut(out, this);
-}
-
-void OdDbRegion::dxfInFields(const OdDxfIn& in) {
-  OdDbEntity::dxfInFields(in);
-  m_geometry.dxfIn(in);
-}
-
-void OdDbRegion::dxfOutFields(OdDxfOut& out) const {
-  OdDbEntity::dxfOutFields(out);
-  m_geometry.dxfOut(out, this);
 }
 
 OdResult OdDbRegion::getArea(double& area) const {
@@ -170,15 +131,13 @@ OdResult OdDbSurface::setVIsolineDensity(OdUInt16 density) {
 }
 
 void OdDbSurface::dxfInFields(const OdDxfIn& in) {
-  OdDbEntity::dxfInFields(in);
-  m_geometry.dxfIn(in);
+  OdDbModelerEntity<OdDbEntity>::dxfInFields(in);
   m_u = std::max(0, in.integer("AcDbSurface", 71, 6));
   m_v = std::max(0, in.integer("AcDbSurface", 72, 6));
 }
 
 void OdDbSurface::dxfOutFields(OdDxfOut& out) const {
-  OdDbEntity::dxfOutFields(out);
-  m_geometry.dxfOut(out, this);
+  OdDbModelerEntity<OdDbEntity>::dxfOutFields(out);
   out.subclass("AcDbSurface");
   out.integer(71, m_u);
   out.integer(72, m_v);
