@@ -1,11 +1,14 @@
 // The command-line host: opens drawings, loads the module the way a CAD
 // host does, and shows the palette and the listing of any object or
 // selection, edits properties and saves; "batch" serves many requests.
+#include <QCoreApplication>
+#include <clocale>
 #include <cstdio>
 #include <functional>
 #include <stdexcept>
 
 #include "Dxf/DxfFile.h"
+#include "KdLanguage.h"
 #include "KdModuleLocator.h"
 #include "Rx/OdError.h"
 #include "Rx/RxModule.h"
@@ -61,9 +64,26 @@ int reported(const std::function<int()>& run) {
 
 }  // namespace
 
+// The translation of the options' language; a missing or damaged one is
+// said once, and the texts stay English.
+void chooseLanguage(const Options& o) {
+  const QString requested = QString::fromStdString(o.language);
+  const QString language = kdapp::chooseLanguage(requested);
+  if (!requested.isEmpty() && language != requested.toLower())
+    std::fprintf(stderr, "kdprops: no translation for \"%s\"; showing English\n", o.language.c_str());
+  QString error;
+  if (!kdapp::useLanguage(language, error))
+    std::fprintf(stderr, "kdprops: %s; showing English\n", error.toUtf8().constData());
+}
+
 int main(int argc, char** argv) {
+  // Translations need an application object; numbers stay in the C locale.
+  int qtArgc = 1;
+  QCoreApplication application(qtArgc, argv);
+  std::setlocale(LC_NUMERIC, "C");
   return reported([&] {
     const Options o = parse(argc, argv);
+    chooseLanguage(o);
     if (o.command == "--help" || o.command == "help") {
       std::fputs(kUsageText, stdout);
       return int(kOk);

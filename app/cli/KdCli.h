@@ -37,6 +37,7 @@ struct Options {
   kdapp::EditValue edit;
   bool haveValue = false;
   std::optional<OdGePoint3d> ucsOrigin, ucsX, ucsY;
+  std::string language;  // --lang; empty: the locale's
 };
 
 Options parse(int argc, char** argv);

@@ -7,6 +7,7 @@
 #include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFile.h"
 #include "KdCli.h"
+#include "KdLanguage.h"
 #include "KdSampleDrawing.h"
 #include "Rx/RxClass.h"
 
@@ -132,9 +133,17 @@ std::string Palette::displayName() const {
   return m_extensions.front()->GetDisplayName(m_objects.front()).toUtf8();
 }
 
+namespace {
+// A shown text answers to itself and, translated, to the module's own text.
+bool matches(const CKdString& shown, const char* context, const std::string& wanted) {
+  return shown.toUtf8() == wanted || kdapp::sourceText(context, shown.toQString()).toStdString() == wanted;
+}
+}  // namespace
+
 const Palette::Row* Palette::find(const std::string& name, const std::string& category) const {
   for (const Row& r : m_rows)
-    if (r.description().GetName().toUtf8() == name && (category.empty() || r.description().GetCategory().toUtf8() == category))
+    if (matches(r.description().GetName(), "property_types", name) &&
+        (category.empty() || matches(r.description().GetCategory(), "property_groups", category)))
       return &r;
   return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "CKdPropertyType.h"
 #include "CKdSystemServices.h"
 #include "KdCli.h"
+#include "KdLanguage.h"
 
 namespace kdcli {
 
@@ -21,8 +22,11 @@ json paletteJson(const Palette& palette) {
   json props = json::array();
   for (const Palette::Row& row : palette.rows()) {
     const CKdPropertyDescription& d = row.description();
+    // The shown texts, and the module's own behind them (the same in English).
     json p = {{"category", d.GetCategory().toUtf8()},
+              {"categorySource", kdapp::sourceText("property_groups", d.GetCategory().toQString()).toStdString()},
               {"name", d.GetName().toUtf8()},
+              {"nameSource", kdapp::sourceText("property_types", d.GetName().toQString()).toStdString()},
               {"type", d.GetType().GetType()},
               {"guid", guidName(d.GetType().GetCustomTypeGuid())},
               {"icon", d.GetIcon().path().toUtf8()},
@@ -68,6 +72,7 @@ json listingJson(const OdDbObject* object, bool inUcs) {
     }
     lines.push_back({{"op", CKdPrintRecord::operationName(r.operation)},
                      {"label", r.label.toUtf8()},
+                     {"labelSource", kdapp::sourceText("info_items", r.label.toQString()).toStdString()},
                      {"value", value},
                      {"text", recorder.FormatValue(r).toUtf8()}});
   }

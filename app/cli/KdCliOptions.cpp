@@ -26,6 +26,8 @@ const char* const kUsageText =
     "options on every command: --ucs-origin X,Y,Z --ucs-x X,Y,Z --ucs-y X,Y,Z\n"
     "  --patterns FILE    custom hatch patterns (.pat); also the environment's KD_HATCH_PATTERNS\n"
     "  --plot-styles DIR  the folder of plot style tables (.ctb, .stb); also KD_PLOT_STYLES\n"
+    "  --lang de|en       the language of names, labels and values (default: the locale's);\n"
+    "                     --name and --category take the English texts in any language\n"
     "DRAWING omitted means the built-in sample drawing.\n";
 
 namespace {
@@ -54,13 +56,19 @@ void setValue(Options& o, kdapp::EditValue::Kind kind, const std::string& text) 
 
 Options parse(int argc, char** argv) {
   Options o;
-  if (argc < 2) throw UsageError("no command");
-  o.command = argv[1];
+  // The language may also come first: "kdprops --lang de props ...".
+  int first = 1;
+  while (first + 1 < argc && std::string(argv[first]) == "--lang") {
+    o.language = argv[first + 1];
+    first += 2;
+  }
+  if (argc <= first) throw UsageError("no command");
+  o.command = argv[first];
   auto need = [&](int& i) -> std::string {
     if (i + 1 >= argc) throw UsageError(std::string(argv[i]) + " needs a value");
     return argv[++i];
   };
-  for (int i = 2; i < argc; ++i) {
+  for (int i = first + 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--handle") o.handles.push_back(need(i));
     else if (a == "--ucs") o.ucs = true;
@@ -84,6 +92,7 @@ Options parse(int argc, char** argv) {
     else if (a == "--ucs-y") o.ucsY = parseTriple(need(i));
     else if (a == "--patterns") GetKdHatchPatterns()->SetCustomPatternFile(need(i));
     else if (a == "--plot-styles") GetKdSystemServices()->SetPlotStyleFolder(need(i));
+    else if (a == "--lang") o.language = need(i);
     else if (!a.empty() && a[0] == '-') throw UsageError("unknown option " + a);
     else if (o.drawing.empty()) o.drawing = a;
     else throw UsageError("more than one drawing given");

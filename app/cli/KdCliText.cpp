@@ -9,6 +9,17 @@
 
 namespace kdcli {
 
+namespace {
+// The text followed by blanks up to the width in characters (not bytes: "ä" is one).
+std::string padded(std::string text, size_t width) {
+  size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  if (characters < width) text.append(width - characters, ' ');
+  return text;
+}
+}  // namespace
+
+
 void printPalette(const Palette& palette) {
   std::string who;
   for (const OdDbObjectPtr& o : palette.objects()) who += (who.empty() ? "[" : " [") + o->handle().ascii().toUtf8() + "]";
@@ -26,7 +37,7 @@ void printPalette(const Palette& palette) {
     const std::string value = row.varies && row.value.GetType() != CKdVariant::kCollection
                                   ? std::string("*VARIES*")
                                   : kdapp::toText(row.value, db) + (row.varies ? "  *VARIES*" : "");
-    std::printf("  %-36s %-26s %s%s  %s\n", label.c_str(), type.c_str(), row.readOnly ? "RO" : "RW",
+    std::printf("  %s %-26s %s%s  %s\n", padded(label, 36).c_str(), type.c_str(), row.readOnly ? "RO" : "RW",
                 d.IsDynamic() ? " dyn" : "", value.c_str());
   }
 }

@@ -27,7 +27,10 @@ inline Result run(const std::string& command) {
   return r;
 }
 
-inline std::string kdprops(const std::string& args) { return std::string(KD_KDPROPS) + " " + args; }
+// In English whatever the machine's locale, unless a test says otherwise.
+inline std::string kdprops(const std::string& args) {
+  return std::string("LC_ALL=C LC_MESSAGES=C LANG=C ") + KD_KDPROPS + " " + args;
+}
 inline std::string python(const std::string& script, const std::string& args) {
   return std::string("/usr/bin/python3 ") + KD_TEST_DIR + "/dxf/" + script + " " + args;
 }
