@@ -2,7 +2,7 @@
 # Runs a fuzz target for the given seconds (default 600) on a corpus seeded
 # with the sample drawings; crashing inputs land in fuzz/out/crashes/ and
 # belong in tests/dxf/regressions/ once fixed.
-# Usage: fuzz/run.sh [SECONDS] [dxf_fuzzer|module_fuzzer]
+# Usage: fuzz/run.sh [SECONDS] [dxf_fuzzer|module_fuzzer|modeler_fuzzer]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$here/fuzz/out"
@@ -18,5 +18,30 @@ for d in "$here/../shared/dxf-samples/examples" "$here/../shared/dxf-samples/edg
          "$here/../shared/dxf-samples/dynamic-blocks"; do
   [ -d "$d" ] && seeds+=("$d")
 done
+# The modeller-data reader starts from the solids' and regions' data of the samples, as ezdxf reads it.
+if [ "$target" = modeler_fuzzer ]; then
+  seeds=("$out/seeds-modeler")
+  mkdir -p "$out/seeds-modeler"
+  /usr/bin/python3 - "$here/../shared/dxf-samples" "$out/seeds-modeler" <<'PY' || true
+import glob, os, sys
+import ezdxf
+n = 0
+for path in glob.glob(os.path.join(sys.argv[1], "**", "*.dxf"), recursive=True):
+    try:
+        doc = ezdxf.readfile(path)
+    except Exception:
+        continue
+    for e in doc.modelspace():
+        if e.dxftype() not in ("3DSOLID", "REGION", "BODY"):
+            continue
+        try:
+            data = e.sab if e.has_binary_data else "\n".join(e.sat).encode()
+        except Exception:
+            continue
+        if data:
+            n += 1
+            open(os.path.join(sys.argv[2], "seed%d" % n), "wb").write(data)
+PY
+fi
 ASAN_OPTIONS=detect_leaks=1 "$out/build/bin/$target" "$out/corpus-$target" "${seeds[@]}" -max_total_time="$seconds" \
   -max_len=65536 -timeout=20 -rss_limit_mb=3072 -artifact_prefix="$out/crashes/" -print_final_stats=1
