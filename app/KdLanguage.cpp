@@ -12,24 +12,26 @@
 
 namespace kdapp {
 namespace {
+// Every text shown so far in any language, with its source: texts built
+// once (static names) keep their first language after a switch.
+std::map<std::pair<QString, QString>, QString>& sources() {
+  static std::map<std::pair<QString, QString>, QString> known;
+  return known;
+}
+
 // A translation that remembers, for each text it translated, the source.
 class CatalogueTranslator : public QTranslator {
 public:
   QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
     const QString shown = m_file.translate(context, source, disambiguation, n);
-    if (!shown.isEmpty() && context && source) m_sources[{QString::fromUtf8(context), shown}] = QString::fromUtf8(source);
+    if (!shown.isEmpty() && context && source) sources()[{QString::fromUtf8(context), shown}] = QString::fromUtf8(source);
     return shown;
   }
   bool isEmpty() const override { return m_file.isEmpty(); }
   bool load(const QString& path) { return m_file.load(path); }
-  QString source(const char* context, const QString& shown) const {
-    const auto found = m_sources.find({QString::fromUtf8(context), shown});
-    return found == m_sources.end() ? shown : found->second;
-  }
 
 private:
   QTranslator m_file;
-  mutable std::map<std::pair<QString, QString>, QString> m_sources;
 };
 
 std::unique_ptr<CatalogueTranslator>& installed() {
@@ -90,6 +92,7 @@ bool useLanguage(const QString& language, QString& error) {
 QString currentLanguage() { return current(); }
 
 QString sourceText(const char* context, const QString& shown) {
-  return installed() ? installed()->source(context, shown) : shown;
+  const auto found = sources().find({QString::fromUtf8(context), shown});
+  return found == sources().end() ? shown : found->second;
 }
 }  // namespace kdapp
