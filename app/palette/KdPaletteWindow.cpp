@@ -31,6 +31,7 @@
 #include "CKdDocument.h"
 #include "CKdPrintObjectInfoPE.h"
 #include "CKdPrintRecorder.h"
+#include "CKdPropertyBase.h"
 #include "CKdPropertyDescription.h"
 #include "CKdSystemServices.h"
 #include "CKdValueFormat.h"
@@ -318,7 +319,9 @@ void PaletteWindow::fillLists() {
   for (const OdDbObjectId& id : kdcli::allEntities(m_db.get())) {
     OdDbEntityPtr e = OdDbEntity::cast(id.openObject());
     if (e.isNull()) continue;
-    const QString type = qs(CKdString(e->isA()->dxfName()));
+    // The type as the palette names it ("Line"), else as files do.
+    CKdPropertyBasePtr pe = CKdPropertyBase::cast(e->isA()->getX(CKdPropertyBase::desc()).get());
+    const QString type = pe.isNull() ? qs(CKdString(e->isA()->dxfName())) : qs(pe->GetDisplayName(e));
     auto* item = new QTreeWidgetItem(m_objects, {type, qs(CKdString(e->handle().ascii())), qs(CKdString(e->layer()))});
     item->setData(0, kHandleRole, qs(CKdString(e->handle().ascii())));
     ++counts[type];

@@ -32,10 +32,11 @@ class PaletteTest : public QObject {
       if (r.nameSource == name) return r.value;
     return "<none>";
   }
-  std::string handleOf(const char* dxfType, int nth = 0) const {
+  std::string handleOf(const char* dxfType, int nth = 0) const {  // by the type the list shows
     for (int i = 0; i < w->objectList()->topLevelItemCount(); ++i) {
       QTreeWidgetItem* item = w->objectList()->topLevelItem(i);
-      if (item->text(0) == dxfType && nth-- == 0) return item->text(1).toStdString();
+      if ((item->text(0) == dxfType || (QString(dxfType) == "Dimension" && item->text(0).endsWith("Dimension"))) && nth-- == 0)
+        return item->text(1).toStdString();
     }
     return std::string();
   }
@@ -53,14 +54,14 @@ private slots:
   void cleanupTestCase() { odrxDynamicLinker()->unloadModule(m_module); }
 
   void selectingInTheListAndInThePlan() {
-    const std::string line = handleOf("LINE");
+    const std::string line = handleOf("Line");
     for (int i = 0; i < w->objectList()->topLevelItemCount(); ++i)
       if (w->objectList()->topLevelItem(i)->text(1).toStdString() == line) w->objectList()->topLevelItem(i)->setSelected(true);
     QCOMPARE(w->selection(), std::vector<std::string>{line});
     QCOMPARE(row("Start X"), QString("1.0000"));
     QVERIFY(w->listingText().contains("from point"));
     // A click in the plan picks the circle instead.
-    const std::string circle = handleOf("CIRCLE");
+    const std::string circle = handleOf("Circle");
     w->planScene()->clearSelection();
     for (QGraphicsItem* item : w->planScene()->items())
       if (item->data(0).toString().toStdString() == circle) item->setSelected(true);
@@ -69,7 +70,7 @@ private slots:
   }
 
   void anEditIsFollowedByTheDerivedRowsAndUndone() {
-    const std::string line = handleOf("LINE");
+    const std::string line = handleOf("Line");
     w->select({line});
     const QString before = row("Length");
     QVERIFY(w->editRow("Start X", "2"));
@@ -99,7 +100,7 @@ private slots:
   void aRefusedValueIsShownInAMessageBoxAndChangesNothing() {
     w->showMessage = [this](const QString& title, const QString& text) { QMessageBox::warning(w.get(), title, text); };
     // A circle takes a negative radius as its size; a dimension's text height is refused.
-    const std::string dimension = handleOf("DIMENSION");
+    const std::string dimension = handleOf("Dimension");
     w->select({dimension});
     const QString height = row("Text height");
     QString seen, seenTitle;
@@ -119,7 +120,7 @@ private slots:
   }
 
   void aSelectionOfDifferentObjectsShowsVaries() {
-    w->select({handleOf("LINE", 0), handleOf("LINE", 1), handleOf("CIRCLE")});
+    w->select({handleOf("Line", 0), handleOf("Line", 1), handleOf("Circle")});
     QCOMPARE(w->selection().size(), size_t(3));
     bool varies = false;
     for (const PaletteWindow::ShownRow& r : w->shownRows()) varies = varies || (r.varies && r.value == "*VARIES*");
@@ -147,7 +148,7 @@ private slots:
   }
 
   void theLanguageSwitchesWhileRunning() {
-    w->select({handleOf("LINE")});
+    w->select({handleOf("Line")});
     w->setLanguage("de");
     bool farbe = false;
     for (const PaletteWindow::ShownRow& r : w->shownRows()) farbe = farbe || (r.name == "Farbe" && r.nameSource == "LineColor");
