@@ -143,6 +143,7 @@ PaletteWindow::PaletteWindow() {
   m_palette->setAlternatingRowColors(true);
   m_listing = new QPlainTextEdit;
   m_listing->setReadOnly(true);
+  m_listing->setLineWrapMode(QPlainTextEdit::NoWrap);
   m_listing->setFont(QFont("monospace"));
   m_ucs = new QCheckBox(tr("UCS coordinates"));
 

@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Note</source>
-        <translation>Notiz</translation>
+        <translation>Absatztext</translation>
     </message>
     <message>
         <source>OLE</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Simplenote</source>
-        <translation>Einfache Notiz</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Solid</source>
