@@ -35,6 +35,8 @@
 #include "CKdPropertyDescription.h"
 #include "CKdSystemServices.h"
 #include "CKdValueFormat.h"
+#include "Db/DbDictionary.h"
+#include "Db/DbPoint.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbText.h"
 #include "Dxf/DxfFile.h"
@@ -346,9 +348,30 @@ void PaletteWindow::fillLists() {
       item->setData(0, kHandleRole, qs(CKdString(r->handle().ascii())));
     }
   }
+  // Records kept in named dictionaries: multiline styles, table styles, groups.
+  const std::pair<const char*, const wchar_t*> dictionaries[] = {
+      {"Multiline style", L"ACAD_MLINESTYLE"}, {"Table style", L"ACAD_TABLESTYLE"}, {"Group", L"ACAD_GROUP"}};
+  for (const auto& d : dictionaries) {
+    OdDbDictionaryPtr dict = OdDbDictionary::cast(odDbNamedObjectId(m_db.get(), d.second).openObject());
+    if (dict.isNull()) continue;
+    auto* group = new QTreeWidgetItem(m_records, {tr(d.first)});
+    for (unsigned i = 0; i < dict->numEntries(); ++i) {
+      const OdDbObjectId id = dict->ids()[i];
+      if (id.isNull() || id.isErased()) continue;
+      auto* item = new QTreeWidgetItem(group, {qs(CKdString(dict->keys()[i])), qs(CKdString(id.getHandle().ascii()))});
+      item->setData(0, kHandleRole, qs(CKdString(id.getHandle().ascii())));
+    }
+  }
+  // The spaces: the model, then each layout's block.
   m_space->clear();
   m_space->addItem(tr("Model"), qs(CKdString(m_db->getModelSpaceId().getHandle().ascii())));
-  m_space->addItem(tr("Layout"), qs(CKdString(m_db->getPaperSpaceId().getHandle().ascii())));
+  OdDbSymbolTablePtr blocks = OdDbSymbolTable::cast(m_db->getBlockTableId().openObject());
+  const OdDbObjectIdArray blockIds = blocks.isNull() ? OdDbObjectIdArray() : blocks->recordIds();
+  for (const OdDbObjectId& id : blockIds) {
+    OdDbBlockTableRecordPtr b = OdDbBlockTableRecord::cast(id.openObject());
+    if (b.isNull() || id == m_db->getModelSpaceId() || (!b->isLayout() && id != m_db->getPaperSpaceId())) continue;
+    m_space->addItem(tr("Layout %1").arg(qs(CKdString(b->getName()))), qs(CKdString(id.getHandle().ascii())));
+  }
   m_syncing = false;
 }
 
@@ -384,6 +407,24 @@ void PaletteWindow::fillPlan() {
       }
     }
     if (path.elementCount() == 0) {
+      if (OdDbPointPtr point = OdDbPoint::cast(e)) {
+        // A point: a small cross that keeps its size whatever the zoom.
+        const OdGePoint3d p = point->position();
+        auto* cross = new QGraphicsPathItem;
+        QPainterPath mark;
+        mark.moveTo(-4, 0);
+        mark.lineTo(4, 0);
+        mark.moveTo(0, -4);
+        mark.lineTo(0, 4);
+        cross->setPath(mark);
+        cross->setPen(pen);
+        cross->setPos(p.x, -p.y);
+        cross->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+        cross->setFlag(QGraphicsItem::ItemIsSelectable);
+        cross->setData(0, qs(CKdString(e->handle().ascii())));
+        m_scene->addItem(cross);
+        continue;
+      }
       if (OdDbTextPtr t = OdDbText::cast(e)) {
         const double h = t->height(), w = h * 0.6 * std::max(1, int(t->textString().getLength())) * t->widthFactor();
         const OdGePoint3d p = t->position();
@@ -492,6 +533,7 @@ std::vector<PaletteWindow::ShownRow> PaletteWindow::shownRows() const {
 
 void PaletteWindow::fillPalette() {
   m_palette->clear();
+  // Categories in the order their first rows come.
   std::map<QString, QTreeWidgetItem*> categories;
   for (const ShownRow& row : shownRows()) {
     QTreeWidgetItem*& group = categories[row.category];
