@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSplitter>
@@ -37,6 +38,7 @@
 #include "CKdValueFormat.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbPoint.h"
+#include "Db/DbPolyline.h"
 #include "Db/DbSymbolTable.h"
 #include "Db/DbText.h"
 #include "Dxf/DxfFile.h"
@@ -393,7 +395,31 @@ void PaletteWindow::fillPlan() {
     OdDbEntityPtr e = OdDbEntity::cast(id.openObject());
     if (e.isNull()) continue;
     QPainterPath path;
-    if (OdDbCurvePtr c = OdDbCurve::cast(e)) {
+    OdDbPolylinePtr wide = OdDbPolyline::cast(e);
+    if (wide && wide->numVerts() > 1) {
+      // A polyline with widths: each segment as the outline of its band.
+      const unsigned n = wide->isClosed() ? wide->numVerts() : wide->numVerts() - 1;
+      for (unsigned i = 0; i < n; ++i) {
+        double sw = 0, ew = 0;
+        wide->getWidthsAt(i, sw, ew);
+        const double w = wide->getConstantWidth() > 0 ? wide->getConstantWidth() : (sw + ew) / 2;
+        QPainterPath segment;
+        OdGePoint3d p;
+        for (int k = 0; k <= 16; ++k)
+          if (wide->getPointAtParam(i + k / 16.0, p) == eOk) {
+            if (segment.elementCount() == 0) segment.moveTo(p.x, -p.y);
+            else segment.lineTo(p.x, -p.y);
+          }
+        if (w > 0) {
+          QPainterPathStroker stroker;
+          stroker.setWidth(w);
+          stroker.setCapStyle(Qt::FlatCap);
+          path.addPath(stroker.createStroke(segment));
+        } else {
+          path.addPath(segment);
+        }
+      }
+    } else if (OdDbCurvePtr c = OdDbCurve::cast(e)) {
       double t0 = 0, t1 = 0;
       OdGePoint3d p;
       if (c->getStartParam(t0) == eOk && c->getEndParam(t1) == eOk && std::isfinite(t0) && std::isfinite(t1) &&
