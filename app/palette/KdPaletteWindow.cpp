@@ -452,16 +452,39 @@ void PaletteWindow::fillPlan() {
         continue;
       }
       if (OdDbTextPtr t = OdDbText::cast(e)) {
-        const double h = t->height(), w = h * 0.6 * std::max(1, int(t->textString().getLength())) * t->widthFactor();
+        // The text's outlines in the window's sans font, at the text's height, width factor and angle.
+        QFont font("Sans");
+        font.setPixelSize(100);
+        QPainterPath glyphs;
+        glyphs.addText(0, 0, font, qs(CKdString(t->textString())));
+        const double s = t->height() / (0.72 * 100);
         const OdGePoint3d p = t->position();
         QTransform turn;
         turn.translate(p.x, -p.y);
         turn.rotateRadians(-t->rotation());
-        path.addPolygon(turn.map(QPolygonF(QRectF(0, -h, w, h))));
+        turn.scale(s * t->widthFactor(), s);
+        path = turn.map(glyphs);
       } else {
         OdGeExtents3d box;
-        if (e->getGeomExtents(box) == eOk)
+        if (e->getGeomExtents(box) == eOk) {
           path.addRect(QRectF(QPointF(box.minPoint().x, -box.maxPoint().y), QPointF(box.maxPoint().x, -box.minPoint().y)));
+        } else {
+          // Otherwise the box of the points its listing names (defining points, insertion, location).
+          CKdPrintRecorder recorder(m_db.get());
+          CKdPrintObjectInfoPEPtr info = CKdPrintObjectInfoPE::cast(e->isA()->getX(CKdPrintObjectInfoPE::desc()).get());
+          if (!info.isNull()) info->PrintObjectInfo(e, &recorder);
+          QPolygonF points;
+          for (const CKdPrintRecord& r : recorder.Records())
+            if ((r.operation == CKdPrintRecord::kPoint || r.operation == CKdPrintRecord::kPoint2d) && r.point.isFinite() &&
+                std::fabs(r.point.x) < 1e15 && std::fabs(r.point.y) < 1e15)
+              points << QPointF(r.point.x, -r.point.y);
+          if (points.size() > 1) {
+            const QRectF box = points.boundingRect();
+            path.addRect(box.width() > 0 || box.height() > 0 ? box : box.adjusted(-0.5, -0.5, 0.5, 0.5));
+          } else if (points.size() == 1) {
+            path.addRect(QRectF(points.front() - QPointF(0.5, 0.5), QSizeF(1, 1)));
+          }
+        }
       }
     }
     if (path.elementCount() == 0) continue;
