@@ -12,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -680,14 +681,21 @@ void PaletteWindow::startEdit(QTreeWidgetItem* item, int) {
     const std::pair<QString, QString> fixed[] = {{tr("ByLayer"), "bylayer"}, {tr("ByBlock"), "byblock"}};
     for (const auto& f : fixed) menu.addAction(f.first)->setData(f.second);
     for (int i = 1; i <= 9; ++i) menu.addAction(tr("Index %1").arg(i))->setData(QString::number(i));
+    menu.addAction(tr("Other index..."))->setData("index");
     menu.addAction(tr("True colour..."))->setData("rgb");
     QAction* chosen = menu.exec(QCursor::pos());
     if (!chosen) return;
     QString text = chosen->data().toString();
+    if (text == "index") {
+      bool ok = false;
+      const int index = QInputDialog::getInt(this, tr("Index colour"), tr("Index (1 to 255)"), 10, 1, 255, 1, &ok);
+      if (!ok) return;
+      text = QString::number(index);
+    }
     if (text == "rgb") {
       const QColor c = QColorDialog::getColor(Qt::white, this);
       if (!c.isValid()) return;
-      text = QString("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+      text = QString("rgb:%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
     }
     editRow(name, text, category);
     return;

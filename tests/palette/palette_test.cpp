@@ -119,6 +119,17 @@ private slots:
     QVERIFY(!w->undo());
   }
 
+  void coloursByIndexLayerBlockAndTrueColour() {
+    w->select({handleOf("Line")});
+    QVERIFY(w->editRow("LineColor", "200"));
+    QVERIFY(w->editRow("LineColor", "byblock"));
+    QCOMPARE(row("LineColor"), QString("ByBlock"));
+    QVERIFY(w->editRow("LineColor", "rgb:10,20,30"));
+    QCOMPARE(row("LineColor"), QString("10,20,30"));
+    QVERIFY(w->undo());
+    QCOMPARE(row("LineColor"), QString("ByBlock"));
+  }
+
   void aSelectionOfDifferentObjectsShowsVaries() {
     w->select({handleOf("Line", 0), handleOf("Line", 1), handleOf("Circle")});
     QCOMPARE(w->selection().size(), size_t(3));
