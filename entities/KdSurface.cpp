@@ -101,6 +101,8 @@ int setNormals(const OdDbObject* object, const Desc&, const CKdVariant& value, c
   OdDbLoftedSurfacePtr l = kd::writable<LS>(object, value, CKdVariant::kCollectionElement);
   long tag = 0;
   if (l.isNull() || !kd::choiceTag(value, tag)) return KD_PROPERTY_FAILED;
+  // Tags past the last normal option name none.
+  if (tag < 0 || tag > long(OdDbLoftOptions::kUseDraftAngles) + 1) return KD_PROPERTY_FAILED;
   OdDbLoftOptions o;
   l->getLoftOptions(o);
   o.setRuled(tag == 0);

@@ -203,9 +203,11 @@ PaletteWindow::PaletteWindow() {
 }
 
 PaletteWindow::~PaletteWindow() {
-  // The scene's items and the palette refer to the drawing: gone first.
+  // The scene's items and the palette refer to the drawing: gone first; the
+  // host's active document must not outlive the drawing.
   m_scene->clear();
   m_palette->clear();
+  if (ACTIVE_DOCUMENT() && ACTIVE_DOCUMENT()->GetDatabase() == m_db.get()) SetActiveKdDocument(nullptr);
 }
 
 void PaletteWindow::buildMenus() {
@@ -257,6 +259,7 @@ bool PaletteWindow::openDrawing(const QString& path) {
   m_scene->clear();
   m_palette->clear();
   m_selection.clear();
+  SetActiveKdDocument(db.get());
   m_db = db;
   m_path = path;
   m_modified = false;
@@ -762,8 +765,9 @@ void PaletteWindow::restore(const std::string& text) {
   m_scene->clear();
   m_palette->clear();
   m_selection.clear();
-  m_db = odDxfReadString(text, m_path.toStdString());
-  SetActiveKdDocument(m_db.get());
+  OdDbDatabasePtr restored = odDxfReadString(text, m_path.toStdString());
+  SetActiveKdDocument(restored.get());
+  m_db = restored;
   fillLists();
   fillPlan();
   select(selected);

@@ -105,7 +105,7 @@ private:
 
 class OdDbLoftOptions {
 public:
-  enum NormalOption { kNoNormal = 0, kFirstNormal, kLastNormal, kEndsNormal, kAllNormal, kUseDraftAngles };
+  enum NormalOption : int { kNoNormal = 0, kFirstNormal, kLastNormal, kEndsNormal, kAllNormal, kUseDraftAngles };
   NormalOption normal() const { return m_normal; }
   void setNormal(NormalOption n) { m_normal = n; }
   bool ruled() const { return m_ruled; }
