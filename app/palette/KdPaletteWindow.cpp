@@ -111,19 +111,20 @@ QString shownValue(const CKdVariant& v, const CKdPropertyDescription& d, const O
     case CKdVariant::kCollection: {
       const CKdVariantCollection& c = v.GetCollection();
       const int s = c.GetSelectedIndex();
-      if (s >= 0 && s < c.GetCount()) return shownValue(c.GetAt(s).GetValue(), d, db);
-      return c.GetCount() ? QString() : QString();
+      return s >= 0 && s < c.GetCount() ? shownValue(c.GetAt(s).GetValue(), d, db) : QString();
     }
     default:
       break;
   }
-  {
-    {
-      std::string t = kdapp::toText(v, db);
-      if (t.size() > 1 && t.front() == '"' && t.back() == '"') t = t.substr(1, t.size() - 2);
-      return qs(t);
-    }
-  }
+  // The rest (points, transparencies, unnamed ids) as the command line shows them, unquoted.
+  std::string t = kdapp::toText(v, db);
+  if (t.size() > 1 && t.front() == '"' && t.back() == '"') t = t.substr(1, t.size() - 2);
+  return qs(t);
+}
+// The listing the module gives for the object's class, into the recorder.
+void printListing(const OdDbObject* object, CKdPrintRecorder& recorder) {
+  CKdPrintObjectInfoPEPtr info = CKdPrintObjectInfoPE::cast(object->isA()->getX(CKdPrintObjectInfoPE::desc()).get());
+  if (!info.isNull()) info->PrintObjectInfo(object, &recorder);
 }
 }  // namespace
 
@@ -475,8 +476,7 @@ void PaletteWindow::fillPlan() {
         } else {
           // Otherwise the box of the points its listing names (defining points, insertion, location).
           CKdPrintRecorder recorder(m_db.get());
-          CKdPrintObjectInfoPEPtr info = CKdPrintObjectInfoPE::cast(e->isA()->getX(CKdPrintObjectInfoPE::desc()).get());
-          if (!info.isNull()) info->PrintObjectInfo(e, &recorder);
+          printListing(e, recorder);
           QPolygonF points;
           for (const CKdPrintRecord& r : recorder.Records())
             if ((r.operation == CKdPrintRecord::kPoint || r.operation == CKdPrintRecord::kPoint2d) && r.point.isFinite() &&
@@ -562,12 +562,19 @@ void PaletteWindow::refresh() {
   fillListing();
 }
 
+std::vector<OdDbObjectPtr> PaletteWindow::selectedObjects() const {
+  std::vector<OdDbObjectPtr> objects;
+  for (const std::string& h : m_selection) {
+    OdDbObjectPtr o = m_db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(h))).openObject();
+    if (!o.isNull()) objects.push_back(o);
+  }
+  return objects;
+}
+
 std::vector<PaletteWindow::ShownRow> PaletteWindow::shownRows() const {
   std::vector<ShownRow> rows;
   if (!m_db || m_selection.empty()) return rows;
-  std::vector<OdDbObjectPtr> objects;
-  for (const std::string& h : m_selection) objects.push_back(m_db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(h))).openObject());
-  const kdcli::Palette palette(objects, CKdVariant());
+  const kdcli::Palette palette(selectedObjects(), CKdVariant());
   for (const kdcli::Palette::Row& r : palette.rows()) {
     const CKdPropertyDescription& d = r.description();
     ShownRow row;
@@ -579,6 +586,11 @@ std::vector<PaletteWindow::ShownRow> PaletteWindow::shownRows() const {
     row.readOnly = r.readOnly;
     row.varies = r.varies;
     row.value = r.varies ? QStringLiteral("*VARIES*") : shownValue(r.value, d, m_db.get());
+    row.icon = qs(d.GetIcon().path());
+    if (r.value.GetType() == CKdVariant::kColor && !r.varies) {
+      const OdCmColor c = r.value.GetColor();
+      row.swatch = QColor(int(c.red()), int(c.green()), int(c.blue()));
+    }
     rows.push_back(row);
   }
   return rows;
@@ -600,45 +612,25 @@ void PaletteWindow::fillPalette() {
     }
     auto* item = new QTreeWidgetItem(group, {row.name, row.value});
     item->setData(0, kSourceRole, QStringList{row.nameSource, row.categorySource});
+    item->setIcon(0, QIcon(row.icon));  // from the module's collection
+    if (row.swatch.isValid()) {
+      QPixmap swatch(12, 12);
+      swatch.fill(row.swatch);
+      item->setIcon(1, QIcon(swatch));
+    }
     if (row.readOnly) {
       item->setForeground(0, QColor(140, 140, 140));
       item->setForeground(1, QColor(140, 140, 140));
     }
   }
-  // Icons from the module's collection; colours with a swatch.
-  if (m_selection.size() >= 1 && m_db) {
-    OdDbObjectPtr first = m_db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(m_selection.front()))).openObject();
-    const kdcli::Palette palette({first}, CKdVariant());
-    size_t k = 0;
-    for (int g = 0; g < m_palette->topLevelItemCount(); ++g)
-      for (int i = 0; i < m_palette->topLevelItem(g)->childCount(); ++i) {
-        QTreeWidgetItem* item = m_palette->topLevelItem(g)->child(i);
-        const QStringList source = item->data(0, kSourceRole).toStringList();
-        for (const kdcli::Palette::Row& r : palette.rows()) {
-          if (kdapp::sourceText("property_types", qs(r.description().GetName())) != source.value(0)) continue;
-          item->setIcon(0, QIcon(qs(r.description().GetIcon().path())));
-          if (r.value.GetType() == CKdVariant::kColor) {
-            const OdCmColor c = r.value.GetColor();
-            QPixmap swatch(12, 12);
-            swatch.fill(QColor(int(c.red()), int(c.green()), int(c.blue())));
-            item->setIcon(1, QIcon(swatch));
-          }
-          break;
-        }
-        ++k;
-      }
-  }
 }
 
 QString PaletteWindow::listingText() const {
   QString out;
-  for (const std::string& h : m_selection) {
-    OdDbObjectPtr o = m_db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(h))).openObject();
-    if (o.isNull()) continue;
+  for (const OdDbObjectPtr& o : selectedObjects()) {
     CKdPrintRecorder recorder(m_db.get());
     recorder.SetPrintInUCS(m_ucs->isChecked());
-    CKdPrintObjectInfoPEPtr info = CKdPrintObjectInfoPE::cast(o->isA()->getX(CKdPrintObjectInfoPE::desc()).get());
-    if (!info.isNull()) info->PrintObjectInfo(o, &recorder);
+    printListing(o, recorder);
     out += recorder.Text().toQString() + "\n";
   }
   return out;
@@ -653,9 +645,7 @@ void PaletteWindow::startEdit(QTreeWidgetItem* item, int) {
   const QStringList source = item->data(0, kSourceRole).toStringList();
   const QString name = source.value(0), category = source.value(1);
   // The current value decides the editor: a list of choices, a colour, or text.
-  std::vector<OdDbObjectPtr> objects;
-  for (const std::string& h : m_selection) objects.push_back(m_db->getOdDbObjectId(OdDbHandle(OdString::fromUtf8(h))).openObject());
-  const kdcli::Palette palette(objects, CKdVariant());
+  const kdcli::Palette palette(selectedObjects(), CKdVariant());
   const kdcli::Palette::Row* row = palette.find(name.toStdString(), category.toStdString());
   if (!row) return;
   const CKdVariant value = row->value;

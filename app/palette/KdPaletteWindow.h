@@ -2,6 +2,7 @@
 // The desktop host: a drawing's plan view and object lists to select from,
 // the properties palette of the selection as the module gives it (edited in
 // place, with undo), and the listing of the selection.
+#include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -44,6 +45,8 @@ public:
   // the selection differs), and whether the row is read-only.
   struct ShownRow {
     QString category, name, categorySource, nameSource, value;
+    QString icon;   // its path in the module's collection
+    QColor swatch;  // a colour's, when all agree
     bool readOnly = false, varies = false;
   };
   std::vector<ShownRow> shownRows() const;
@@ -77,6 +80,7 @@ private:
   void fillPalette();
   void fillListing();
   void updateTitle();
+  std::vector<OdDbObjectPtr> selectedObjects() const;
   void markSelected();
   void syncSelectionFromList();
   void syncSelectionFromPlan();
