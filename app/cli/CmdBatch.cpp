@@ -45,7 +45,7 @@ json answer(const json& request, OdDbDatabasePtr& db, std::string& path) {
     if (r.output.empty() == !r.inPlace) throw UsageError("save needs one of \"output\" and \"inPlace\"");
     if (r.inPlace && path.empty()) throw UsageError("the sample drawing has no file to save in place");
     const std::string target = r.inPlace ? path : r.output;
-    saveDrawing(db, target, r.rewrite);
+    saveDrawing(db, target, r.rewrite, r.format);
     return {{"saved", target}};
   }
   throw UsageError("unknown command \"" + r.command + "\" (open, props, list, set, save)");

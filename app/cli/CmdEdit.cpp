@@ -9,7 +9,7 @@
 
 namespace kdcli {
 
-void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite) {
+void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite, OdDxfFormat format) {
   if (rewrite)
     for (const OdDbObjectId& id : db->objectIds()) {
       OdDbObjectPtr object = id.openObject(OdDb::kForWrite);
@@ -17,7 +17,7 @@ void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite) {
       if (object.isNull() || (object->dxfRecord() && object->dxfRecord()->implied)) continue;
       object->assertWriteEnabled();  // counts as a change
     }
-  odDxfWriteFile(db, path);
+  odDxfWriteFile(db, path, format);
 }
 
 int cmdSet(const Options& o) {
@@ -28,7 +28,7 @@ int cmdSet(const Options& o) {
   // Saved when at least one object took the value.
   const std::string target = o.inPlace ? o.drawing : o.output;
   const bool saved = outcome.anyAccepted();
-  if (saved) saveDrawing(db, target, false);
+  if (saved) saveDrawing(db, target, false, o.format);
   if (o.json) {
     std::cout << dump(editJson(outcome, saved), 2) << "\n";
   } else {
@@ -44,14 +44,14 @@ int cmdSet(const Options& o) {
 int cmdSave(const Options& o) {
   if (o.drawing.empty() || o.output.empty()) throw UsageError("save needs DRAWING and -o FILE");
   OdDbDatabasePtr db = openDrawing(o.drawing, o);
-  saveDrawing(db, o.output, o.rewrite);
+  saveDrawing(db, o.output, o.rewrite, o.format);
   return kOk;
 }
 
 int cmdSample(const Options& o) {
   if (o.output.empty()) throw UsageError("sample needs -o FILE");
   OdDbDatabasePtr db = kdapp::makeSampleDrawing();
-  odDxfWriteFile(db, o.output);
+  odDxfWriteFile(db, o.output, o.format);
   return kOk;
 }
 

@@ -12,6 +12,7 @@
 #include "CKdPropertiesContainerImpl.h"
 #include "CKdPropertyBase.h"
 #include "Db/DbDatabase.h"
+#include "Dxf/DxfFile.h"
 #include "KdValues.h"
 
 namespace kdcli {
@@ -38,6 +39,8 @@ struct Options {
   bool haveValue = false;
   std::optional<OdGePoint3d> ucsOrigin, ucsX, ucsY;
   std::string language;  // --lang; empty: the locale's
+  OdDxfFormat format = OdDxfFormat::kAsRead;  // --binary, --ascii
+  bool recover = false;                       // --recover: repair what can be repaired, and say so
 };
 
 Options parse(int argc, char** argv);
@@ -122,6 +125,6 @@ int cmdSave(const Options& o);
 int cmdBatch(const Options& o);
 int cmdClassTree(const Options& o);
 // Writes the drawing as "save" does; rewrite counts every object as changed.
-void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite);
+void saveDrawing(OdDbDatabase* db, const std::string& path, bool rewrite, OdDxfFormat format = OdDxfFormat::kAsRead);
 
 }  // namespace kdcli

@@ -19,11 +19,15 @@ const char* const kUsageText =
     "      (--value TEXT | --choice TAG | --choice-handle H | --points \"x,y,z;...\")\n"
     "      [--type CODE] [--index N] (--output FILE | --in-place) [--json]\n"
     "  classes [--json]                       every registered class with its descriptions\n"
-    "  save DRAWING -o FILE [--rewrite]       read a drawing and write it again; --rewrite writes\n"
-    "                                         every object from its fields, as if each had changed\n"
+    "  save DRAWING -o FILE [--rewrite] [--binary|--ascii]\n"
+    "                                         read a drawing and write it again; --rewrite writes\n"
+    "                                         every object from its fields, as if each had changed;\n"
+    "                                         binary or text as read unless --binary or --ascii\n"
+    "  recover DRAWING -o FILE                repair a damaged drawing, one line a repair, and save it\n"
     "  batch [DRAWING]                        JSON requests on standard input, one a line; JSON answers\n"
     "  --classes                              the SDK's run-time class tree\n"
     "options on every command: --ucs-origin X,Y,Z --ucs-x X,Y,Z --ucs-y X,Y,Z\n"
+    "  --recover          read a damaged drawing as recover does, the repairs on standard error\n"
     "  --patterns FILE    custom hatch patterns (.pat); also the environment's KD_HATCH_PATTERNS\n"
     "  --plot-styles DIR  the folder of plot style tables (.ctb, .stb); also KD_PLOT_STYLES\n"
     "  --lang de|en       the language of names, labels and values (default: the locale's);\n"
@@ -75,6 +79,10 @@ Options parse(int argc, char** argv) {
     else if (a == "--json") o.json = true;
     else if (a == "--in-place") o.inPlace = true;
     else if (a == "--rewrite") o.rewrite = true;
+    else if (a == "--binary" || a == "--ascii") {
+      if (o.format != OdDxfFormat::kAsRead) throw UsageError("give one of --binary and --ascii");
+      o.format = a == "--binary" ? OdDxfFormat::kBinary : OdDxfFormat::kAscii;
+    } else if (a == "--recover") o.recover = true;
     else if (a == "--all") o.all = true;
     else if (a == "--index") o.index = wholeNumber(need(i), "--index");
     else if (a == "--name") o.name = need(i);
@@ -121,7 +129,8 @@ Options fromRequest(const json& request) {
   };
   static const char* const kKnown[] = {"command", "drawing", "handle", "handles", "name",   "category", "value",
                                        "choice",  "choiceHandle", "points", "type", "index", "output", "inPlace",
-                                       "ucs",     "rewrite", "all", "ucsOrigin", "ucsX", "ucsY", "id"};
+                                       "ucs",     "rewrite", "all", "ucsOrigin", "ucsX", "ucsY", "id",
+                                       "format", "recover"};
   for (const auto& item : request.items()) {
     bool known = false;
     for (const char* k : kKnown) known = known || item.key() == k;
@@ -150,6 +159,13 @@ Options fromRequest(const json& request) {
   o.inPlace = flag("inPlace");
   o.ucs = flag("ucs");
   o.rewrite = flag("rewrite");
+  o.recover = flag("recover");
+  if (request.contains("format")) {
+    const std::string f = text("format");
+    if (f == "binary") o.format = OdDxfFormat::kBinary;
+    else if (f == "ascii") o.format = OdDxfFormat::kAscii;
+    else if (f != "as-read") throw UsageError("\"format\" is one of \"binary\", \"ascii\" and \"as-read\"");
+  }
   o.all = flag("all");
   o.ucsOrigin = triple("ucsOrigin");
   o.ucsX = triple("ucsX");

@@ -35,6 +35,7 @@ public:
   OdDxfCodec codec{false};
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
   bool crlf = false;         // lines end with a carriage return and a line feed
+  bool binary = false;       // read from a binary file: text holds its tags in text form
   std::string version;       // $ACADVER
   std::vector<HeaderVariable> header;
   OdDbHeaderVars headerAsRead;  // what reading made of the header: unchanged variables keep the file's tags

@@ -1,22 +1,30 @@
 #pragma once
-// Drawings as ASCII drawing-exchange files (DXF): R12 and R2000 to R2018.
+// Drawings as drawing-exchange files (DXF), text or binary: R12 and older, R13 to R2018.
 #include <stdexcept>
 #include <string>
 #include "Db/DbDatabase.h"
 
-// A file that cannot be read or written; what() names the file and the line.
+// A file that cannot be read or written; what() names the file and the line
+// (text files) or the byte offset (binary files).
 class OdDxfFileError : public std::runtime_error {
 public:
   OdDxfFileError(const std::string& file, int line, const std::string& message);
+  static OdDxfFileError atByte(const std::string& file, size_t offset, const std::string& message);
   const std::string& file() const { return m_file; }
   int line() const { return m_line; }
+  long long byteOffset() const { return m_offset; }  // -1: not a binary file's place
   const std::string& message() const { return m_message; }
 
 private:
+  OdDxfFileError(const std::string& file, size_t offset, const std::string& message, bool);
   std::string m_file;
   int m_line;
+  long long m_offset = -1;
   std::string m_message;
 };
+
+// How a save writes the drawing: as it was read (a new drawing: text), or converted.
+enum class OdDxfFormat { kAsRead, kAscii, kBinary };
 
 // Reads a drawing. Everything the database does not model is kept and
 // written back by a save. Throws OdDxfFileError.
@@ -25,5 +33,5 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name);
 
 // Writes a drawing: to a temporary file beside the target, renamed over it
 // only when complete. Throws OdDxfFileError.
-void odDxfWriteFile(OdDbDatabase* db, const std::string& path);
-std::string odDxfWriteString(OdDbDatabase* db);
+void odDxfWriteFile(OdDbDatabase* db, const std::string& path, OdDxfFormat format = OdDxfFormat::kAsRead);
+std::string odDxfWriteString(OdDbDatabase* db, OdDxfFormat format = OdDxfFormat::kAsRead);

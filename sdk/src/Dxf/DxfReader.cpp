@@ -13,6 +13,7 @@
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbSymbolTable.h"
+#include "Dxf/DxfBinary.h"
 #include "Dxf/DxfDocument.h"
 #include "Dxf/DxfFile.h"
 #include "Dxf/DxfRecord.h"
@@ -21,6 +22,14 @@
 OdDxfFileError::OdDxfFileError(const std::string& file, int line, const std::string& message)
     : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
       m_file(file), m_line(line), m_message(message) {}
+
+OdDxfFileError::OdDxfFileError(const std::string& file, size_t offset, const std::string& message, bool)
+    : std::runtime_error(file + ": byte " + std::to_string(offset) + ": " + message),
+      m_file(file), m_line(0), m_offset((long long)offset), m_message(message) {}
+
+OdDxfFileError OdDxfFileError::atByte(const std::string& file, size_t offset, const std::string& message) {
+  return OdDxfFileError(file, offset, message, true);
+}
 
 using namespace std::literals;
 
@@ -553,16 +562,29 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
   odDbInitClasses();  // the file's type names are looked up among all classes
   // A binary drawing opens with a 22-byte sentinel ending in this text, a
   // control-Z and a NUL; its first eight bytes name the writer.
-  static const char kBinaryTail[] = "Binary DXF\r\n\x1a";
-  if (content.size() >= 22 && content.compare(8, sizeof kBinaryTail - 1, kBinaryTail) == 0 && content[21] == '\0')
-    throw OdDxfFileError(name, 1, "binary DXF files are not supported; save the drawing as ASCII DXF");
+  // A binary drawing is read through its text form; its places are byte offsets.
+  std::vector<uint32_t> offsets;
+  const bool binary = odDxfIsBinary(content);
+  if (binary) {
+    try {
+      content = odDxfBinaryToText(content, &offsets);
+    } catch (const OdDxfBinaryError& e) {
+      throw OdDxfFileError::atByte(name, e.offset(), e.what());
+    } catch (const std::bad_alloc&) {
+      throw OdDxfFileError(name, 0, "not enough memory to read the drawing");
+    }
+  }
   auto doc = std::make_shared<OdDxfDocument>(std::move(content));
+  doc->binary = binary;
   try {
     Reader reader(*doc);
     OdDbDatabasePtr db = reader.read();
     db->setDxfDocument(doc);
     return db;
   } catch (const OdDxfError& e) {
+    // Two text lines a tag: the tag's place in the binary file.
+    if (binary && e.line() > 0)
+      throw OdDxfFileError::atByte(name, offsets.empty() ? 22 : offsets[std::min(size_t(e.line() - 1) / 2, offsets.size() - 1)], e.what());
     throw OdDxfFileError(name, e.line(), e.what());
   } catch (const OdError& e) {
     throw OdDxfFileError(name, 0, std::string("inconsistent drawing: ") + e.description().toUtf8());

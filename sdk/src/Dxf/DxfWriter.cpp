@@ -12,6 +12,7 @@
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbSymbolTable.h"
+#include "Dxf/DxfBinary.h"
 #include "Dxf/DxfDocument.h"
 #include "Dxf/DxfFile.h"
 #include "Dxf/DxfRecord.h"
@@ -68,11 +69,12 @@ bool sameValue(int code, std::string_view a, std::string_view b) {
 
 class Writer {
 public:
-  Writer(OdDbDatabase* db) : m_db(db), m_doc(db->dxfDocument()) {
+  Writer(OdDbDatabase* db, OdDxfFormat format) : m_db(db), m_doc(db->dxfDocument()) {
     if (m_doc) {
       m_codec = m_doc->codec;
       m_markers = m_doc->markers;
     }
+    m_binary = format == OdDxfFormat::kBinary || (format == OdDxfFormat::kAsRead && m_doc && m_doc->binary);
   }
   std::string write();
 
@@ -128,6 +130,7 @@ private:
   OdDxfCodec m_codec{true};
   bool m_markers = true;
   bool m_wroteNew = false;  // an object that no file held
+  bool m_binary = false;
   std::string m_out;
   std::set<OdDbStub*> m_written;
   // Modeller data that goes to the ACDSDATA section: handle and bytes.
@@ -840,7 +843,15 @@ std::string Writer::write() {
     body.insert(headerAt, m_out);
     m_out.swap(body);
   }
-  if (m_doc && m_doc->crlf) {
+  if (m_binary) {
+    // Files of R12 and older give group codes one byte.
+    try {
+      return odDxfTextToBinary(m_out, !m_markers);
+    } catch (const OdDxfBinaryError& e) {
+      throw OdDxfError(std::string(e.what()) + " (at line " + std::to_string(e.offset()) + " of the text form)", 0);
+    }
+  }
+  if (m_doc && m_doc->crlf && !m_doc->binary) {
     // A file with carriage returns is written back with them.
     std::string crlf;
     crlf.reserve(m_out.size() + m_out.size() / 6);
@@ -855,12 +866,12 @@ std::string Writer::write() {
 
 }  // namespace
 
-std::string odDxfWriteString(OdDbDatabase* db) { return Writer(db).write(); }
+std::string odDxfWriteString(OdDbDatabase* db, OdDxfFormat format) { return Writer(db, format).write(); }
 
-void odDxfWriteFile(OdDbDatabase* db, const std::string& path) {
+void odDxfWriteFile(OdDbDatabase* db, const std::string& path, OdDxfFormat format) {
   std::string text;
   try {
-    text = odDxfWriteString(db);
+    text = odDxfWriteString(db, format);
   } catch (const OdDxfError& e) {
     throw OdDxfFileError(path, 0, e.what());
   }
