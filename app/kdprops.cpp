@@ -40,7 +40,7 @@ const struct {
   bool needsModule;
 } kCommands[] = {{"demo", cmdDemo, true},   {"sample", cmdSample, true}, {"list", cmdList, true},
                  {"props", cmdProps, true}, {"set", cmdSet, true},       {"classes", cmdClasses, true},
-                 {"save", cmdSave, true},   {"batch", cmdBatch, true},   {"--classes", cmdClassTree, false}};
+                 {"save", cmdSave, true},   {"recover", cmdRecover, true}, {"batch", cmdBatch, true},   {"--classes", cmdClassTree, false}};
 
 // Every error becomes an exit status here, while the module is still loaded:
 // an exception the module raised must be finished before the module goes.

@@ -1,4 +1,5 @@
 // Commands that change or write drawings: set, save, sample.
+#include <sys/stat.h>
 #include <cstdio>
 #include <iostream>
 
@@ -45,6 +46,35 @@ int cmdSave(const Options& o) {
   if (o.drawing.empty() || o.output.empty()) throw UsageError("save needs DRAWING and -o FILE");
   OdDbDatabasePtr db = openDrawing(o.drawing, o);
   saveDrawing(db, o.output, o.rewrite, o.format);
+  return kOk;
+}
+
+// A damaged drawing read with its repairs said, one a line, and saved
+// elsewhere: never over the drawing it came from.
+int cmdRecover(const Options& o) {
+  if (o.drawing.empty() || o.output.empty()) throw UsageError("recover needs DRAWING and -o FILE");
+  struct stat in {}, out {};
+  if (o.output == o.drawing || (stat(o.drawing.c_str(), &in) == 0 && stat(o.output.c_str(), &out) == 0 &&
+                                in.st_dev == out.st_dev && in.st_ino == out.st_ino))
+    throw UsageError("recover writes to another file than the drawing it repairs");
+  std::vector<OdDxfRepair> repairs;
+  Options recovering = o;
+  recovering.recover = true;
+  OdDbDatabasePtr db = openDrawing(o.drawing, recovering, &repairs);
+  saveDrawing(db, o.output, false, o.format);
+  if (o.json) {
+    json list = json::array();
+    for (const OdDxfRepair& r : repairs) {
+      json item = {{"what", r.what}};
+      if (r.byteOffset >= 0) item["byte"] = r.byteOffset;
+      else item["line"] = r.line;
+      list.push_back(item);
+    }
+    std::cout << dump(json{{"drawing", o.drawing}, {"repairs", list}, {"saved", o.output}}, 2) << "\n";
+  } else {
+    for (const OdDxfRepair& r : repairs) std::printf("%s\n", r.text(o.drawing).c_str());
+    std::printf("%zu repair%s; saved %s\n", repairs.size(), repairs.size() == 1 ? "" : "s", o.output.c_str());
+  }
   return kOk;
 }
 

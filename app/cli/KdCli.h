@@ -47,9 +47,12 @@ Options parse(int argc, char** argv);
 // The options a batch request gives as JSON keys (the command line's names).
 Options fromRequest(const json& request);
 
+// Reads a drawing file; recovering, the repairs made go to repairs.
+OdDbDatabasePtr readDrawing(const std::string& path, bool recover, std::vector<OdDxfRepair>* repairs);
 // The drawing of the options (the built-in sample when none), made the active
 // document, with the UCS the options set.
-OdDbDatabasePtr openDrawing(const std::string& path, const Options& o);
+// Recovering, the repairs go to repairs when given, else to standard error.
+OdDbDatabasePtr openDrawing(const std::string& path, const Options& o, std::vector<OdDxfRepair>* repairs = nullptr);
 // Makes the UCS the options give (if any) the drawing's current one.
 void applyUcs(OdDbDatabase* db, const Options& o);
 OdDbObjectId objectByHandle(OdDbDatabase* db, const std::string& handle);  // throws UsageError
@@ -122,6 +125,7 @@ int cmdProps(const Options& o);
 int cmdSet(const Options& o);
 int cmdClasses(const Options& o);
 int cmdSave(const Options& o);
+int cmdRecover(const Options& o);
 int cmdBatch(const Options& o);
 int cmdClassTree(const Options& o);
 // Writes the drawing as "save" does; rewrite counts every object as changed.

@@ -1,5 +1,6 @@
 // The open drawing, the objects a command names, palettes of one object or of
 // a selection, and edits applied to each selected object.
+#include <cstdio>
 #include "CKdDocument.h"
 #include "CKdPropertyDescription.h"
 #include "CKdPropertyPEImpl.h"
@@ -22,8 +23,18 @@ void applyUcs(OdDbDatabase* db, const Options& o) {
   }
 }
 
-OdDbDatabasePtr openDrawing(const std::string& path, const Options& o) {
-  OdDbDatabasePtr db = path.empty() ? kdapp::makeSampleDrawing() : odDxfReadFile(path);
+OdDbDatabasePtr readDrawing(const std::string& path, bool recover, std::vector<OdDxfRepair>* repairs) {
+  OdDxfReadOptions options;
+  options.recover = recover;
+  options.repairs = repairs;
+  return odDxfReadFile(path, options);
+}
+
+OdDbDatabasePtr openDrawing(const std::string& path, const Options& o, std::vector<OdDxfRepair>* repairs) {
+  std::vector<OdDxfRepair> made;
+  OdDbDatabasePtr db = path.empty() ? kdapp::makeSampleDrawing() : readDrawing(path, o.recover, repairs ? repairs : &made);
+  // The command's output stays on standard output; the repairs go beside it.
+  for (const OdDxfRepair& r : made) std::fprintf(stderr, "kdprops: repaired %s\n", r.text(path).c_str());
   applyUcs(db, o);
   SetActiveKdDocument(db.get());
   return db;

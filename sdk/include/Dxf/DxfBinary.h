@@ -29,7 +29,10 @@ std::string_view odDxfBinarySentinel();
 // inside texts become ^J and ^M, as text files write them. Stops after
 // "0 EOF". tagOffsets, when given, receives where each tag starts.
 // Throws OdDxfBinaryError.
-std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets = nullptr);
+// With damage given, a damaged file is not refused: the text holds the tags
+// before the damage, and damage says what and where.
+std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets = nullptr,
+                              OdDxfBinaryError* damage = nullptr);
 
 // The text form back to binary. oneByteCodes: files of R12 and older, whose
 // group codes take one byte (255 announces a two-byte one). Comments have

@@ -36,6 +36,17 @@ public:
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
   bool crlf = false;         // lines end with a carriage return and a line feed
   bool binary = false;       // read from a binary file: text holds its tags in text form
+  // While a damaged drawing is recovered: what was repaired, found at a tag of
+  // the file (its offset in the text); null when reading refuses damage.
+  struct RepairNote {
+    uint32_t at;
+    std::string what;
+  };
+  std::vector<RepairNote>* repairs = nullptr;
+  std::vector<OdDbObject*> rewrite;  // repaired objects, written from their fields
+  void repaired(const OdDxfTag& near, std::string what) {
+    if (repairs) repairs->push_back({near.offset, std::move(what)});
+  }
   std::string version;       // $ACADVER
   std::vector<HeaderVariable> header;
   OdDbHeaderVars headerAsRead;  // what reading made of the header: unchanged variables keep the file's tags

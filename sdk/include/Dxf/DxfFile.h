@@ -2,6 +2,7 @@
 // Drawings as drawing-exchange files (DXF), text or binary: R12 and older, R13 to R2018.
 #include <stdexcept>
 #include <string>
+#include <vector>
 #include "Db/DbDatabase.h"
 
 // A file that cannot be read or written; what() names the file and the line
@@ -26,10 +27,29 @@ private:
 // How a save writes the drawing: as it was read (a new drawing: text), or converted.
 enum class OdDxfFormat { kAsRead, kAscii, kBinary };
 
+// A repair made while recovering a damaged drawing: where the damage was
+// found (a line of a text file, a byte of a binary one) and what was done.
+struct OdDxfRepair {
+  int line = 0;
+  long long byteOffset = -1;
+  std::string what;
+  // "FILE:LINE: what" or "FILE: byte N: what".
+  std::string text(const std::string& file) const;
+};
+
+struct OdDxfReadOptions {
+  // Repair what can be repaired (sections and tables not closed, structure
+  // out of order, duplicate or missing handles, owners that do not exist,
+  // counts that disagree) instead of refusing the file.
+  bool recover = false;
+  std::vector<OdDxfRepair>* repairs = nullptr;  // receives each repair, in file order
+};
+
 // Reads a drawing. Everything the database does not model is kept and
 // written back by a save. Throws OdDxfFileError.
-OdDbDatabasePtr odDxfReadFile(const std::string& path);
-OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name);
+OdDbDatabasePtr odDxfReadFile(const std::string& path, const OdDxfReadOptions& options = OdDxfReadOptions());
+OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name,
+                                const OdDxfReadOptions& options = OdDxfReadOptions());
 
 // Writes a drawing: to a temporary file beside the target, renamed over it
 // only when complete. Throws OdDxfFileError.

@@ -59,6 +59,8 @@ int hexValue(char c) {
   return -1;
 }
 
+void binaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets, std::string* into);
+
 }  // namespace
 
 bool odDxfIsBinary(std::string_view content) {
@@ -68,7 +70,26 @@ bool odDxfIsBinary(std::string_view content) {
 
 std::string_view odDxfBinarySentinel() { return std::string_view(reinterpret_cast<const char*>(kSentinel), 22); }
 
-std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets) {
+std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets, OdDxfBinaryError* damage) {
+  std::string text;
+  if (!damage) {
+    binaryToText(binary, tagOffsets, &text);
+    return text;
+  }
+  try {
+    binaryToText(binary, tagOffsets, &text);
+  } catch (const OdDxfBinaryError& e) {
+    *damage = OdDxfBinaryError(std::string(e.what()) + "; what follows is left out", e.offset());
+    // The text holds whole tags only.
+    if (tagOffsets && !tagOffsets->empty() && tagOffsets->back() >= e.offset()) tagOffsets->pop_back();
+  }
+  return text;
+}
+
+namespace {
+// Converts into *text, so that what was done before a damage stays there.
+void binaryToText(std::string_view binary, std::vector<uint32_t>* tagOffsets, std::string* into) {
+  std::string& text = *into;
   if (!odDxfIsBinary(binary)) throw OdDxfBinaryError("not a binary drawing file", 0);
   if (binary.size() > 0x7fffffffu) throw OdDxfBinaryError("file too large", 0);
   const unsigned char* data = reinterpret_cast<const unsigned char*>(binary.data());
@@ -77,12 +98,15 @@ std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* ta
   // The first tag is "0 SECTION": one zero byte before its text when codes
   // take one byte, two when they take two. Files of any release may use either.
   const bool oneByte = size > 23 && data[22] == 0 && data[23] != 0;
-  std::string text;
+  text.clear();
   // Texts run about as long as the file; numbers grow in print.
   text.reserve(size + size / 2);
   if (tagOffsets) tagOffsets->reserve(size / 8);
+  size_t tagText = 0;  // where the tag being read starts in the text
+  try {
   while (at < size) {
     const size_t tagStart = at;
+    tagText = text.size();
     auto need = [&](size_t n, int code) {
       if (size - at < n)
         throw OdDxfBinaryError("the file ends inside " + (code < 0 ? std::string("a group code")
@@ -158,15 +182,20 @@ std::string odDxfBinaryToText(std::string_view binary, std::vector<uint32_t>* ta
         at += n + 1;
         if (code == 0 && std::string_view(s, n) == "EOF") {
           text += '\n';
-          return text;  // what follows is not drawing data
+          return;  // what follows is not drawing data
         }
         break;
       }
     }
     text += '\n';
   }
-  return text;
+  } catch (const OdDxfBinaryError&) {
+    text.resize(tagText);  // whole tags only
+    throw;
+  }
 }
+
+}  // namespace
 
 std::string odDxfTextToBinary(std::string_view text, bool oneByteCodes) {
   std::string out(odDxfBinarySentinel());

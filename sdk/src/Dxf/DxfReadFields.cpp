@@ -74,12 +74,33 @@ OdDbObjectIdArray reactorsIn(const OdDxfIn& in, OdDxfSpan tags, OdDbDatabase* db
 }
 
 // The owner named in the object's own tags (the 330 before the first marker).
-OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db) {
+// References inside groups ("{ACAD_REACTORS" ... "}") are not the owner.
+const OdDxfTag* ownerTagIn(const OdDxfDocument& doc, OdDxfSpan tags) {
+  bool inGroup = false;
   for (const OdDxfTag& t : tags) {
     if (t.code == 100) break;
-    if (t.code == 330) return db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(t))));
+    if (t.code == 102) inGroup = doc.text.text(t).find('{') != std::string_view::npos;
+    else if (t.code == 330 && !inGroup) return &t;
   }
-  return OdDbObjectId();
+  return nullptr;
+}
+
+OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db) {
+  const OdDxfTag* t = ownerTagIn(doc, tags);
+  return t ? db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(*t)))) : OdDbObjectId();
+}
+
+// Recovering: an owner named by a handle that no object has is said; the
+// object is written with the owner reading gives it (its space, or none).
+void noteMissingOwner(OdDxfDocument& doc, OdDbObject* object, const OdDxfRecord* record) {
+  const OdDxfTag* t = ownerTagIn(doc, record->tags);
+  // Table heads are the tables' own business (their owner is always none).
+  if (!t || odDxfParseHandle(doc.text.text(*t)) == 0 || object->isKindOf(OdDbSymbolTable::desc())) return;
+  const bool entity = object->isKindOf(OdDbEntity::desc());
+  doc.repaired(record->type, std::string(doc.text.text(record->type)) + " names owner " +
+                                 std::string(doc.text.text(*t)) + ", which does not exist; " +
+                                 (entity ? "owned by its space" : "left without an owner"));
+  doc.rewrite.push_back(object);
 }
 
 // Whether the object's fields stand in subclasses: always in files of R13 on,
@@ -199,6 +220,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     if (object->ownerId().isNull()) {
       const OdDbObjectId owner = ownerIn(doc, record->tags, db);
       if (!owner.isNull()) object->setOwnerId(owner);
+      else if (doc.repairs) noteMissingOwner(doc, object, record);
     }
     const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
     object->dxfInFields(in);

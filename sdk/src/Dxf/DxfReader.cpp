@@ -33,6 +33,9 @@ OdDxfFileError OdDxfFileError::atByte(const std::string& file, size_t offset, co
 
 using namespace std::literals;
 
+// Recovery puts a damaged file's tags in order first (in its own file).
+void odDxfRepairStructure(OdDxfDocument& doc);
+
 namespace {
 
 std::string_view trimmed(std::string_view s) {
@@ -48,6 +51,7 @@ void tokenize(OdDxfDocument& doc) {
   const char* p = base;
   const char* end = base + s.size();
   int line = 0;
+  size_t skipped = 0;  // recovering: lines left out
   // Two lines a tag: count them once rather than grow the vector.
   const size_t lines = size_t(std::count(base, end, '\n'));
   const char* firstBreak = static_cast<const char*>(std::memchr(base, '\n', s.size()));
@@ -69,10 +73,22 @@ void tokenize(OdDxfDocument& doc) {
     if (digits == 0 || q != codeEnd || code > 1071) {
       const std::string_view codeText = trimmed(std::string_view(p, size_t(codeEnd - p)));
       if (codeText.empty() && !nl) break;  // a final line break
-      throw OdDxfError("bad group code \"" + std::string(codeText.substr(0, 40)) + "\"", line);
+      const std::string what = "bad group code \"" + std::string(codeText.substr(0, 40)) + "\"";
+      if (!doc.repairs) throw OdDxfError(what, line);
+      // More lines that are not tags than tags: not a damaged drawing but no drawing.
+      if (++skipped > doc.tags.size() + 8) throw OdDxfError(what + " (and more lines than tags that are none: not a drawing file)", line);
+      // Recovering: the line is skipped, the next one taken for a group code.
+      doc.repairs->push_back({uint32_t(p - base), what + "; the line left out"});
+      if (!nl) break;
+      p = nl + 1;
+      continue;
     }
-    if (!nl || nl + 1 >= end)
-      throw OdDxfError("the file ends after group code " + std::to_string(code) + " without its value (truncated)", line);
+    if (!nl || nl + 1 >= end) {
+      const std::string what = "the file ends after group code " + std::to_string(code) + " without its value";
+      if (!doc.repairs) throw OdDxfError(what + " (truncated)", line);
+      doc.repairs->push_back({uint32_t(p - base), what + "; the group code left out"});
+      break;
+    }
     p = nl + 1;
     const char* vnl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
     const char* valueEnd = vnl ? vnl : end;
@@ -134,10 +150,13 @@ private:
     return h.isNull() ? handleIn(span, 5) : h;
   }
   OdDbHandle ownerHandle(OdDxfSpan span) const {
-    // The owner is the 330 before the first subclass marker (later ones are references).
+    // The owner is the 330 before the first subclass marker and outside
+    // groups (the others are references).
+    bool inGroup = false;
     for (const OdDxfTag& t : span) {
       if (t.code == 100) break;
-      if (t.code == 330) return OdDbHandle(odDxfParseHandle(m_doc.text.text(t)));
+      if (t.code == 102) inGroup = m_doc.text.text(t).find('{') != std::string_view::npos;
+      else if (t.code == 330 && !inGroup) return OdDbHandle(odDxfParseHandle(m_doc.text.text(t)));
     }
     return OdDbHandle();
   }
@@ -278,7 +297,19 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   record->tags = span;
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
-  OdDbObjectId id = m_db->addOdDbObject(object, owner, ownHandle(span, type));
+  const OdDbHandle handle = ownHandle(span, type);
+  if (m_doc.repairs && m_doc.markers) {
+    // Recovering: an object whose handle is missing or taken gets a new one, written with it.
+    std::string what;
+    if (handle.isNull()) what = std::string(type) + " without a handle; given a new one";
+    else if (!m_db->getOdDbObjectId(handle).isNull())
+      what = std::string(type) + " with handle " + handle.ascii().toUtf8() + ", which an earlier object has; given a new one";
+    if (!what.empty()) {
+      m_doc.repaired(m_doc.tags[zeroTag], what);
+      m_doc.rewrite.push_back(object);
+    }
+  }
+  OdDbObjectId id = m_db->addOdDbObject(object, owner, handle);
   m_pending.push_back(id);
   object->release();
   return id;
@@ -287,6 +318,7 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
 OdDbDatabasePtr Reader::read() {
   tokenize(m_doc);
   if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
+  if (m_doc.repairs) odDxfRepairStructure(m_doc);
   // Most objects have a dozen tags or more.
   m_pending.reserve(m_doc.tags.size() / 12);
   m_db->reserveObjects(m_doc.tags.size() / 12);
@@ -308,6 +340,12 @@ OdDbDatabasePtr Reader::read() {
   }
   m_db->numberNewObjectsLater(false);
   finish();
+  // Repaired objects are written from their fields (new handle, owner).
+  for (OdDbObject* object : m_doc.rewrite) {
+    OdDbObjectPtr open = object->objectId().openObject(OdDb::kForWrite);
+    if (!open.isNull()) open->assertWriteEnabled();
+  }
+  m_doc.rewrite.clear();
   return m_db;
 }
 
@@ -379,7 +417,8 @@ void Reader::readTables() {
       // Kept as it came, records and all, and written back in its place.
       size_t end = next;
       while (end < m_doc.tags.size() && !isZero(end, "ENDTAB")) {
-        if (isZero(end, "ENDSEC") || isZero(end, "EOF")) fail("table " + name + " is not closed", end);
+        if (isZero(end, "ENDSEC") || isZero(end, "EOF") || (end > next && isZero(end, "TABLE")))
+          fail("table " + name + " is not closed", end);
         ++end;
       }
       if (end >= m_doc.tags.size()) fail("table " + name + " is not closed (the file is truncated)", m_doc.tags.size() - 1);
@@ -393,7 +432,8 @@ void Reader::readTables() {
     m_pos = next;
     OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject(OdDb::kForWrite));
     while (!atEnd() && !isZero(m_pos, "ENDTAB")) {
-      if (isZero(m_pos, "ENDSEC") || isZero(m_pos, "EOF")) fail("table " + name + " is not closed", m_pos);
+      if (isZero(m_pos, "ENDSEC") || isZero(m_pos, "EOF") || isZero(m_pos, "TABLE"))
+        fail("table " + name + " is not closed", m_pos);
       const size_t recordTag = m_pos;
       OdDxfSpan span = recordSpan(m_pos, next);
       OdDbObjectId id = addObject(newObject(table->recordClass()), recordTag, span, tableId);
@@ -558,16 +598,22 @@ namespace {
 void Reader::finish() { odDxfFinishReading(m_db.get(), m_doc, m_pending, m_tableIds, m_namedObjects); }
 }  // namespace
 
-OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
+std::string OdDxfRepair::text(const std::string& file) const {
+  if (byteOffset >= 0) return file + ": byte " + std::to_string(byteOffset) + ": " + what;
+  return file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + what;
+}
+
+OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name, const OdDxfReadOptions& options) {
   odDbInitClasses();  // the file's type names are looked up among all classes
   // A binary drawing opens with a 22-byte sentinel ending in this text, a
   // control-Z and a NUL; its first eight bytes name the writer.
   // A binary drawing is read through its text form; its places are byte offsets.
   std::vector<uint32_t> offsets;
+  OdDxfBinaryError damage("", 0);
   const bool binary = odDxfIsBinary(content);
   if (binary) {
     try {
-      content = odDxfBinaryToText(content, &offsets);
+      content = odDxfBinaryToText(content, &offsets, options.recover ? &damage : nullptr);
     } catch (const OdDxfBinaryError& e) {
       throw OdDxfFileError::atByte(name, e.offset(), e.what());
     } catch (const std::bad_alloc&) {
@@ -576,10 +622,34 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
   }
   auto doc = std::make_shared<OdDxfDocument>(std::move(content));
   doc->binary = binary;
+  std::vector<OdDxfDocument::RepairNote> notes;
+  if (options.recover) doc->repairs = &notes;
+  // Notes name tags by their offset in the text; reported by line (or byte), in file order.
+  auto report = [&] {
+    doc->repairs = nullptr;
+    if (!options.repairs) return;
+    std::stable_sort(notes.begin(), notes.end(), [](const auto& a, const auto& b) {
+      return (a.at & OdDxfText::kArenaBit ? 0u : a.at) < (b.at & OdDxfText::kArenaBit ? 0u : b.at);
+    });
+    if (binary && damage.what()[0]) options.repairs->push_back({0, (long long)damage.offset(), damage.what()});
+    const std::string& text = doc->text.file();
+    size_t at = 0;
+    int line = 1;
+    for (const auto& n : notes) {
+      const size_t to = (n.at & OdDxfText::kArenaBit) ? 0 : std::min<size_t>(n.at, text.size());
+      if (to > at) line += int(std::count(text.begin() + long(at), text.begin() + long(to), '\n')), at = to;
+      OdDxfRepair r;
+      r.what = n.what;
+      if (binary) r.byteOffset = offsets.empty() ? 22 : offsets[std::min(size_t(line - 1) / 2, offsets.size() - 1)];
+      else r.line = line;
+      options.repairs->push_back(r);
+    }
+  };
   try {
     Reader reader(*doc);
     OdDbDatabasePtr db = reader.read();
     db->setDxfDocument(doc);
+    report();
     return db;
   } catch (const OdDxfError& e) {
     // Two text lines a tag: the tag's place in the binary file.
@@ -595,7 +665,7 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name) {
   }
 }
 
-OdDbDatabasePtr odDxfReadFile(const std::string& path) {
+OdDbDatabasePtr odDxfReadFile(const std::string& path, const OdDxfReadOptions& options) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) throw OdDxfFileError(path, 0, "cannot open the file for reading");
   if (!S_ISREG(info.st_mode)) throw OdDxfFileError(path, 0, "not a regular file");
@@ -607,7 +677,7 @@ OdDbDatabasePtr odDxfReadFile(const std::string& path) {
   std::string content(size_t(size), '\0');
   in.seekg(0);
   if (!in.read(&content[0], size)) throw OdDxfFileError(path, 0, "cannot read the file");
-  OdDbDatabasePtr db = odDxfReadString(std::move(content), path);
+  OdDbDatabasePtr db = odDxfReadString(std::move(content), path, options);
   db->setFilename(path);
   return db;
 }
