@@ -18,6 +18,12 @@ for d in "$here/../shared/dxf-samples/examples" "$here/../shared/dxf-samples/edg
          "$here/../shared/dxf-samples/dynamic-blocks"; do
   [ -d "$d" ] && seeds+=("$d")
 done
+# Binary drawings: a few samples saved in binary, R12 (one-byte codes) and later.
+if [ "$target" = dxf_fuzzer ] && [ -x "$here/build/bin/kdprops" ]; then
+  for f in "$here/../shared/dxf-samples/examples/"{hatches_1,text,colors,3dface,Minimal_DXF_AC1006}.dxf; do
+    [ -f "$f" ] && "$here/build/bin/kdprops" save "$f" -o "$out/seeds/bin-$(basename "$f")" --binary || true
+  done
+fi
 # The modeller-data reader starts from the solids' and regions' data of the samples, as ezdxf reads it.
 if [ "$target" = modeler_fuzzer ]; then
   seeds=("$out/seeds-modeler")
