@@ -83,8 +83,11 @@ public:
   bool hasExtension() const { return !m_extensions.empty() && !m_extensions.front().isNull(); }
   // The row of the name (and category when given), or null.
   const Row* find(const std::string& name, const std::string& category) const;
+  // Every row's value, varying mark and read-only state read anew (after an edit).
+  void refresh(const CKdVariant& context);
 
 private:
+  void readValues(Row& row, const CKdVariant& context) const;
   std::vector<OdDbObjectPtr> m_objects;
   std::vector<CKdPropertyBasePtr> m_extensions;
   std::vector<std::unique_ptr<CKdPropertiesContainer>> m_containers;

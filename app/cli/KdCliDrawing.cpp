@@ -123,18 +123,28 @@ Palette::Palette(const std::vector<OdDbObjectPtr>& objects, const CKdVariant& co
         }
     }
     if (row.perObject.size() != m_objects.size()) continue;
-    row.value = d->GetValue(m_objects.front(), context);
-    for (size_t k = 0; k < m_objects.size(); ++k) {
-      row.readOnly = row.readOnly || row.perObject[k]->IsReadOnly(m_objects[k]);
-      if (k > 0) row.varies = row.varies || !sameShown(row.value, row.perObject[k]->GetValue(m_objects[k], context));
-    }
-    if (row.varies && row.value.GetType() == CKdVariant::kCollection) {
-      CKdVariantCollection mixed = row.value.GetCollection();
-      mixed.SetHasVaries(true);
-      row.value = CKdVariant(mixed);
-    }
+    readValues(row, context);
     m_rows.push_back(std::move(row));
   }
+}
+
+void Palette::readValues(Row& row, const CKdVariant& context) const {
+  row.value = row.perObject.front()->GetValue(m_objects.front(), context);
+  row.readOnly = row.varies = false;
+  for (size_t k = 0; k < m_objects.size(); ++k) {
+    row.readOnly = row.readOnly || row.perObject[k]->IsReadOnly(m_objects[k]);
+    // Once the row varies, the other objects' values change nothing shown.
+    if (k > 0 && !row.varies) row.varies = !sameShown(row.value, row.perObject[k]->GetValue(m_objects[k], context));
+  }
+  if (row.varies && row.value.GetType() == CKdVariant::kCollection) {
+    CKdVariantCollection mixed = row.value.GetCollection();
+    mixed.SetHasVaries(true);
+    row.value = CKdVariant(mixed);
+  }
+}
+
+void Palette::refresh(const CKdVariant& context) {
+  for (Row& row : m_rows) readValues(row, context);
 }
 
 std::string Palette::displayName() const {

@@ -3,6 +3,7 @@
 // Fields are addressed by subclass marker and group code; files without
 // markers (R12) address them by group code alone.
 #include <stdexcept>
+#include <map>
 #include <string>
 #include <vector>
 #include "Db/DbObjectId.h"
@@ -34,9 +35,19 @@ private:
   bool m_utf8;
 };
 
+// While a drawing is read: the records that names of a table's records
+// (as the file spells them) found, so that each name is looked up once.
+struct OdDxfNameCache {
+  std::map<OdDbStub*, std::map<std::string, OdDbObjectId, std::less<>>> byTable;
+};
+
 class OdDxfIn {
 public:
-  OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db, bool markers);
+  OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db, bool markers,
+          OdDxfNameCache* names = nullptr);
+  // The record of the table that the tag names (without regard to case), or
+  // the record of the fallback name when there is no tag; null when none.
+  OdDbObjectId recordNamed(OdDbObjectId tableId, const OdDxfTag* tag, const OdString& fallback) const;
 
   bool has(const char* subclass, int code) const { return find(subclass, code, 0) != nullptr; }
   // The nth tag of the code in the subclass, or null.
@@ -83,6 +94,7 @@ private:
   const OdDxfCodec& m_codec;
   OdDbDatabase* m_db;
   bool m_markers;
+  OdDxfNameCache* m_names;
 };
 
 // The modelled fields of an object, by subclass, in the order a file holds
@@ -172,6 +184,9 @@ private:
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;
   OdDxfSpan m_original;
+  // The file's tags of the current subclass (ranges: a marker may stand twice), for m_sections.size() == m_rangesFor.
+  mutable size_t m_rangesFor = size_t(-1);
+  mutable std::vector<std::pair<const OdDxfTag*, const OdDxfTag*>> m_ranges;
   bool m_fromFile;
   std::vector<Section> m_sections;
 };

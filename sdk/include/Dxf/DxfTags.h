@@ -50,6 +50,8 @@ private:
 
 // A handle written as hexadecimal text; 0 for text that is not one.
 uint64_t odDxfParseHandle(std::string_view text);
+// A handle as files write it: upper-case hexadecimal digits.
+std::string odDxfHandleText(uint64_t handle);
 
 // Whether an object's tags hold subclass markers (100).
 bool odDxfHasMarkers(OdDxfSpan tags);

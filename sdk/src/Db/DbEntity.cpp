@@ -225,27 +225,13 @@ OdResult OdDbCurve::getPointAtParam(double, OdGePoint3d&) const { return eNotImp
 OdResult OdDbCurve::getDistAtParam(double, double&) const { return eNotImplemented; }
 OdResult OdDbCurve::getArea(double&) const { return eNotImplemented; }
 
-namespace {
-// The record of that name in the table; null when the drawing lacks it (the
-// name is then written back as the file had it).
-OdDbObjectId recordByName(OdDbObjectId tableId, const OdString& name) {
-  OdDbObjectPtr obj = tableId.openObject();
-  OdDbSymbolTable* table = obj.isNull() ? nullptr : static_cast<OdDbSymbolTable*>(obj->queryX(OdDbSymbolTable::desc()));
-  if (!table) return OdDbObjectId();
-  OdDbObjectId id = table->getAt(name);
-  table->release();
-  return id;
-}
-}  // namespace
-
 void OdDbEntity::dxfInFields(const OdDxfIn& in) {
   OdDbObject::dxfInFields(in);
   const char* S = "AcDbEntity";
   if (OdDbDatabase* db = in.database()) {
-    m_layer = recordByName(db->getLayerTableId(), in.string(S, 8, L"0"));
+    m_layer = in.recordNamed(db->getLayerTableId(), in.field(S, 8), L"0");
     const OdDxfTag* linetype = in.field(S, 6);
-    m_linetype = linetype ? recordByName(db->getLinetypeTableId(), in.codec().decode(in.text(*linetype)))
-                          : db->getLinetypeByLayerId();
+    m_linetype = linetype ? in.recordNamed(db->getLinetypeTableId(), linetype, OdString()) : db->getLinetypeByLayerId();
   }
   if (const OdDxfTag* color = in.field(S, 62)) {
     const long long index = in.toInteger(*color);

@@ -1,4 +1,5 @@
 #include "Dxf/DxfFiler.h"
+#include "Db/DbSymbolTable.h"
 
 #include "Ge/GeConst.h"
 
@@ -124,8 +125,24 @@ std::string OdDxfCodec::encode(const OdString& text) const {
 }
 
 OdDxfIn::OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec, OdDbDatabase* db,
-                 bool markers)
-    : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers) {}
+                 bool markers, OdDxfNameCache* names)
+    : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers), m_names(names) {}
+
+OdDbObjectId OdDxfIn::recordNamed(OdDbObjectId tableId, const OdDxfTag* tag, const OdString& fallback) const {
+  const std::string_view raw = tag ? trim(m_text.text(*tag)) : std::string_view();
+  std::map<std::string, OdDbObjectId, std::less<>>* known = nullptr;
+  if (m_names) {
+    known = &m_names->byTable[tableId.stub()];
+    auto it = known->find(raw);
+    if (it != known->end()) return it->second;
+  }
+  OdDbObjectId id;
+  OdDbObjectPtr obj = tableId.openObject();
+  if (OdDbSymbolTable* table = obj.isNull() ? nullptr : OdDbSymbolTable::cast(obj).get())
+    id = table->getAt(tag ? m_codec.decode(m_text.text(*tag)) : fallback);
+  if (known) known->emplace(std::string(raw), id);
+  return id;
+}
 
 void OdDxfIn::indexMarkers() const {
   m_indexed = true;
@@ -312,6 +329,8 @@ OdDxfOut::Section& OdDxfOut::current() {
 void OdDxfOut::subclass(const char* marker) {
   m_sections.push_back(Section());
   m_sections.back().marker = marker;
+  m_sections.back().fields.reserve(12);
+  m_sections.back().codes.reserve(16);
 }
 
 void OdDxfOut::own(int code) {
@@ -344,14 +363,26 @@ bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr;
 template <class Visit>
 void OdDxfOut::eachOriginalField(Visit visit) const {
   if (!m_text) return;
-  const bool markers = odDxfHasMarkers(m_original);
-  const std::string marker = m_sections.empty() ? std::string() : m_sections.back().marker;
-  bool inside = !markers || marker.empty();
-  for (const OdDxfTag& t : m_original) {
-    if (t.code == 1001 || t.code == 101) break;  // extended data or an embedded object
-    if (markers && t.code == 100) inside = trim(m_text->text(t)) == marker;
-    else if (inside && !visit(t)) return;
+  // Asked for every field: where the current subclass lies in the file's
+  // tags is found once per subclass.
+  if (m_rangesFor != m_sections.size()) {
+    m_rangesFor = m_sections.size();
+    m_ranges.clear();
+    const bool markers = odDxfHasMarkers(m_original);
+    const std::string_view marker = m_sections.empty() ? std::string_view() : std::string_view(m_sections.back().marker);
+    const OdDxfTag* open = (!markers || marker.empty()) ? m_original.begin() : nullptr;
+    const OdDxfTag* t = m_original.begin();
+    for (; t != m_original.end(); ++t) {
+      if (t->code == 1001 || t->code == 101) break;  // extended data or an embedded object
+      if (!markers || t->code != 100) continue;
+      if (open) m_ranges.emplace_back(open, t), open = nullptr;
+      if (trim(m_text->text(*t)) == marker) open = t + 1;
+    }
+    if (open) m_ranges.emplace_back(open, t);
   }
+  for (const auto& range : m_ranges)
+    for (const OdDxfTag* t = range.first; t != range.second; ++t)
+      if (!visit(*t)) return;
 }
 
 const OdDxfTag* OdDxfOut::originalField(int code) const {
@@ -498,7 +529,7 @@ void OdDxfOut::ocsPoint(int code, const OdGePoint3d& world, const OdGeVector3d& 
 }
 
 void OdDxfOut::reference(int code, OdDbObjectId id) {
-  add(code, id.isNull() ? std::string("0") : id.getHandle().ascii().toUtf8());
+  add(code, id.isNull() ? std::string("0") : odDxfHandleText(OdUInt64(id.getHandle())));
 }
 void OdDxfOut::referenceOpt(int code, OdDbObjectId id) {
   if (id.isNull()) own(code);

@@ -213,6 +213,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       for (const OdDbObjectId& id : table->recordIds()) records.insert(id.stub());
   }
   std::vector<bool> isRecord(objects.size(), false);
+  OdDxfNameCache names;  // layer and line type names of the entities, each looked up once
   auto readObject = [&](OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
     if (!record) return;
@@ -222,7 +223,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       if (!owner.isNull()) object->setOwnerId(owner);
       else if (doc.repairs) noteMissingOwner(doc, object, record);
     }
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
+    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags), &names);
     object->dxfInFields(in);
     // A definition's base point, kind and path stand in its BLOCK.
     if (record->blockBegin) {

@@ -75,3 +75,13 @@ bool odDxfHasMarkers(OdDxfSpan tags) {
     if (t.code == 100) return true;
   return false;
 }
+
+std::string odDxfHandleText(uint64_t v) {
+  char buf[16];
+  char* p = buf + sizeof buf;
+  do {
+    *--p = "0123456789ABCDEF"[v & 15];
+    v >>= 4;
+  } while (v);
+  return std::string(p, size_t(buf + sizeof buf - p));
+}

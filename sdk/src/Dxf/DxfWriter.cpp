@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <set>
+#include <unordered_set>
 #include <unistd.h>
 
 #include "Db/DbDatabase.h"
@@ -99,8 +100,8 @@ private:
   void tags(OdDxfSpan span) {
     for (const OdDxfTag& t : span) tag(t);
   }
-  std::string handleText(OdDbObjectId id) const { return id.isNull() ? "0" : id.getHandle().ascii().toUtf8(); }
-  std::string handleText(OdDbHandle h) const { return h.ascii().toUtf8(); }
+  std::string handleText(OdDbObjectId id) const { return id.isNull() ? "0" : odDxfHandleText(OdUInt64(id.getHandle())); }
+  std::string handleText(OdDbHandle h) const { return odDxfHandleText(OdUInt64(h)); }
   OdDbHandle newHandle() {
     const OdDbHandle h = m_db->handseed();
     m_db->setHandseed(OdDbHandle(OdUInt64(h) + 1));
@@ -132,7 +133,7 @@ private:
   bool m_wroteNew = false;  // an object that no file held
   bool m_binary = false;
   std::string m_out;
-  std::set<OdDbStub*> m_written;
+  std::unordered_set<OdDbStub*> m_written;
   // Modeller data that goes to the ACDSDATA section: handle and bytes.
   std::vector<std::pair<std::string, std::string>> m_aside;
   void writeAsideSection(const OdDxfDocument::Section* fromFile);
@@ -615,7 +616,6 @@ void Writer::writeBlocks() {
 void Writer::writeEntities() {
   tag(0, "SECTION");
   tag(2, "ENTITIES");
-  std::set<OdDbStub*> before = m_written;
   if (m_doc)
     for (const OdDbObjectId& id : m_doc->entities) {
       if (id.isErased()) continue;
@@ -800,6 +800,7 @@ void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
 
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
+  m_written.reserve(m_db->objectIds().size() + 64);
   // The header goes in last, where it belongs, so that $HANDSEED lies beyond
   // the handles the body gave out while it was written.
   size_t headerAt = std::string::npos;
