@@ -15,16 +15,23 @@ int main(int argc, char** argv) {
   rusage before{};
   getrusage(RUSAGE_SELF, &before);
   size_t objects = 0;
+  long long heldBytes = 0;  // resident once read: what the drawing keeps
   try {
     OdDbDatabasePtr db = odDxfReadFile(argv[1]);
     objects = db->objectIds().size();
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+      long long pages = 0, resident = 0;
+      if (std::fscanf(f, "%lld %lld", &pages, &resident) == 2) heldBytes = resident * 4096;
+      std::fclose(f);
+    }
   } catch (const OdDxfFileError& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 3;
   }
   rusage after{};
   getrusage(RUSAGE_SELF, &after);
-  std::printf("{\"fileBytes\": %lld, \"objects\": %zu, \"peakBytes\": %lld, \"startBytes\": %lld}\n",
-              (long long)info.st_size, objects, (long long)after.ru_maxrss * 1024, (long long)before.ru_maxrss * 1024);
+  std::printf("{\"fileBytes\": %lld, \"objects\": %zu, \"peakBytes\": %lld, \"heldBytes\": %lld, \"startBytes\": %lld}\n",
+              (long long)info.st_size, objects, (long long)after.ru_maxrss * 1024, heldBytes,
+              (long long)before.ru_maxrss * 1024);
   return 0;
 }

@@ -50,6 +50,10 @@ private:
 
 // A handle written as hexadecimal text; 0 for text that is not one.
 uint64_t odDxfParseHandle(std::string_view text);
+// Asks the system to back a large buffer that is about to be filled with
+// large pages, where it can; a hint only.
+void odDxfPreferLargePages(void* data, size_t bytes);
+
 // A handle as files write it: upper-case hexadecimal digits.
 std::string odDxfHandleText(uint64_t handle);
 

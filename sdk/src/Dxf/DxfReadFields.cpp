@@ -85,9 +85,21 @@ const OdDxfTag* ownerTagIn(const OdDxfDocument& doc, OdDxfSpan tags) {
   return nullptr;
 }
 
-OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db) {
+// Runs of objects share their owner (a space, a block): the last one found
+// is asked first. One for each reading of a drawing.
+struct LastOwner {
+  uint64_t handle = 0;
+  OdDbObjectId id;
+};
+
+OdDbObjectId ownerIn(const OdDxfDocument& doc, OdDxfSpan tags, OdDbDatabase* db, LastOwner* last = nullptr) {
   const OdDxfTag* t = ownerTagIn(doc, tags);
-  return t ? db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(doc.text.text(*t)))) : OdDbObjectId();
+  if (!t) return OdDbObjectId();
+  const uint64_t handle = odDxfParseHandle(doc.text.text(*t));
+  if (last && handle != 0 && handle == last->handle) return last->id;
+  const OdDbObjectId id = db->getOdDbObjectId(OdDbHandle(handle));
+  if (last) *last = LastOwner{handle, id};
+  return id;
 }
 
 // Recovering: an owner named by a handle that no object has is said; the
@@ -214,12 +226,13 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   }
   std::vector<bool> isRecord(objects.size(), false);
   OdDxfNameCache names;  // layer and line type names of the entities, each looked up once
+  LastOwner lastOwner;
   auto readObject = [&](OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
     if (!record) return;
     // The owner is the 330 before the first subclass marker (later ones are references).
     if (object->ownerId().isNull()) {
-      const OdDbObjectId owner = ownerIn(doc, record->tags, db);
+      const OdDbObjectId owner = ownerIn(doc, record->tags, db, &lastOwner);
       if (!owner.isNull()) object->setOwnerId(owner);
       else if (doc.repairs) noteMissingOwner(doc, object, record);
     }

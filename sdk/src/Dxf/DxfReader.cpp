@@ -57,6 +57,7 @@ void tokenize(OdDxfDocument& doc) {
   const char* firstBreak = static_cast<const char*>(std::memchr(base, '\n', s.size()));
   doc.crlf = firstBreak && firstBreak > base && firstBreak[-1] == '\r';
   doc.tags.reserve(lines / 2 + 1);
+  odDxfPreferLargePages(doc.tags.data(), doc.tags.capacity() * sizeof(OdDxfTag));
   while (p < end) {
     // The group code: blanks, up to four digits, blanks (a carriage return among them).
     const char* q = p;
@@ -674,7 +675,10 @@ OdDbDatabasePtr odDxfReadFile(const std::string& path, const OdDxfReadOptions& o
   const std::streamoff size = in.tellg();
   if (size < 0) throw OdDxfFileError(path, 0, "cannot read the file");
   // Read in one piece into the text the drawing keeps: no second copy.
-  std::string content(size_t(size), '\0');
+  std::string content;
+  content.reserve(size_t(size));
+  odDxfPreferLargePages(&content[0], size_t(size));
+  content.resize(size_t(size));
   in.seekg(0);
   if (!in.read(&content[0], size)) throw OdDxfFileError(path, 0, "cannot read the file");
   OdDbDatabasePtr db = odDxfReadString(std::move(content), path, options);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 OdDxfTag OdDxfText::make(int code, std::string_view text) {
   if (m_arena.size() + text.size() >= kArenaBit) throw std::length_error("drawing text too large");
@@ -84,4 +87,17 @@ std::string odDxfHandleText(uint64_t v) {
     v >>= 4;
   } while (v);
   return std::string(p, size_t(buf + sizeof buf - p));
+}
+
+void odDxfPreferLargePages(void* data, size_t bytes) {
+#ifdef __linux__
+  // Drawings of tens of megabytes fault in page by page otherwise; large
+  // pages cut the faults of the two biggest buffers (text, tags) 500-fold.
+  const uintptr_t huge = uintptr_t(2) << 20;
+  const uintptr_t begin = (uintptr_t(data) + huge - 1) & ~(huge - 1);
+  const uintptr_t end = (uintptr_t(data) + bytes) & ~(huge - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)data, (void)bytes;
+#endif
 }
