@@ -2,6 +2,9 @@
 // file and line, the result read by ezdxf with every entity the damaged file
 // holds (counted from its tags), and read again without repair; damaged files
 // still refused without --recover; recover never writes over its input.
+#include <map>
+#include <set>
+
 #include "CliTest.h"
 
 namespace {
@@ -34,6 +37,7 @@ TEST_F(Cli, TheDamagedSamplesComeBackWithEveryEntity) {
     const json got = json::parse(run(python("ezdxf_recover_check.py", "read " + out) + " 2>/dev/null").out);
     EXPECT_EQ(got["entities"], expected["model"]);
     EXPECT_EQ(got["errors"], 0);
+    EXPECT_EQ(got["recovered"], false);  // ezdxf reads the result without repairs of its own
     // The result reads without repair, and recovering it finds nothing to do.
     EXPECT_EQ(run(kdprops("list " + out + " > /dev/null")).status, 0);
     Result again = run(kdprops("recover " + out + " -o " + file("again.dxf")));
@@ -69,4 +73,40 @@ TEST_F(Cli, RecoverSaysItsRepairsAsJsonAndNeverWritesOverItsInput) {
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find(cut + ": byte "), std::string::npos) << r.out;
   EXPECT_EQ(run(kdprops("list " + file("cut-out.dxf") + " > /dev/null")).status, 0);
+}
+
+TEST_F(Cli, OldAndOddDrawingsReadWithEveryEntityAndWithoutRepair) {
+  if (!haveSamples()) GTEST_SKIP() << "no sample drawings here";
+  if (!haveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const std::string samples = std::string(KD_SAMPLES_DIR) + "/";
+  // Releases before R12, trash after the end, handles empty or given twice: read as they are, no --recover.
+  for (const char* name : {"edge-cases/AC1003_LINE_Example.dxf", "examples/Minimal_DXF_AC1006.dxf",
+                           "edge-cases/R12_with_trash_beyond_EOF.dxf", "edge-cases/empty_handles.dxf",
+                           "edge-cases/duplicate_handles.dxf"}) {
+    SCOPED_TRACE(name);
+    const std::string path = samples + name;
+    const json expected = json::parse(run(python("ezdxf_recover_check.py", "count " + path)).out)["model"];
+    const json listing = jsonOf("list " + path + " --json");
+    json byType = json::object();
+    std::set<std::string> handles;
+    // Classes by the type names files give them.
+    const std::map<std::string, std::string> kDxfName = {{"OdDbLine", "LINE"},   {"OdDbArc", "ARC"},
+                                                         {"OdDbText", "TEXT"},   {"OdDbFace", "3DFACE"},
+                                                         {"OdDbCircle", "CIRCLE"}, {"OdDbEllipse", "ELLIPSE"}};
+    for (const json& o : listing["objects"]) {
+      const std::string cls = o["class"];
+      const auto known = kDxfName.find(cls);
+      const std::string type = known != kDxfName.end() ? known->second
+                               : cls.find("Dimension") != std::string::npos ? "DIMENSION" : cls;
+      byType[type] = byType.value(type, 0) + 1;
+      handles.insert(o["handle"].get<std::string>());
+    }
+    EXPECT_EQ(byType, expected);
+    // Every entity answers to a handle of its own, also where the file gave one twice or none.
+    EXPECT_EQ(handles.size(), listing["objects"].size());
+    // Saved as read, ezdxf finds every entity.
+    const std::string saved = file("saved.dxf");
+    ASSERT_EQ(run(kdprops("save " + path + " -o " + saved)).status, 0);
+    EXPECT_EQ(json::parse(run(python("ezdxf_recover_check.py", "read " + saved) + " 2>/dev/null").out)["entities"], expected);
+  }
 }

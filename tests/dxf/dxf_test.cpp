@@ -92,10 +92,20 @@ TEST(DxfRoundTrip, EverySampleReadsBackWithTheSameObjectsOrIsRefusedCleanly) {
     ++read;
     const std::string once = odDxfWriteString(db);
     OdDbDatabasePtr again = odDxfReadString(once, file + " (written)");
-    // Every handle stays; a record the file lacked (a block's) is written with the handle the block names.
+    // Every handle stays; a record the file lacked (a block's) is written with the handle the block names,
+    // and objects of files that give handles but lacked one with the one reading gave them.
     const std::set<OdUInt64> before = handles(db), after = handles(again);
     EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()));
-    EXPECT_LE(after.size(), before.size() + 1);
+    size_t unhandled = 0;
+    for (const OdDbObjectId& id : db->objectIds()) {
+      OdDbObjectPtr object = id.openObject();
+      const OdDxfRecord* r = object.isNull() ? nullptr : object->dxfRecord();
+      if (!r || r->implied) continue;
+      bool handled = false;
+      for (const OdDxfTag& t : r->tags) handled = handled || t.code == 5 || t.code == 105;
+      unhandled += !handled;
+    }
+    EXPECT_LE(after.size(), before.size() + 1 + unhandled);
     EXPECT_EQ(odDxfWriteString(again), once);
   }
   EXPECT_GE(read, 70);

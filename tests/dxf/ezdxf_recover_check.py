@@ -4,8 +4,9 @@
 count FILE   the entities the file's ENTITIES sections hold, counted from its
              tags (no reader involved), as JSON: model space's by type, and
              how many are in paper space
-read FILE    model space as ezdxf reads it (no repair of its own): entities
-             by type and the number of problems its audit finds, as JSON
+read FILE    model space as ezdxf reads it: entities by type, the number of
+             problems its audit finds, and whether ezdxf needed its own
+             recovery to read the file at all (files older than R12), as JSON
 """
 import collections
 import json
@@ -53,10 +54,16 @@ def count(path):
 
 
 def read(path):
-    doc = ezdxf.readfile(path)
+    recovered = False
+    try:
+        doc = ezdxf.readfile(path)
+    except ezdxf.DXFStructureError:
+        from ezdxf import recover
+        doc, _ = recover.readfile(path)
+        recovered = True
+    counts = collections.Counter(e.dxftype() for e in doc.modelspace())  # before the audit removes any
     auditor = doc.audit()
-    counts = collections.Counter(e.dxftype() for e in doc.modelspace())
-    print(json.dumps({"entities": counts, "errors": len(auditor.errors)}))
+    print(json.dumps({"entities": counts, "errors": len(auditor.errors), "recovered": recovered}))
 
 
 if __name__ == "__main__":

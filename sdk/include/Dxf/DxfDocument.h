@@ -43,7 +43,7 @@ public:
     std::string what;
   };
   std::vector<RepairNote>* repairs = nullptr;
-  std::vector<OdDbObject*> rewrite;  // repaired objects, written from their fields
+  std::vector<OdDbObject*> rewrite;  // repaired or renumbered objects, written from their fields
   void repaired(const OdDxfTag& near, std::string what) {
     if (repairs) repairs->push_back({near.offset, std::move(what)});
   }

@@ -116,7 +116,9 @@ public:
   // original: the object's tags when it was read from a file (fromFile).
   explicit OdDxfOut(const OdDxfCodec& codec, const OdDxfText* text = nullptr, OdDxfSpan original = OdDxfSpan(),
                     bool fromFile = false)
-      : m_codec(codec), m_text(text), m_original(original), m_fromFile(fromFile && text) {}
+      : m_codec(codec), m_text(text), m_original(original), m_fromFile(fromFile && text) {
+    m_sections.reserve(4);
+  }
   void subclass(const char* marker);
   void real(int code, double value);
   void realOpt(int code, double value, double def);

@@ -195,6 +195,7 @@ private:
   std::map<std::string, OdDbObjectId> m_blockRecords;  // by upper-case name
   bool m_blockRecordsIndexed = false;
   size_t m_pos = 0;
+  OdUInt64 m_highestHandle = 0;  // of the objects read so far: handles past it are free
   PendingObjects m_pending;
   std::map<std::string, OdDbObjectId> m_tableIds;  // by table name
   OdDbObjectId m_namedObjects;
@@ -299,16 +300,20 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
   const OdDbHandle handle = ownHandle(span, type);
-  if (m_doc.repairs && m_doc.markers) {
-    // Recovering: an object whose handle is missing or taken gets a new one, written with it.
-    std::string what;
-    if (handle.isNull()) what = std::string(type) + " without a handle; given a new one";
-    else if (!m_db->getOdDbObjectId(handle).isNull())
-      what = std::string(type) + " with handle " + handle.ascii().toUtf8() + ", which an earlier object has; given a new one";
-    if (!what.empty()) {
-      m_doc.repaired(m_doc.tags[zeroTag], what);
+  bool givesHandles = m_doc.markers;  // files of R13 on, and any that write a handle field
+  for (size_t k = 0; !givesHandles && k < span.count && span.first[k].code != 100; ++k)
+    givesHandles = span.first[k].code == 5;
+  if (givesHandles) {
+    // An object whose handle is missing or taken gets a new one, and is
+    // written with it: a save gives every object a handle of its own.
+    const bool taken = !handle.isNull() && OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull();
+    if (handle.isNull() || taken) {
       m_doc.rewrite.push_back(object);
+      m_doc.repaired(m_doc.tags[zeroTag], std::string(type) + (taken ? " with handle " + handle.ascii().toUtf8() +
+                                                                           ", which an earlier object has; given a new one"
+                                                                     : " without a handle; given a new one"));
     }
+    m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
   }
   OdDbObjectId id = m_db->addOdDbObject(object, owner, handle);
   m_pending.push_back(id);
@@ -341,7 +346,7 @@ OdDbDatabasePtr Reader::read() {
   }
   m_db->numberNewObjectsLater(false);
   finish();
-  // Repaired objects are written from their fields (new handle, owner).
+  // Repaired and renumbered objects are written from their fields (new handle, owner).
   for (OdDbObject* object : m_doc.rewrite) {
     OdDbObjectPtr open = object->objectId().openObject(OdDb::kForWrite);
     if (!open.isNull()) open->assertWriteEnabled();

@@ -257,7 +257,7 @@ bool isOldFileCode(int code) { return code < 90 || (code >= 210 && code <= 239) 
 
 void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out) {
   struct FileSection {
-    std::string marker;
+    std::string_view marker;  // in the drawing's text
     std::vector<const OdDxfTag*> tags;
   };
   // Objects with subclass markers keep them, also in files that declare a release without them.
@@ -275,16 +275,17 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       }
       if (t->code == 101 && !embedded) embedded = t;
       if (embedded) continue;
-      if (markers && t->code == 100) file.push_back({std::string(trimmed(m_doc->text.text(*t))), {}});
+      if (markers && t->code == 100) file.push_back({trimmed(m_doc->text.text(*t)), {}});
       else if (markers && file.empty()) prefix.push_back(t);
       else {
-        if (file.empty()) file.push_back({std::string(), {}});
+        if (file.empty()) file.push_back({std::string_view(), {}});
         file.back().tags.push_back(t);
       }
     }
   }
   // Files without markers hold one section with every field.
-  std::vector<OdDxfOut::Section> modelled = out.sections();
+  std::vector<OdDxfOut::Section> merged;
+  const std::vector<OdDxfOut::Section>* modelledSections = &out.sections();
   if (!markers) {
     // Fields that files without markers cannot hold are left out, unless this file holds them.
     auto inFile = [&](int code) {
@@ -294,13 +295,15 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       return false;
     };
     OdDxfOut::Section all;
-    for (const OdDxfOut::Section& s : modelled) {
+    for (const OdDxfOut::Section& s : out.sections()) {
       for (const OdDxfOut::Field& f : s.fields)
         if (isOldFileCode(f.code) || inFile(f.code)) all.fields.push_back(f);
       all.codes.insert(all.codes.end(), s.codes.begin(), s.codes.end());
     }
-    modelled.assign(1, all);
+    merged.assign(1, all);
+    modelledSections = &merged;
   }
+  const std::vector<OdDxfOut::Section>& modelled = *modelledSections;
 
   if (markers) {
     const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc());
@@ -411,7 +414,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   };
   std::vector<bool> done(modelled.size(), false);
   // The k-th section of a marker in the file is the k-th modelled one of that marker.
-  auto findModelled = [&](const std::string& marker) -> int {
+  auto findModelled = [&](std::string_view marker) -> int {
     for (size_t i = 0; i < modelled.size(); ++i)
       if ((modelled[i].marker == marker || !markers) && !done[i]) return int(i);
     return -1;
