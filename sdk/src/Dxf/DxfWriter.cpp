@@ -134,6 +134,14 @@ private:
   bool m_binary = false;
   std::string m_out;
   std::unordered_set<OdDbStub*> m_written;
+  // A subclass's run of an object's tags in the file (they stand together, after their marker).
+  struct FileSection {
+    std::string_view marker;  // in the drawing's text
+    OdDxfSpan tags;
+  };
+  // Scratch of writeMerged, kept between objects so that their storage is reused.
+  std::vector<FileSection> m_fileSections;
+  std::vector<const OdDxfTag*> m_ownedTags, m_otherTags;
   // Modeller data that goes to the ACDSDATA section: handle and bytes.
   std::vector<std::pair<std::string, std::string>> m_aside;
   void writeAsideSection(const OdDxfDocument::Section* fromFile);
@@ -256,14 +264,15 @@ bool isOldFileCode(int code) { return code < 90 || (code >= 210 && code <= 239) 
 }  // namespace
 
 void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out) {
-  struct FileSection {
-    std::string_view marker;  // in the drawing's text
-    std::vector<const OdDxfTag*> tags;
+  auto extend = [](OdDxfSpan& span, const OdDxfTag* t) {
+    if (span.empty()) span.first = t;
+    ++span.count;
   };
   // Objects with subclass markers keep them, also in files that declare a release without them.
   const bool markers = m_markers || (record && odDxfHasMarkers(record->tags));
-  std::vector<const OdDxfTag*> prefix;
-  std::vector<FileSection> file;
+  OdDxfSpan prefix;
+  std::vector<FileSection>& file = m_fileSections;
+  file.clear();
   OdDxfSpan xdata;
   // An embedded object (101 on, up to the extended data) is no field of the class: it stays as read.
   const OdDxfTag* embedded = nullptr;
@@ -276,10 +285,10 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       if (t->code == 101 && !embedded) embedded = t;
       if (embedded) continue;
       if (markers && t->code == 100) file.push_back({trimmed(m_doc->text.text(*t)), {}});
-      else if (markers && file.empty()) prefix.push_back(t);
+      else if (markers && file.empty()) extend(prefix, t);
       else {
         if (file.empty()) file.push_back({std::string_view(), {}});
-        file.back().tags.push_back(t);
+        extend(file.back().tags, t);
       }
     }
   }
@@ -290,7 +299,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     // Fields that files without markers cannot hold are left out, unless this file holds them.
     auto inFile = [&](int code) {
       for (const FileSection& f : file)
-        for (const OdDxfTag* t : f.tags)
+        for (const OdDxfTag* t = f.tags.begin(); t != f.tags.end(); ++t)
           if (t->code == code) return true;
       return false;
     };
@@ -313,7 +322,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     const bool made = !record || record->implied;
     bool hadHandle = m_markers || made, hadOwner = made;
     std::string handle = handleText(object->objectId());
-    for (const OdDxfTag* t : prefix) {
+    for (const OdDxfTag* t = prefix.begin(); t != prefix.end(); ++t) {
       hadOwner = hadOwner || t->code == 330;
       if (t->code != 5 && t->code != 105) continue;
       hadHandle = true;
@@ -325,7 +334,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     OdDbObjectIdArray fileReactors;
     {
       bool inReactors = false;
-      for (const OdDxfTag* t : prefix) {
+      for (const OdDxfTag* t = prefix.begin(); t != prefix.end(); ++t) {
         if (t->code == 102) inReactors = m_doc->text.text(*t).find("{ACAD_REACTORS") == 0;
         else if (inReactors && t->code == 330) {
           const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(odDxfParseHandle(m_doc->text.text(*t))));
@@ -343,7 +352,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       tag(102, "}");
     };
     bool inXDict = false, inGroup = false, inReactors = false, wroteReactors = false;
-    for (const OdDxfTag* t : prefix) {
+    for (const OdDxfTag* t = prefix.begin(); t != prefix.end(); ++t) {
       // The handle and the owner are written from the object; references
       // inside groups (reactors) stay.
       if (t->code == 5 || t->code == 105 || (t->code == 330 && !inGroup)) continue;
@@ -375,29 +384,32 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   auto writeSection = [&](const OdDxfOut::Section* m, const FileSection* f) {
     if (markers && (m || !f->marker.empty())) tag(100, m ? m->marker : f->marker);
     if (!m) {
-      for (const OdDxfTag* t : f->tags) tag(*t);
+      for (const OdDxfTag* t = f->tags.begin(); t != f->tags.end(); ++t) tag(*t);
       return;
     }
     // The part the class does not model comes after the rest, as read.
     FileSection head;
-    std::vector<const OdDxfTag*> kept;
+    OdDxfSpan kept;
     if (f) {
       head.marker = f->marker;
-      for (const OdDxfTag* t : f->tags) {
-        if (m->keepFrom && (t->code == m->keepFrom || !kept.empty())) kept.push_back(t);
-        else head.tags.push_back(t);
+      for (const OdDxfTag* t = f->tags.begin(); t != f->tags.end(); ++t) {
+        if (m->keepFrom && (t->code == m->keepFrom || !kept.empty())) extend(kept, t);
+        else extend(head.tags, t);
       }
       f = &head;
     }
-    std::vector<const OdDxfTag*> fileOwned, fileOther;
+    std::vector<const OdDxfTag*>& fileOwned = m_ownedTags;
+    std::vector<const OdDxfTag*>& fileOther = m_otherTags;
+    fileOwned.clear();
+    fileOther.clear();
     if (f)
-      for (const OdDxfTag* t : f->tags) (owned(*m, t->code) ? fileOwned : fileOther).push_back(t);
+      for (const OdDxfTag* t = f->tags.begin(); t != f->tags.end(); ++t) (owned(*m, t->code) ? fileOwned : fileOther).push_back(t);
     bool sameCodes = f && fileOwned.size() == m->fields.size();
     for (size_t i = 0; sameCodes && i < fileOwned.size(); ++i) sameCodes = fileOwned[i]->code == m->fields[i].code;
     if (sameCodes) {
       // The file's order stays; changed values replace theirs in place.
       size_t k = 0;
-      for (const OdDxfTag* t : f->tags) {
+      for (const OdDxfTag* t = f->tags.begin(); t != f->tags.end(); ++t) {
         if (owned(*m, t->code)) {
           const OdDxfOut::Field& field = m->fields[k++];
           if (sameValue(t->code, m_doc->text.text(*t), field.text)) tag(*t);
@@ -410,7 +422,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       for (const OdDxfOut::Field& field : m->fields) tag(field.code, field.text);
       for (const OdDxfTag* t : fileOther) tag(*t);
     }
-    for (const OdDxfTag* t : kept) tag(*t);
+    for (const OdDxfTag* t = kept.begin(); t != kept.end(); ++t) tag(*t);
   };
   std::vector<bool> done(modelled.size(), false);
   // The k-th section of a marker in the file is the k-th modelled one of that marker.
