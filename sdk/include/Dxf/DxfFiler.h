@@ -170,6 +170,8 @@ public:
   bool fromFile() const { return m_fromFile; }
 
   const std::vector<Section>& sections() const { return m_sections; }
+  // Ready for the next object: what was collected goes, its storage stays.
+  void reset(OdDxfSpan original, bool fromFile);
   // The shortest text that reads back as exactly the same double.
   static std::string formatReal(double value);
 
@@ -191,4 +193,5 @@ private:
   mutable std::vector<std::pair<const OdDxfTag*, const OdDxfTag*>> m_ranges;
   bool m_fromFile;
   std::vector<Section> m_sections;
+  std::vector<Section> m_spare;  // sections of earlier objects, emptied, for their storage
 };

@@ -327,10 +327,29 @@ OdDxfOut::Section& OdDxfOut::current() {
 }
 
 void OdDxfOut::subclass(const char* marker) {
-  m_sections.push_back(Section());
+  if (!m_spare.empty()) {
+    m_sections.push_back(std::move(m_spare.back()));
+    m_spare.pop_back();
+  } else {
+    m_sections.push_back(Section());
+    m_sections.back().fields.reserve(12);
+    m_sections.back().codes.reserve(16);
+  }
   m_sections.back().marker = marker;
-  m_sections.back().fields.reserve(12);
-  m_sections.back().codes.reserve(16);
+}
+
+void OdDxfOut::reset(OdDxfSpan original, bool fromFile) {
+  for (Section& section : m_sections) {
+    section.fields.clear();
+    section.codes.clear();
+    section.keepFrom = 0;
+    m_spare.push_back(std::move(section));
+  }
+  m_sections.clear();
+  m_original = original;
+  m_fromFile = fromFile && m_text;
+  m_rangesFor = size_t(-1);
+  m_ranges.clear();
 }
 
 void OdDxfOut::own(int code) {

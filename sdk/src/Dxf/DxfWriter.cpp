@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <unordered_set>
 #include <unistd.h>
@@ -142,6 +143,7 @@ private:
   // Scratch of writeMerged, kept between objects so that their storage is reused.
   std::vector<FileSection> m_fileSections;
   std::vector<const OdDxfTag*> m_ownedTags, m_otherTags;
+  std::unique_ptr<OdDxfOut> m_fields;
   // Modeller data that goes to the ACDSDATA section: handle and bytes.
   std::vector<std::pair<std::string, std::string>> m_aside;
   void writeAsideSection(const OdDxfDocument::Section* fromFile);
@@ -471,7 +473,10 @@ void Writer::writeObject(const OdDbObject* object) {
     tags(record->tags);
     return;
   }
-  OdDxfOut out(m_codec, m_doc ? &m_doc->text : nullptr, record ? record->tags : OdDxfSpan(), record && !record->implied);
+  // One collector for every object written: its storage is reused.
+  if (!m_fields) m_fields = std::make_unique<OdDxfOut>(m_codec, m_doc ? &m_doc->text : nullptr);
+  OdDxfOut& out = *m_fields;
+  out.reset(record ? record->tags : OdDxfSpan(), record && !record->implied);
   object->dxfOutFields(out);
   writeMerged(object, record, out);
 }
