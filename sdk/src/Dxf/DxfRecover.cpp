@@ -250,9 +250,9 @@ private:
     for (size_t i = 0; i < body.size();) {
       const OdDxfTag& t = body[i];
       if (t.code != 0) {
-        if (open.empty()) note(t, "tags outside any table (group code " + std::to_string(t.code) + "); left out");
-        else out.push_back(t);
-        ++i;
+        // Only the section's first tags can be no record's (the others follow a 0 tag).
+        i = recordEnd(body, i);
+        note(t, "tags before the first table (group code " + std::to_string(t.code) + "); left out");
         continue;
       }
       const size_t end = recordEnd(body, i);
@@ -371,9 +371,9 @@ private:
     for (size_t i = 0; i < body.size();) {
       const OdDxfTag& t = body[i];
       if (t.code != 0) {
-        if (!open && (out.empty() || i == 0)) note(t, "tags outside any block; left out");
-        else out.push_back(t);
-        ++i;
+        // Only the section's first tags can be no record's (the others follow a 0 tag).
+        i = recordEnd(body, i);
+        note(t, "tags before the first block (group code " + std::to_string(t.code) + "); left out");
         continue;
       }
       const size_t end = recordEnd(body, i);
