@@ -3,6 +3,7 @@
 // placed is left out only when it holds no drawing data of its own.
 #include <algorithm>
 #include <charconv>
+#include <deque>
 #include <cmath>
 #include <map>
 #include <set>
@@ -468,7 +469,7 @@ private:
 
   OdDxfDocument& m_doc;
   OdDxfTags m_tags;  // as read (numbers repaired): the sections hold their own copies
-  std::vector<Section> m_sections;
+  std::deque<Section> m_sections;  // references to a section stay valid as others are added
   std::vector<std::string> m_order;
   std::map<std::string, OdDxfTags> moved;
   bool m_markers = true;
