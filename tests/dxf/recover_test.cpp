@@ -3,6 +3,7 @@
 // repair; what recovery writes reads again without any repair, with every
 // entity of the damaged file.
 #include <gtest/gtest.h>
+#include <dirent.h>
 #include <functional>
 #include "Db/DbDeclaredClasses.h"
 #include "Db/DbLine.h"
@@ -198,4 +199,39 @@ TEST(Recover, TextThatIsNoDrawingIsStillRefused) {
   std::string lines;
   for (int i = 0; i < 50; ++i) lines += "EXTENTS,1\n0.0,8.0\n";
   EXPECT_THROW(recover(lines), OdDxfFileError);
+}
+
+TEST(Recover, EverySampleDrawingRecoversToOneThatNeedsNoRepair) {
+  odDbInitClasses();
+  int checked = 0, repaired = 0;
+  for (const char* sub : {"/examples", "/edge-cases", "/corpus/librecad", "/corpus/libredwg", "/corpus/openscad",
+                          "/corpus/qcad", "/dynamic-blocks"}) {
+    const std::string dir = std::string(KD_SAMPLES_DIR) + sub;
+    DIR* d = opendir(dir.c_str());
+    if (!d) continue;
+    std::vector<std::string> names;
+    while (dirent* e = readdir(d)) names.push_back(e->d_name);
+    closedir(d);
+    for (const std::string& name : names) {
+      if (name.size() < 5 || (name.substr(name.size() - 4) != ".dxf" && name.substr(name.size() - 4) != ".DXF")) continue;
+      SCOPED_TRACE(dir + "/" + name);
+      std::vector<OdDxfRepair> repairs;
+      OdDxfReadOptions options;
+      options.recover = true;
+      options.repairs = &repairs;
+      OdDbDatabasePtr db;
+      try {
+        db = odDxfReadFile(dir + "/" + name, options);
+      } catch (const OdDxfFileError&) {
+        continue;  // no drawing at all
+      }
+      ++checked;
+      repaired += !repairs.empty();
+      const Recovered again = recover(odDxfWriteString(db));
+      EXPECT_TRUE(again.repairs.empty()) << again.all();
+    }
+  }
+  if (checked == 0) GTEST_SKIP() << "no sample drawings here";
+  EXPECT_GT(checked, 200);
+  EXPECT_LT(repaired, checked / 10);  // the samples are mostly sound: repairs are for damage only
 }

@@ -300,14 +300,19 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
   const OdDbHandle handle = ownHandle(span, type);
-  bool givesHandles = m_doc.markers;  // files of R13 on, and any that write a handle field
-  for (size_t k = 0; !givesHandles && k < span.count && span.first[k].code != 100; ++k)
-    givesHandles = span.first[k].code == 5;
-  if (givesHandles) {
+  // Objects written with subclass markers are written with their own handle:
+  // those of files of R13 on (where every object has one), and those that
+  // bring markers and a handle into older files.
+  if (m_doc.markers || odDxfHasMarkers(span)) {
     // An object whose handle is missing or taken gets a new one, and is
     // written with it: a save gives every object a handle of its own.
     const bool taken = !handle.isNull() && OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull();
-    if (handle.isNull() || taken) {
+    // Missing where the file gives handles: always from R13 on, else where the object has a handle field.
+    bool handleField = m_doc.markers;
+    const int handleCode = type == "DIMSTYLE"sv ? 105 : 5;
+    for (size_t k = 0; !handleField && k < span.count && span.first[k].code != 100; ++k)
+      handleField = span.first[k].code == handleCode;
+    if ((handle.isNull() && handleField) || taken) {
       m_doc.rewrite.push_back(object);
       m_doc.repaired(m_doc.tags[zeroTag], std::string(type) + (taken ? " with handle " + handle.ascii().toUtf8() +
                                                                            ", which an earlier object has; given a new one"
