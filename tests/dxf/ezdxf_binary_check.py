@@ -16,9 +16,10 @@ import ezdxf
 def make(folder, version):
     doc = ezdxf.new(version)
     doc.layers.add("walls", color=3)
+    doc.appids.new("KD_NOTE")
     msp = doc.modelspace()
     line = msp.add_line((1, 2, 0), (4, 6, 0), dxfattribs={"layer": "walls", "color": 5})
-    line.set_xdata("ACAD", [(1000, "a note"), (1040, 0.1), (1070, -7)])
+    line.set_xdata("KD_NOTE", [(1000, "a note"), (1040, 0.1), (1070, -7)])
     circle = msp.add_circle((10, 10), 2.5)
     arc = msp.add_arc((0, 0), 3, 30, 120)
     text = msp.add_text("Binary text", dxfattribs={"height": 0.35, "insert": (2, 3)})
@@ -46,8 +47,8 @@ def read(path):
         attrs = {k: value(v) for k, v in e.dxf.all_existing_dxf_attribs().items() if k not in ("owner",)}
         if e.dxftype() == "LWPOLYLINE":
             attrs["points"] = [list(p) for p in e.get_points()]
-        if e.has_xdata("ACAD"):
-            attrs["xdata"] = [[t.code, value(t.value)] for t in e.get_xdata("ACAD")]
+        if e.has_xdata("KD_NOTE"):
+            attrs["xdata"] = [[t.code, value(t.value)] for t in e.get_xdata("KD_NOTE")]
         out[e.dxf.handle] = {"type": e.dxftype(), "attrs": attrs}
     print(json.dumps({"binary": binary, "version": doc.dxfversion, "entities": out}))
 
