@@ -101,11 +101,11 @@ PY
   done
 fi
 
-/usr/bin/python3 - "$json" "$work/peak.json" "$work/palette.json" "$size" "$list_s" "$work" "${scaling[@]}" <<'PY'
+/usr/bin/python3 - "$json" "$work/peak.json" "$work/palette.json" "$size" "$list_s" "$work" "$drawing" "${scaling[@]}" <<'PY'
 import json, os, sys
-dxf, peak, palette, size, list_s, work = sys.argv[1:7]
+dxf, peak, palette, size, list_s, work, drawing = sys.argv[1:8]
 size, list_s = int(size), float(list_s)
-scaling = sys.argv[7:]
+scaling = sys.argv[8:]
 
 def times(path):
     out = {}
@@ -127,7 +127,7 @@ rows = [
     ("refresh that palette", "%.1f ms" % pal["SelectionRefresh"][0], "< 10", pal["SelectionRefresh"][0] < 10),
 ]
 print("drawing: %s, %.1f MB, %d objects; tokenizer %.0f ms, read %.0f ms, list %.2f s" %
-      (os.path.basename(dxf.replace("dxf.json", "")) or "mixed", size / 1e6, p["objects"], tok, read, list_s))
+      (os.path.basename(drawing), size / 1e6, p["objects"], tok, read, list_s))
 print("%-40s %12s %8s  %s" % ("measure", "value", "aim", "met"))
 for name, value, aim, ok in rows:
     print("%-40s %12s %8s  %s" % (name, value, aim, "yes" if ok else "NO"))

@@ -48,6 +48,9 @@ private:
   std::string m_arena;
 };
 
+// A value without the blanks around it (and a carriage return at its end).
+std::string_view odDxfTrimmed(std::string_view text);
+
 // A handle written as hexadecimal text; 0 for text that is not one.
 uint64_t odDxfParseHandle(std::string_view text);
 // Asks the system to back a large buffer that is about to be filled with

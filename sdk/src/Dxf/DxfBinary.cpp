@@ -212,14 +212,9 @@ std::string odDxfTextToBinary(std::string_view text, bool oneByteCodes) {
     ++line;
     return true;
   };
-  auto trim = [](std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-  };
   std::string_view codeLine, value;
   while (nextLine(codeLine)) {
-    codeLine = trim(codeLine);
+    codeLine = odDxfTrimmed(codeLine);
     if (codeLine.empty() && at >= text.size()) break;
     int code = -1;
     auto r = std::from_chars(codeLine.data(), codeLine.data() + codeLine.size(), code);
@@ -242,7 +237,7 @@ std::string odDxfTextToBinary(std::string_view text, bool oneByteCodes) {
                              line);
     };
     auto integer = [&](long long lo, long long hi) {
-      const std::string_view v = trim(value);
+      const std::string_view v = odDxfTrimmed(value);
       long long n = 0;
       auto res = std::from_chars(v.data(), v.data() + v.size(), n);
       if (res.ec != std::errc() || res.ptr != v.data() + v.size() || n < lo || n > hi) refuse("an integer in range");
@@ -250,7 +245,7 @@ std::string odDxfTextToBinary(std::string_view text, bool oneByteCodes) {
     };
     switch (kind) {
       case Kind::kDouble: {
-        const std::string_view v = trim(value);
+        const std::string_view v = odDxfTrimmed(value);
         double d = 0;
         auto res = std::from_chars(v.data(), v.data() + v.size(), d);
         if (res.ec != std::errc() || res.ptr != v.data() + v.size()) refuse("a number");
@@ -285,7 +280,7 @@ std::string odDxfTextToBinary(std::string_view text, bool oneByteCodes) {
         break;
       }
       case Kind::kChunk: {
-        const std::string_view v = trim(value);
+        const std::string_view v = odDxfTrimmed(value);
         if (v.size() % 2) refuse("hexadecimal bytes");
         // One chunk holds at most 255 bytes; longer texts are split.
         size_t i = 0;

@@ -46,11 +46,6 @@ void appendUtf8(std::string& out, unsigned cp) {
   }
 }
 
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
 }  // namespace
 
 OdString OdDxfCodec::decode(std::string_view text) const {
@@ -129,7 +124,7 @@ OdDxfIn::OdDxfIn(const OdDxfText& text, OdDxfSpan tags, const OdDxfCodec& codec,
     : m_text(text), m_tags(tags), m_codec(codec), m_db(db), m_markers(markers), m_names(names) {}
 
 OdDbObjectId OdDxfIn::recordNamed(OdDbObjectId tableId, const OdDxfTag* tag, const OdString& fallback) const {
-  const std::string_view raw = tag ? trim(m_text.text(*tag)) : std::string_view();
+  const std::string_view raw = tag ? odDxfTrimmed(m_text.text(*tag)) : std::string_view();
   std::map<std::string, OdDbObjectId, std::less<>>* known = nullptr;
   if (m_names) {
     known = &m_names->byTable[tableId.stub()];
@@ -234,7 +229,7 @@ std::vector<const OdDxfTag*> OdDxfIn::section(const char* subclass) const {
 }
 
 double OdDxfIn::toReal(const OdDxfTag& tag) const {
-  const std::string_view s = trim(m_text.text(tag));
+  const std::string_view s = odDxfTrimmed(m_text.text(tag));
   double v = 0.0;
   const char* first = s.data();
   if (!s.empty() && *first == '+') ++first;
@@ -246,7 +241,7 @@ double OdDxfIn::toReal(const OdDxfTag& tag) const {
 }
 
 long long OdDxfIn::toInteger(const OdDxfTag& tag) const {
-  const std::string_view s = trim(m_text.text(tag));
+  const std::string_view s = odDxfTrimmed(m_text.text(tag));
   long long v = 0;
   const char* first = s.data();
   if (!s.empty() && *first == '+') ++first;
@@ -371,7 +366,7 @@ void OdDxfOut::real(int code, double value) {
   add(code, formatReal(value));
 }
 bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
-  const std::string_view s = trim(m_text->text(*tag));
+  const std::string_view s = odDxfTrimmed(m_text->text(*tag));
   const char* first = s.data() + (!s.empty() && s[0] == '+');
   auto res = std::from_chars(first, s.data() + s.size(), value);
   return res.ec == std::errc() && res.ptr == s.data() + s.size();
@@ -395,7 +390,7 @@ void OdDxfOut::eachOriginalField(Visit visit) const {
       if (t->code == 1001 || t->code == 101) break;  // extended data or an embedded object
       if (!markers || t->code != 100) continue;
       if (open) m_ranges.emplace_back(open, t), open = nullptr;
-      if (trim(m_text->text(*t)) == marker) open = t + 1;
+      if (odDxfTrimmed(m_text->text(*t)) == marker) open = t + 1;
     }
     if (open) m_ranges.emplace_back(open, t);
   }
@@ -429,7 +424,7 @@ void OdDxfOut::flags(int code, long long value, long long mask, long long def) {
     return;
   }
   long long old = 0;
-  const std::string_view text = trim(m_text->text(*had));
+  const std::string_view text = odDxfTrimmed(m_text->text(*had));
   std::from_chars(text.data(), text.data() + text.size(), old);
   integer(code, (old & ~mask) | (value & mask));
 }
@@ -439,7 +434,7 @@ void OdDxfOut::name(int code, const OdString& value) {
   if (m_text)
     for (const OdDxfTag& t : m_original) {
       if (t.code == 1001) break;
-      const std::string_view had = trim(m_text->text(t));
+      const std::string_view had = odDxfTrimmed(m_text->text(t));
       if (t.code != code || had.size() != text.size()) continue;
       bool same = true;
       for (size_t i = 0; same && i < had.size(); ++i)
@@ -584,7 +579,7 @@ void OdDxfOut::angle(int code, double radians) {
   if (m_text)
     for (const OdDxfTag& t : m_original)
       if (t.code == code) {
-        const std::string text(trim(m_text->text(t)));
+        const std::string text(odDxfTrimmed(m_text->text(t)));
         char* end = nullptr;
         const double d = std::strtod(text.c_str(), &end);
         const double read = d * (3.14159265358979323846 / 180.0);

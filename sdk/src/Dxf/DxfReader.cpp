@@ -38,12 +38,6 @@ void odDxfRepairStructure(OdDxfDocument& doc);
 
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
 // Splits the file into tags; stops at "0 EOF" (anything after it is ignored).
 void tokenize(OdDxfDocument& doc) {
   const std::string& s = doc.text.file();
@@ -72,7 +66,7 @@ void tokenize(OdDxfDocument& doc) {
     const char* codeEnd = nl ? nl : end;
     ++line;
     if (digits == 0 || q != codeEnd || code > 1071) {
-      const std::string_view codeText = trimmed(std::string_view(p, size_t(codeEnd - p)));
+      const std::string_view codeText = odDxfTrimmed(std::string_view(p, size_t(codeEnd - p)));
       if (codeText.empty() && !nl) break;  // a final line break
       const std::string what = "bad group code \"" + std::string(codeText.substr(0, 40)) + "\"";
       if (!doc.repairs) throw OdDxfError(what, line);
@@ -141,7 +135,7 @@ private:
   }
   std::string_view valueIn(OdDxfSpan span, int wanted) const {
     for (const OdDxfTag& t : span)
-      if (t.code == wanted) return trimmed(m_doc.text.text(t));
+      if (t.code == wanted) return odDxfTrimmed(m_doc.text.text(t));
     return std::string_view();
   }
   OdDbHandle handleIn(OdDxfSpan span, int wanted) const { return OdDbHandle(odDxfParseHandle(valueIn(span, wanted))); }
@@ -212,7 +206,7 @@ OdRxClass* Reader::entityClass(std::string_view type, OdDxfSpan span) const {
   };
   auto hasMarker = [&](const char* m) {
     for (const OdDxfTag& t : span)
-      if (t.code == 100 && trimmed(m_doc.text.text(t)) == m) return true;
+      if (t.code == 100 && odDxfTrimmed(m_doc.text.text(t)) == m) return true;
     return false;
   };
   if (type == "POLYLINE"sv) {
@@ -300,25 +294,23 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   object->setDxfRecord(std::move(record));
   const std::string_view type = text(zeroTag);
   const OdDbHandle handle = ownHandle(span, type);
-  // Objects written with subclass markers are written with their own handle:
-  // those of files of R13 on (where every object has one), and those that
-  // bring markers and a handle into older files.
-  if (m_doc.markers || odDxfHasMarkers(span)) {
-    // An object whose handle is missing or taken gets a new one, and is
-    // written with it: a save gives every object a handle of its own.
-    const bool taken = !handle.isNull() && OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull();
+  // An object whose handle is missing or taken gets a new one; objects a
+  // save writes with their own handle (those of files of R13 on, and those
+  // that bring markers and a handle into older files) are written with it.
+  const bool taken = !handle.isNull() && OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull();
+  m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
+  if ((handle.isNull() || taken) && (m_doc.markers || odDxfHasMarkers(span))) {
     // Missing where the file gives handles: always from R13 on, else where the object has a handle field.
     bool handleField = m_doc.markers;
     const int handleCode = type == "DIMSTYLE"sv ? 105 : 5;
     for (size_t k = 0; !handleField && k < span.count && span.first[k].code != 100; ++k)
       handleField = span.first[k].code == handleCode;
-    if ((handle.isNull() && handleField) || taken) {
+    if (taken || handleField) {
       m_doc.rewrite.push_back(object);
       m_doc.repaired(m_doc.tags[zeroTag], std::string(type) + (taken ? " with handle " + handle.ascii().toUtf8() +
                                                                            ", which an earlier object has; given a new one"
                                                                      : " without a handle; given a new one"));
     }
-    m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
   }
   OdDbObjectId id = m_db->addOdDbObject(object, owner, handle);
   m_pending.push_back(id);
@@ -338,7 +330,7 @@ OdDbDatabasePtr Reader::read() {
     if (isZero(m_pos, "EOF")) break;
     if (!isZero(m_pos, "SECTION")) fail("expected SECTION, found group code " + std::to_string(code(m_pos)), m_pos);
     if (m_pos + 1 >= m_doc.tags.size() || code(m_pos + 1) != 2) fail("a section without a name", m_pos);
-    const std::string name(trimmed(text(m_pos + 1)));
+    const std::string name(odDxfTrimmed(text(m_pos + 1)));
     m_pos += 2;
     if (name == "HEADER") readHeader();
     else if (name == "TABLES") readTables();
@@ -386,11 +378,11 @@ void Reader::readHeader() {
   markSection("HEADER");
   while (!atEnd() && !isZero(m_pos, "ENDSEC")) {
     if (code(m_pos) != 9) fail("expected a header variable (group code 9), found " + std::to_string(code(m_pos)), m_pos);
-    const std::string name(trimmed(text(m_pos)));
+    const std::string name(odDxfTrimmed(text(m_pos)));
     const size_t start = ++m_pos;
     while (!atEnd() && code(m_pos) != 9 && code(m_pos) != 0) ++m_pos;
     m_doc.header.push_back({name, OdDxfSpan{m_doc.tags.data() + start, m_pos - start}});
-    if (name == "$ACADVER" && m_pos > start) m_doc.version = std::string(trimmed(text(start)));
+    if (name == "$ACADVER" && m_pos > start) m_doc.version = std::string(odDxfTrimmed(text(start)));
   }
   // Release numbers: "AC1009" is R12; names of older releases ("AC2.10")
   // are not of that form and hold no subclass markers either.

@@ -17,12 +17,6 @@ using namespace std::literals;
 
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
 bool isTableRecord(std::string_view type) {
   for (std::string_view t : {"VPORT"sv, "LTYPE"sv, "LAYER"sv, "STYLE"sv, "VIEW"sv, "UCS"sv, "APPID"sv, "DIMSTYLE"sv,
                              "BLOCK_RECORD"sv})
@@ -65,7 +59,7 @@ private:
     OdDxfTags body;
   };
 
-  std::string_view text(const OdDxfTag& t) const { return trimmed(m_doc.text.text(t)); }
+  std::string_view text(const OdDxfTag& t) const { return odDxfTrimmed(m_doc.text.text(t)); }
   bool isZero(const OdDxfTag& t, std::string_view name) const { return t.code == 0 && text(t) == name; }
   void note(const OdDxfTag& near, std::string what) { m_doc.repaired(near, std::move(what)); }
   OdDxfTag make(int code, std::string_view value) { return m_doc.text.make(code, value); }

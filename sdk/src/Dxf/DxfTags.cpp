@@ -60,9 +60,14 @@ OdDxfKind odDxfKindOf(int code) {
   return OdDxfKind::kString;
 }
 
-uint64_t odDxfParseHandle(std::string_view s) {
+std::string_view odDxfTrimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+uint64_t odDxfParseHandle(std::string_view s) {
+  s = odDxfTrimmed(s);
   if (s.empty() || s.size() > 16) return 0;
   uint64_t v = 0;
   for (char c : s) {

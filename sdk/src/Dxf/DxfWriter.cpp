@@ -22,19 +22,13 @@
 
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
 // Whether two texts of a group code hold the same value, so that the
 // original text can be kept.
 // Record names (layer, line type, style) compare without case.
 bool sameName(int code, std::string_view a, std::string_view b) {
   if (code != 2 && code != 6 && code != 7 && code != 8) return false;
-  a = trimmed(a);
-  b = trimmed(b);
+  a = odDxfTrimmed(a);
+  b = odDxfTrimmed(b);
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
@@ -43,8 +37,8 @@ bool sameName(int code, std::string_view a, std::string_view b) {
 
 bool sameValue(int code, std::string_view a, std::string_view b) {
   if (a == b) return true;
-  a = trimmed(a);
-  b = trimmed(b);
+  a = odDxfTrimmed(a);
+  b = odDxfTrimmed(b);
   switch (odDxfKindOf(code)) {
     case OdDxfKind::kDouble: {
       double x = 0, y = 0;
@@ -286,7 +280,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       }
       if (t->code == 101 && !embedded) embedded = t;
       if (embedded) continue;
-      if (markers && t->code == 100) file.push_back({trimmed(m_doc->text.text(*t)), {}});
+      if (markers && t->code == 100) file.push_back({odDxfTrimmed(m_doc->text.text(*t)), {}});
       else if (markers && file.empty()) extend(prefix, t);
       else {
         if (file.empty()) file.push_back({std::string_view(), {}});
@@ -328,7 +322,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       hadOwner = hadOwner || t->code == 330;
       if (t->code != 5 && t->code != 105) continue;
       hadHandle = true;
-      const std::string_view own = trimmed(m_doc->text.text(*t));
+      const std::string_view own = odDxfTrimmed(m_doc->text.text(*t));
       if (OdDbHandle(odDxfParseHandle(own)) == object->objectId().getHandle()) handle = std::string(own);
     }
     if (hadHandle) tag(dimStyle ? 105 : 5, handle);
@@ -529,7 +523,7 @@ void Writer::writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocum
     bool counted = false;
     std::string_view marker;
     for (const OdDxfTag& t : fromFile->tags) {
-      if (t.code == 100) marker = trimmed(m_doc->text.text(t));
+      if (t.code == 100) marker = odDxfTrimmed(m_doc->text.text(t));
       if (t.code == 70 && !counted && !table.isNull() && (marker == "AcDbSymbolTable" || !m_markers)) {
         counted = true;
         if (!asRead && !sameValue(70, m_doc->text.text(t), std::to_string(records.size()))) {
@@ -758,16 +752,16 @@ void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
       const OdDxfTag* next = t + 1;
       while (next != end && next->code != 0) ++next;
       bool skip = false;
-      const bool record = t->code == 0 && trimmed(m_doc->text.text(*t)) == "ACDSRECORD";
+      const bool record = t->code == 0 && odDxfTrimmed(m_doc->text.text(*t)) == "ACDSRECORD";
       for (const OdDxfTag* u = t; u != next; ++u) {
-        const std::string_view text = trimmed(m_doc->text.text(*u));
+        const std::string_view text = odDxfTrimmed(m_doc->text.text(*u));
         if (record && u->code == 320) {
           const OdDbHandle h(odDxfParseHandle(text));
           skip = replaced.count(handleText(h)) != 0;
         }
         if (!record && u->code == 1 && text == "AcDb3DSolid_ASM_Data")
           for (const OdDxfTag* v = t; v != next; ++v)
-            if (v->code == 90) schema = std::string(trimmed(m_doc->text.text(*v)));
+            if (v->code == 90) schema = std::string(odDxfTrimmed(m_doc->text.text(*v)));
       }
       if (!skip)
         for (const OdDxfTag* u = t; u != next; ++u) tag(*u);
@@ -872,7 +866,7 @@ std::string Writer::write() {
       throw OdDxfError(std::string(e.what()) + " (at line " + std::to_string(e.offset()) + " of the text form)", 0);
     }
   }
-  if (m_doc && m_doc->crlf && !m_doc->binary) {
+  if (m_doc && m_doc->crlf) {
     // A file with carriage returns is written back with them.
     std::string crlf;
     crlf.reserve(m_out.size() + m_out.size() / 6);
