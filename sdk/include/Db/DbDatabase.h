@@ -20,6 +20,11 @@ public:
   OdDbHandle handle;
   OdDbDatabase* database = nullptr;
   OdDbObject* object = nullptr;  // one reference held
+  // An object read from a file whose fields are read when it is first
+  // opened: its class, its owner and where its record stands in the file.
+  OdRxClass* deferredClass = nullptr;
+  OdDbStub* deferredOwner = nullptr;
+  uint32_t deferredTag = 0;
 };
 
 // Drawing settings the database keeps for its users.
@@ -77,6 +82,19 @@ public:
   void numberNewObjectsLater(bool later);
   // The handle an object added since then should have, unless another takes it.
   void preferHandle(OdDbObjectId id, OdDbHandle handle);
+  // An object of a file, made when it is first opened (large drawings open
+  // fast; most of their objects are never looked at). The handle is free.
+  OdDbObjectId addDeferredObject(OdRxClass* cls, uint32_t tag, OdDbHandle handle, OdDbObjectId ownerId);
+  void setDeferredOwner(OdDbObjectId id, OdDbObjectId ownerId) { id.stub()->deferredOwner = ownerId.stub(); }
+  // Makes a deferred object (no-op for others); the file's reading does the work.
+  void makeDeferred(OdDbStub* stub);
+  // Makes every deferred object: before a change that could make them read
+  // otherwise (a record renamed, added or erased) and before the file goes.
+  void makeAllDeferred();
+  size_t deferredCount() const { return m_deferred; }
+  // Once reading is done, changes to records make the deferred objects first.
+  void armDeferred() { m_deferredArmed = true; }
+  bool deferredArmed() const { return m_deferredArmed && m_deferred != 0; }
   // Id of a handle, or null.
   OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_nextHandle; }
@@ -146,7 +164,10 @@ public:
   void setFilename(const std::string& path) { m_filename = path; }
   // What the drawing's file held beyond the modelled objects; null for a new drawing.
   OdDxfDocument* dxfDocument() const { return m_dxf.get(); }
-  void setDxfDocument(std::shared_ptr<OdDxfDocument> document) { m_dxf = std::move(document); }
+  void setDxfDocument(std::shared_ptr<OdDxfDocument> document) {
+    if (m_deferred && m_dxf && m_dxf != document) makeAllDeferred();
+    m_dxf = std::move(document);
+  }
 
   // The layout the user works in: the model's while TILEMODE is on,
   // otherwise the layout of the paper space block.
@@ -163,6 +184,9 @@ private:
   std::vector<OdDbStub*> m_unnumbered;
   std::map<OdDbStub*, OdDbHandle> m_preferred;
   bool m_numberLater = false;
+  size_t m_deferred = 0;
+  bool m_deferredArmed = false;
+  OdDbStub* newStub(OdDbHandle handle);
   mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;
   std::vector<DxfClass> m_dxfClasses;

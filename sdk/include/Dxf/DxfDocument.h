@@ -32,6 +32,12 @@ public:
   OdDxfText text;
   OdDxfTags tags;            // every tag of the file; spans point into it
   OdDxfTags comments;        // the comments (999) before the first section
+  // Tags of number codes whose text may not read as a number (by index, in
+  // order): objects holding one are read at once, where the error shows.
+  std::vector<uint32_t> doubtful;
+  bool deferFields = true;  // the commonest entities' fields are read when they are first opened
+  // Records that the names of deferred objects' fields find, kept for them.
+  OdDxfNameCache names;
   OdDxfCodec codec{false};
   bool markers = false;      // subclass markers (R13 and later); files without a version are old
   bool crlf = false;         // lines end with a carriage return and a line feed

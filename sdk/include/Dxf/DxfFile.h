@@ -43,6 +43,12 @@ struct OdDxfReadOptions {
   // counts that disagree) instead of refusing the file.
   bool recover = false;
   std::vector<OdDxfRepair>* repairs = nullptr;  // receives each repair, in file order
+  // The fields of the commonest entities (lines, arcs, circles, points,
+  // texts, light-weight polylines, ellipses, splines) are read when each is
+  // first opened, which makes large drawings open fast and small; their
+  // numbers are checked while the file is read, so errors still show then.
+  // False reads every object's fields at once.
+  bool deferFields = true;
 };
 
 // Reads a drawing. Everything the database does not model is kept and

@@ -10,6 +10,9 @@
 #include "Db/DbSymbolTable.h"
 #include "Rx/RxClass.h"
 
+// Reads a deferred object's fields from the drawing's file (the file's reading does it).
+void odDxfReadDeferred(OdDbDatabase* db, OdDbObject* object, uint32_t tag);
+
 ODRX_DEFINE_MEMBERS_EX(OdDbDatabase, OdRxObject, L"", new OdDbDatabase)
 
 OdDbDatabase::OdDbDatabase(bool createDefaults) {
@@ -86,22 +89,39 @@ void OdDbDatabase::release() {
 OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerId, OdDbHandle handle) {
   if (!object) throw OdError(eNullObjectPointer);
   if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
-  // Files give handles in rising order as a rule: past the last one, no lookup is needed.
-  const bool beyond = m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first;
-  const bool taken = handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull());
-  m_stubs.emplace_back();
-  OdDbStub* raw = &m_stubs.back();
-  raw->database = this;
+  // Deferred objects read their records' names when made: a new record must not change what they find.
+  if (deferredArmed() && (object->isKindOf(OdDbSymbolTableRecord::desc()) || object->isKindOf(OdDbSymbolTable::desc())))
+    makeAllDeferred();
+  OdDbStub* raw = newStub(handle);
   raw->object = object;
   object->addRef();
   object->m_id = OdDbObjectId(raw);
   object->m_ownerId = ownerId;
   object->m_openMode = OdDb::kForWrite;
   object->m_isNew = true;
+  return object->m_id;
+}
+
+OdDbObjectId OdDbDatabase::addDeferredObject(OdRxClass* cls, uint32_t tag, OdDbHandle handle, OdDbObjectId ownerId) {
+  OdDbStub* raw = newStub(handle);
+  raw->deferredClass = cls;
+  raw->deferredTag = tag;
+  raw->deferredOwner = ownerId.stub();
+  ++m_deferred;
+  return OdDbObjectId(raw);
+}
+
+OdDbStub* OdDbDatabase::newStub(OdDbHandle handle) {
+  // Files give handles in rising order as a rule: past the last one, no lookup is needed.
+  const bool beyond = m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first;
+  const bool taken = handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull());
+  m_stubs.emplace_back();
+  OdDbStub* raw = &m_stubs.back();
+  raw->database = this;
   if (taken && m_numberLater) {
     // Numbered once every handle of the file is known, so that none is taken twice.
     m_unnumbered.push_back(raw);
-    return object->m_id;
+    return raw;
   }
   if (taken) handle = m_nextHandle;
   if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
@@ -113,7 +133,32 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
                                 [](const auto& e, OdUInt64 h) { return e.first < h; });
     m_byHandle.insert(pos, {OdUInt64(handle), raw});
   }
-  return object->m_id;
+  return raw;
+}
+
+void OdDbDatabase::makeDeferred(OdDbStub* stub) {
+  if (!stub->deferredClass || stub->object) return;
+  OdRxClass* cls = stub->deferredClass;
+  stub->deferredClass = nullptr;
+  --m_deferred;
+  OdRxObjectPtr made = cls->create();
+  OdDbObject* object = made.isNull() ? nullptr : static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
+  if (!object) return;
+  stub->object = object;  // the reference queryX gave
+  object->m_id = OdDbObjectId(stub);
+  object->m_ownerId = OdDbObjectId(stub->deferredOwner);
+  object->m_openMode = OdDb::kForWrite;
+  object->m_isNew = false;
+  // Its record was checked when the file was read: every number in it reads.
+  if (m_dxf) odDxfReadDeferred(this, object, stub->deferredTag);
+  object->m_openMode = OdDb::kNotOpen;
+  object->clearModifiedSinceRead();
+}
+
+void OdDbDatabase::makeAllDeferred() {
+  for (OdDbStub& stub : m_stubs)
+    if (m_deferred == 0) break;
+    else if (stub.deferredClass) makeDeferred(&stub);
 }
 
 void OdDbDatabase::preferHandle(OdDbObjectId id, OdDbHandle handle) {

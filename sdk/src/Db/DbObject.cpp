@@ -2,6 +2,7 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDictionary.h"
+#include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFiler.h"
 #include "Dxf/DxfRecord.h"
 #include "Rx/RxClass.h"
@@ -43,7 +44,12 @@ void OdDbObject::assertWriteEnabled() const {
 }
 
 void OdDbObject::upgradeOpen() {
-  if (!m_id.isNull()) m_openMode = OdDb::kForWrite;
+  if (m_id.isNull()) return;
+  // As opening for writing does: deferred objects read the names of records before they change.
+  if (OdDbDatabase* db = database(); db && db->deferredArmed() && m_openMode != OdDb::kForWrite &&
+                                     (isKindOf(OdDbSymbolTableRecord::desc()) || isKindOf(OdDbSymbolTable::desc())))
+    db->makeAllDeferred();
+  m_openMode = OdDb::kForWrite;
 }
 
 void OdDbObject::downgradeOpen() {

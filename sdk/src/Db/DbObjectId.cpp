@@ -4,6 +4,7 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbObject.h"
+#include "Db/DbSymbolTable.h"
 
 const OdDbObjectId OdDbObjectId::kNull;
 
@@ -29,8 +30,9 @@ OdString OdDbHandle::ascii() const {
   return s;
 }
 
-bool OdDbObjectId::isValid() const { return m_stub && m_stub->object; }
+bool OdDbObjectId::isValid() const { return m_stub && (m_stub->object || m_stub->deferredClass); }
 
+// Deferred objects are never erased: erasing opens them.
 bool OdDbObjectId::isErased() const { return m_stub && m_stub->object && m_stub->object->isErased(); }
 
 OdDbHandle OdDbObjectId::getHandle() const { return m_stub ? m_stub->handle : OdDbHandle(); }
@@ -44,9 +46,14 @@ bool OdDbObjectId::operator<(const OdDbObjectId& o) const {
 OdResult OdDbObjectId::openObject(OdDbObjectPtr& object, OdDb::OpenMode mode, bool openErased) const {
   object = nullptr;
   if (!m_stub) return eNullObjectId;
+  if (!m_stub->object && m_stub->deferredClass) m_stub->database->makeDeferred(m_stub);
   OdDbObject* obj = m_stub->object;
   if (!obj) return eNullObjectPointer;
   if (obj->isErased() && !openErased) return eWasErased;
+  // A record or table about to change: the deferred objects read the names they name first.
+  if (mode == OdDb::kForWrite && m_stub->database && m_stub->database->deferredArmed() &&
+      (obj->isKindOf(OdDbSymbolTableRecord::desc()) || obj->isKindOf(OdDbSymbolTable::desc())))
+    m_stub->database->makeAllDeferred();
   // Opening never lowers an open mode: a reader of an object open for writing sees it writable.
   if (mode == OdDb::kForWrite || obj->m_openMode == OdDb::kNotOpen) obj->m_openMode = mode == OdDb::kForNotify ? OdDb::kForRead : mode;
   object = obj;

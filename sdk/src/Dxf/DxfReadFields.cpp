@@ -119,6 +119,40 @@ void noteMissingOwner(OdDxfDocument& doc, OdDbObject* object, const OdDxfRecord*
 // and in objects that bring their markers into an older file.
 bool hasMarkers(const OdDxfDocument& doc, OdDxfSpan tags) { return doc.markers || odDxfHasMarkers(tags); }
 
+// The tags of the record whose 0 tag stands at the index, up to the next 0 tag.
+OdDxfSpan recordAt(const OdDxfDocument& doc, uint32_t zeroTag) {
+  const OdDxfTag* first = doc.tags.data() + zeroTag + 1;
+  const OdDxfTag* end = doc.tags.data() + doc.tags.size();
+  const OdDxfTag* t = first;
+  while (t != end && t->code != 0) ++t;
+  return OdDxfSpan{first, size_t(t - first)};
+}
+
+// The object's own fields, its extension dictionary and its reactors.
+void readOwnFields(OdDxfDocument& doc, OdDbDatabase* db, OdDbObject* object, const OdDxfRecord* record) {
+  const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags), &doc.names);
+  object->dxfInFields(in);
+  // A definition's base point, kind and path stand in its BLOCK.
+  if (record->blockBegin) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(object);
+    const OdDxfSpan begin = record->blockBegin->tags;
+    if (!block.isNull()) block->dxfInBlockBegin(OdDxfIn(doc.text, begin, doc.codec, db, hasMarkers(doc, begin)));
+  }
+  const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
+  if (!dict.isNull()) object->setExtensionDictionary(dict);
+  object->setPersistentReactorsAsRead(reactorsIn(in, record->tags, db));
+}
+
+// Extended data, once the applications of the APPID table are known; the object counts as unchanged.
+void readXDataOf(OdDxfDocument& doc, OdDbDatabase* db, OdDbObject* object) {
+  const OdDxfRecord* record = object->dxfRecord();
+  if (!record) return;
+  const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
+  OdResBufPtr xdata = readXDataChain(in, record->tags);
+  if (!xdata.isNull() && object->setXData(xdata) == eOk) const_cast<OdDxfRecord*>(record)->xdata = object->xData();
+  object->clearModifiedSinceRead();
+}
+
 OdDbObjectId findRecord(OdDbObjectId tableId, const OdString& name) {
   OdDbSymbolTablePtr table = OdDbSymbolTable::cast(tableId.openObject());
   return table.isNull() ? OdDbObjectId() : table->getAt(name);
@@ -186,6 +220,23 @@ void applyHeader(OdDbDatabase* db, OdDxfDocument& doc) {
 
 }  // namespace
 
+// Reads a deferred object's fields, when it is first opened. Its numbers
+// were found readable with the file; should a field still refuse, the object
+// keeps what was read before it and its record as read.
+void odDxfReadDeferred(OdDbDatabase* db, OdDbObject* object, uint32_t zeroTag) {
+  OdDxfDocument& doc = *db->dxfDocument();
+  auto record = std::make_unique<OdDxfRecord>();
+  record->type = doc.tags[zeroTag];
+  record->tags = recordAt(doc, zeroTag);
+  const OdDxfRecord* held = record.get();
+  object->setDxfRecord(std::move(record));
+  try {
+    readOwnFields(doc, db, object, held);
+    readXDataOf(doc, db, object);
+  } catch (const OdDxfError&) {
+  }
+}
+
 void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<OdDbObjectId>& objects,
                         std::map<std::string, OdDbObjectId>& tables, OdDbObjectId namedObjects) {
   // Every table exists, even where the file had none.
@@ -225,7 +276,6 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       for (const OdDbObjectId& id : table->recordIds()) records.insert(id.stub());
   }
   std::vector<bool> isRecord(objects.size(), false);
-  OdDxfNameCache names;  // layer and line type names of the entities, each looked up once
   LastOwner lastOwner;
   auto readObject = [&](OdDbObject* object) {
     const OdDxfRecord* record = object->dxfRecord();
@@ -236,28 +286,9 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       if (!owner.isNull()) object->setOwnerId(owner);
       else if (doc.repairs) noteMissingOwner(doc, object, record);
     }
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags), &names);
-    object->dxfInFields(in);
-    // A definition's base point, kind and path stand in its BLOCK.
-    if (record->blockBegin) {
-      OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(object);
-      const OdDxfSpan begin = record->blockBegin->tags;
-      if (!block.isNull()) block->dxfInBlockBegin(OdDxfIn(doc.text, begin, doc.codec, db, hasMarkers(doc, begin)));
-    }
-    const OdDbObjectId dict = extensionDictionary(in, record->tags, db);
-    if (!dict.isNull()) object->setExtensionDictionary(dict);
-    object->setPersistentReactorsAsRead(reactorsIn(in, record->tags, db));
+    readOwnFields(doc, db, object, record);
   };
-  // Extended data needs the applications of the APPID table.
-  auto readXData = [&](OdDbObject* object) {
-    const OdDxfRecord* record = object->dxfRecord();
-    if (!record) return;
-    const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
-    OdResBufPtr xdata = readXDataChain(in, record->tags);
-    if (!xdata.isNull() && object->setXData(xdata) == eOk)
-      const_cast<OdDxfRecord*>(record)->xdata = object->xData();
-    object->clearModifiedSinceRead();
-  };
+  auto readXData = [&](OdDbObject* object) { readXDataOf(doc, db, object); };
   for (size_t i = 0; i < objects.size(); ++i) {
     if (!records.count(objects[i].stub())) continue;
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
@@ -277,12 +308,19 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
              .isNull())
       continue;
     for (const OdDbObjectId& id : doc.entities) {
-      OdDbObjectPtr entity = id.openObject();
-      const OdDxfRecord* record = entity.isNull() ? nullptr : entity->dxfRecord();
-      if (!record) continue;
-      const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
+      // Deferred entities are not made for this: their records are found in the file.
+      OdDxfSpan tags;
+      if (id.stub()->deferredClass) {
+        tags = recordAt(doc, id.stub()->deferredTag);
+      } else {
+        OdDbObjectPtr entity = id.openObject();
+        const OdDxfRecord* record = entity.isNull() ? nullptr : entity->dxfRecord();
+        if (!record) continue;
+        tags = record->tags;
+      }
+      const OdDxfIn in(doc.text, tags, doc.codec, db, hasMarkers(doc, tags));
       if ((in.integer("AcDbEntity", 67, 0) != 0) != bool(paper)) continue;
-      const OdDbObjectId owner = ownerIn(doc, record->tags, db);
+      const OdDbObjectId owner = ownerIn(doc, tags, db);
       if (!owner.isNull() && records.count(owner.stub()) && !OdDbBlockTableRecord::cast(owner.openObject()).isNull())
         spaces[paper] = owner;
       break;
@@ -317,10 +355,28 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     }
     if (!layout.isNull()) layout->appendEntityId(entity->objectId());
   };
+  // A deferred entity of the ENTITIES section: placed by its record, not made.
+  auto placeDeferred = [&](OdDbObjectId id) {
+    const OdDxfSpan tags = recordAt(doc, id.stub()->deferredTag);
+    OdDbObjectId owner(id.stub()->deferredOwner);
+    if (owner.isNull()) owner = ownerIn(doc, tags, db, &lastOwner);
+    if (layout.isNull() || layout->objectId() != owner) layout = OdDbBlockTableRecord::cast(owner.openObject(OdDb::kForWrite));
+    if (layout.isNull()) {
+      const OdDxfIn in(doc.text, tags, doc.codec, db, hasMarkers(doc, tags));
+      owner = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
+      layout = OdDbBlockTableRecord::cast(owner.openObject(OdDb::kForWrite));
+    }
+    db->setDeferredOwner(id, owner);
+    if (!layout.isNull()) layout->appendEntityId(id);
+  };
   for (size_t i = 0; i < objects.size(); ++i) {
     const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == objects[i];
     if (inEntities) ++nextEntity;
     if (isRecord[i]) continue;
+    if (objects[i].stub()->deferredClass) {
+      if (inEntities) placeDeferred(objects[i]);
+      continue;
+    }
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
     if (object.isNull()) continue;
     readObject(object);

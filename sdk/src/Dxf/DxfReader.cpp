@@ -9,8 +9,16 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "Db/DbArc.h"
+#include "Db/DbCircle.h"
 #include "Db/DbDatabase.h"
 #include "Db/DbDeclaredClasses.h"
+#include "Db/DbEllipse.h"
+#include "Db/DbLine.h"
+#include "Db/DbPoint.h"
+#include "Db/DbPolyline.h"
+#include "Db/DbSpline.h"
+#include "Db/DbText.h"
 #include "Db/DbDictionary.h"
 #include "Db/DbSymbolTable.h"
 #include "Dxf/DxfBinary.h"
@@ -38,8 +46,48 @@ void odDxfRepairStructure(OdDxfDocument& doc);
 
 namespace {
 
+// Number kinds of group codes: 1 real, 2 integer, 0 anything else.
+struct NumberKinds {
+  uint8_t kind[1072] = {};
+  NumberKinds() {
+    for (int c = 0; c < 1072; ++c) {
+      const OdDxfKind k = odDxfKindOf(c);
+      kind[c] = k == OdDxfKind::kDouble ? 1 : (k == OdDxfKind::kInt16 || k == OdDxfKind::kInt32 || k == OdDxfKind::kInt64 || k == OdDxfKind::kBool) ? 2 : 0;
+    }
+  }
+};
+
+// Whether a value certainly reads as a number of the kind: plain decimal
+// forms of moderate size. Anything else (a plus sign, ".5", huge exponents)
+// is left to the exact reading, which takes or refuses it.
+bool plainNumber(const char* p, const char* e, bool real) {
+  while (p < e && (*p == ' ' || *p == '\t')) ++p;
+  while (e > p && (e[-1] == ' ' || e[-1] == '\t' || e[-1] == '\r')) --e;
+  if (e - p > 40) return false;
+  if (p < e && *p == '-') ++p;
+  const char* digits = p;
+  while (p < e && unsigned(*p - '0') < 10) ++p;
+  if (!real) return p == e && p > digits && p - digits <= 9;
+  if (p == digits) return false;
+  if (p < e && *p == '.') {
+    const char* fraction = ++p;
+    while (p < e && unsigned(*p - '0') < 10) ++p;
+    if (p == fraction) return false;
+  }
+  if (p < e && (*p == 'e' || *p == 'E')) {
+    ++p;
+    if (p < e && (*p == '+' || *p == '-')) ++p;
+    int exponent = 0;
+    const char* first = p;
+    while (p < e && unsigned(*p - '0') < 10 && p - first < 3) exponent = exponent * 10 + (*p++ - '0');
+    if (p == first || exponent > 250) return false;
+  }
+  return p == e;
+}
+
 // Splits the file into tags; stops at "0 EOF" (anything after it is ignored).
 void tokenize(OdDxfDocument& doc) {
+  static const NumberKinds kinds;
   const std::string& s = doc.text.file();
   const char* base = s.data();
   const char* p = base;
@@ -85,7 +133,17 @@ void tokenize(OdDxfDocument& doc) {
       break;
     }
     p = nl + 1;
-    const char* vnl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+    const uint8_t kind = kinds.kind[code];
+    const char* vnl;
+    if (kind) {
+      // Numbers are short: scanned here, and their form checked on the way.
+      const char* v = p;
+      while (v < end && *v != '\n') ++v;
+      vnl = v < end ? v : nullptr;
+      if (!plainNumber(p, v, kind == 1)) doc.doubtful.push_back(uint32_t(doc.tags.size()));
+    } else {
+      vnl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+    }
     const char* valueEnd = vnl ? vnl : end;
     ++line;
     size_t length = size_t(valueEnd - p);
@@ -109,12 +167,23 @@ OdDbObject* newObject(OdRxClass* cls) {
   return static_cast<OdDbObject*>(made->queryX(OdDbObject::desc()));
 }
 
+// Entities whose fields name other objects only by handle or by the name of
+// a record, and that change nothing else while they are read: reading their
+// fields can wait until they are first opened. Drawings are mostly these.
+bool deferrable(OdRxClass* cls) {
+  return cls == OdDbLine::desc() || cls == OdDbCircle::desc() || cls == OdDbArc::desc() || cls == OdDbPoint::desc() ||
+         cls == OdDbText::desc() || cls == OdDbPolyline::desc() || cls == OdDbEllipse::desc() || cls == OdDbSpline::desc();
+}
+
 // Each object read, in file order; owners are resolved once all exist.
 typedef std::vector<OdDbObjectId> PendingObjects;
 
 class Reader {
 public:
-  explicit Reader(OdDxfDocument& doc) : m_doc(doc), m_db(new OdDbDatabase(false), kOdRxObjAttach) {}
+  explicit Reader(const std::shared_ptr<OdDxfDocument>& doc) : m_doc(*doc), m_db(new OdDbDatabase(false), kOdRxObjAttach) {
+    // Objects made while reading read their fields from it.
+    m_db->setDxfDocument(doc);
+  }
 
   OdDbDatabasePtr read();
 
@@ -170,6 +239,8 @@ private:
   void readObjects();
   OdDbObjectId readEntity(size_t& i, OdDbObjectId owner);
   OdDbObjectId addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner = OdDbObjectId());
+  // An entity of the class: deferred where it can be, else made now.
+  OdDbObjectId addEntity(OdRxClass* cls, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner);
   OdRxClass* entityClass(std::string_view type, OdDxfSpan span) const;
   OdRxClass* objectClass(std::string_view type) const;
   OdRxClass* vertexClass(OdRxClass* polyline, OdDxfSpan span) const;
@@ -318,6 +389,23 @@ OdDbObjectId Reader::addObject(OdDbObject* object, size_t zeroTag, OdDxfSpan spa
   return id;
 }
 
+OdDbObjectId Reader::addEntity(OdRxClass* cls, size_t zeroTag, OdDxfSpan span, OdDbObjectId owner) {
+  // Made now: when recovering (repairs are said as they are found), and
+  // objects whose handle must be given anew or whose numbers may not read.
+  if (!m_doc.deferFields || !deferrable(cls) || m_doc.repairs) return addObject(newObject(cls), zeroTag, span, owner);
+  const OdDbHandle handle = handleIn(span, 5);
+  if (handle.isNull() || (OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull()))
+    return addObject(newObject(cls), zeroTag, span, owner);
+  if (!m_doc.doubtful.empty()) {
+    auto d = std::lower_bound(m_doc.doubtful.begin(), m_doc.doubtful.end(), uint32_t(zeroTag));
+    if (d != m_doc.doubtful.end() && *d <= zeroTag + span.count) return addObject(newObject(cls), zeroTag, span, owner);
+  }
+  m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
+  const OdDbObjectId id = m_db->addDeferredObject(cls, uint32_t(zeroTag), handle, owner);
+  m_pending.push_back(id);
+  return id;
+}
+
 OdDbDatabasePtr Reader::read() {
   tokenize(m_doc);
   if (m_doc.tags.empty()) throw OdDxfError("the file holds no drawing data", 1);
@@ -349,6 +437,7 @@ OdDbDatabasePtr Reader::read() {
     if (!open.isNull()) open->assertWriteEnabled();
   }
   m_doc.rewrite.clear();
+  m_db->armDeferred();
   return m_db;
 }
 
@@ -458,7 +547,7 @@ OdDbObjectId Reader::readEntity(size_t& i, OdDbObjectId owner) {
   const size_t zero = i;
   OdDxfSpan span = recordSpan(i, next);
   OdRxClass* polylineClass = entityClass(text(zero), span);
-  OdDbObjectId id = addObject(newObject(polylineClass), zero, span, owner);
+  OdDbObjectId id = addEntity(polylineClass, zero, span, owner);
   i = next;
   // Vertices and attributes follow the entity that owns them, up to SEQEND.
   const bool polyline = text(zero) == "POLYLINE"sv;
@@ -625,6 +714,7 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name, co
   }
   auto doc = std::make_shared<OdDxfDocument>(std::move(content));
   doc->binary = binary;
+  doc->deferFields = options.deferFields;
   std::vector<OdDxfDocument::RepairNote> notes;
   if (options.recover) doc->repairs = &notes;
   // Notes name tags by their offset in the text; reported by line (or byte), in file order.
@@ -649,9 +739,8 @@ OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name, co
     }
   };
   try {
-    Reader reader(*doc);
+    Reader reader(doc);
     OdDbDatabasePtr db = reader.read();
-    db->setDxfDocument(doc);
     report();
     return db;
   } catch (const OdDxfError& e) {
