@@ -31,6 +31,14 @@ public:
 
   OdDxfText text;
   OdDxfTags tags;            // every tag of the file; spans point into it
+  // The tags of the record whose 0 tag stands at the index, up to the next 0 tag.
+  OdDxfSpan recordAt(uint32_t zeroTag) const {
+    const OdDxfTag* first = tags.data() + zeroTag + 1;
+    const OdDxfTag* end = tags.data() + tags.size();
+    const OdDxfTag* t = first;
+    while (t != end && t->code != 0) ++t;
+    return OdDxfSpan{first, size_t(t - first)};
+  }
   OdDxfTags comments;        // the comments (999) before the first section
   // Tags of number codes whose text may not read as a number (by index, in
   // order): objects holding one are read at once, where the error shows.

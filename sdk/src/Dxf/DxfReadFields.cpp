@@ -119,15 +119,6 @@ void noteMissingOwner(OdDxfDocument& doc, OdDbObject* object, const OdDxfRecord*
 // and in objects that bring their markers into an older file.
 bool hasMarkers(const OdDxfDocument& doc, OdDxfSpan tags) { return doc.markers || odDxfHasMarkers(tags); }
 
-// The tags of the record whose 0 tag stands at the index, up to the next 0 tag.
-OdDxfSpan recordAt(const OdDxfDocument& doc, uint32_t zeroTag) {
-  const OdDxfTag* first = doc.tags.data() + zeroTag + 1;
-  const OdDxfTag* end = doc.tags.data() + doc.tags.size();
-  const OdDxfTag* t = first;
-  while (t != end && t->code != 0) ++t;
-  return OdDxfSpan{first, size_t(t - first)};
-}
-
 // The object's own fields, its extension dictionary and its reactors.
 void readOwnFields(OdDxfDocument& doc, OdDbDatabase* db, OdDbObject* object, const OdDxfRecord* record) {
   const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags), &doc.names);
@@ -227,7 +218,7 @@ void odDxfReadDeferred(OdDbDatabase* db, OdDbObject* object, uint32_t zeroTag) {
   OdDxfDocument& doc = *db->dxfDocument();
   auto record = std::make_unique<OdDxfRecord>();
   record->type = doc.tags[zeroTag];
-  record->tags = recordAt(doc, zeroTag);
+  record->tags = doc.recordAt(zeroTag);
   const OdDxfRecord* held = record.get();
   object->setDxfRecord(std::move(record));
   try {
@@ -311,7 +302,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
       // Deferred entities are not made for this: their records are found in the file.
       OdDxfSpan tags;
       if (id.stub()->deferredClass) {
-        tags = recordAt(doc, id.stub()->deferredTag);
+        tags = doc.recordAt(id.stub()->deferredTag);
       } else {
         OdDbObjectPtr entity = id.openObject();
         const OdDxfRecord* record = entity.isNull() ? nullptr : entity->dxfRecord();
@@ -357,7 +348,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   };
   // A deferred entity of the ENTITIES section: placed by its record, not made.
   auto placeDeferred = [&](OdDbObjectId id) {
-    const OdDxfSpan tags = recordAt(doc, id.stub()->deferredTag);
+    const OdDxfSpan tags = doc.recordAt(id.stub()->deferredTag);
     OdDbObjectId owner(id.stub()->deferredOwner);
     if (owner.isNull()) owner = ownerIn(doc, tags, db, &lastOwner);
     if (layout.isNull() || layout->objectId() != owner) layout = OdDbBlockTableRecord::cast(owner.openObject(OdDb::kForWrite));

@@ -111,6 +111,8 @@ private:
   void writeObjects();
   void writeObject(const OdDbObject* object);
   void writeEntityWithFollowers(OdDbObjectId id);
+  // An entity whose fields were never read is unchanged: its record as read.
+  bool writeDeferred(OdDbObjectId id);
   void writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out);
   void writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile);
   void writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData);
@@ -475,7 +477,17 @@ void Writer::writeObject(const OdDbObject* object) {
   writeMerged(object, record, out);
 }
 
+bool Writer::writeDeferred(OdDbObjectId id) {
+  OdDbStub* stub = id.stub();
+  if (!m_doc || !stub || stub->object || !stub->deferredClass) return false;
+  m_written.insert(stub);
+  tag(0, m_doc->text.text(m_doc->tags[stub->deferredTag]));
+  tags(m_doc->recordAt(stub->deferredTag));
+  return true;
+}
+
 void Writer::writeEntityWithFollowers(OdDbObjectId id) {
+  if (writeDeferred(id)) return;
   OdDbObjectPtr object = id.openObject();
   if (object.isNull()) return;
   writeObject(object);
@@ -633,6 +645,11 @@ void Writer::writeEntities() {
   if (m_doc)
     for (const OdDbObjectId& id : m_doc->entities) {
       if (id.isErased()) continue;
+      if (id.stub()->deferredClass && !id.stub()->object) {
+        const OdDbObjectId owner(id.stub()->deferredOwner);
+        if (owner == m_db->getModelSpaceId() || owner == m_db->getPaperSpaceId()) writeDeferred(id);
+        continue;
+      }
       OdDbObjectPtr object = id.openObject();
       // An entity moved into a block since reading is written there.
       if (object.isNull() || (object->ownerId() != m_db->getModelSpaceId() && object->ownerId() != m_db->getPaperSpaceId()))
@@ -666,7 +683,8 @@ void Writer::writeObjects() {
   if (m_doc)
     for (const OdDbObjectId& id : m_doc->objects) writeId(id);
   for (const OdDbObjectId& id : m_db->objectIds()) {
-    if (m_written.count(id.stub()) || id.isErased()) continue;
+    // Deferred objects are entities, written with their owners.
+    if (m_written.count(id.stub()) || id.isErased() || (id.stub()->deferredClass && !id.stub()->object)) continue;
     OdDbObjectPtr object = id.openObject();
     if (object.isNull() || object->isKindOf(OdDbEntity::desc()) || object->isKindOf(OdDbSymbolTable::desc()) ||
         object->isKindOf(OdDbSymbolTableRecord::desc()))
