@@ -83,7 +83,8 @@ public:
   // The handle an object added since then should have, unless another takes it.
   void preferHandle(OdDbObjectId id, OdDbHandle handle);
   // An object of a file, made when it is first opened (large drawings open
-  // fast; most of their objects are never looked at). The handle is free.
+  // fast; most of their objects are never looked at). Null when the handle
+  // is null or taken (nothing is added then).
   OdDbObjectId addDeferredObject(OdRxClass* cls, uint32_t tag, OdDbHandle handle, OdDbObjectId ownerId);
   void setDeferredOwner(OdDbObjectId id, OdDbObjectId ownerId) { id.stub()->deferredOwner = ownerId.stub(); }
   // Makes a deferred object (no-op for others); the file's reading does the work.
@@ -180,13 +181,20 @@ private:
   long m_nRefs = 1;
   OdDbHandle m_nextHandle = 1;
   std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
-  std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
+  mutable std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
+  mutable std::vector<std::pair<OdUInt64, OdDbStub*>> m_late;  // see index()
+  OdDbObjectId lateLookup(OdUInt64 handle) const;
+  void mergeLate() const;
   std::vector<OdDbStub*> m_unnumbered;
   std::map<OdDbStub*, OdDbHandle> m_preferred;
   bool m_numberLater = false;
   size_t m_deferred = 0;
   bool m_deferredArmed = false;
   OdDbStub* newStub(OdDbHandle handle);
+  // Where a handle goes in the index by handle, and whether an object has it.
+  size_t handlePlace(OdUInt64 handle, bool& taken) const;
+  void index(size_t pos, OdDbStub* stub);
+  mutable size_t m_placeHint = 0;
   mutable OdDbStub* m_lastLookup = nullptr;  // the stub the last lookup by handle found
   OdDbHeaderVars m_header;
   std::vector<DxfClass> m_dxfClasses;

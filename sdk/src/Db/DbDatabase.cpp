@@ -103,18 +103,77 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
 }
 
 OdDbObjectId OdDbDatabase::addDeferredObject(OdRxClass* cls, uint32_t tag, OdDbHandle handle, OdDbObjectId ownerId) {
-  OdDbStub* raw = newStub(handle);
+  bool taken = handle.isNull();
+  const size_t pos = taken ? 0 : handlePlace(OdUInt64(handle), taken);
+  if (taken) return OdDbObjectId();
+  m_stubs.emplace_back();
+  OdDbStub* raw = &m_stubs.back();
+  raw->database = this;
+  raw->handle = handle;
   raw->deferredClass = cls;
   raw->deferredTag = tag;
   raw->deferredOwner = ownerId.stub();
   ++m_deferred;
+  index(pos, raw);
   return OdDbObjectId(raw);
 }
 
+size_t OdDbDatabase::handlePlace(OdUInt64 handle, bool& taken) const {
+  taken = false;
+  const size_t n = m_byHandle.size();
+  if (n == 0 || handle > m_byHandle.back().first) return n;
+  // Files bring runs of rising handles that land at one place (before a few
+  // high ones, say): where the last one went is tried first.
+  const size_t hint = m_placeHint;
+  if (hint <= n && (hint == 0 || m_byHandle[hint - 1].first < handle) && (hint == n || handle < m_byHandle[hint].first)) {
+    if (!m_late.empty()) taken = !lateLookup(handle).isNull();
+    return hint;
+  }
+  const size_t pos = size_t(std::lower_bound(m_byHandle.begin(), m_byHandle.end(), handle,
+                                             [](const auto& e, OdUInt64 h) { return e.first < h; }) -
+                            m_byHandle.begin());
+  taken = pos < n && m_byHandle[pos].first == handle;
+  if (!taken && !m_late.empty()) taken = !lateLookup(handle).isNull();
+  return pos;
+}
+
+OdDbObjectId OdDbDatabase::lateLookup(OdUInt64 handle) const {
+  auto pos = std::lower_bound(m_late.begin(), m_late.end(), handle, [](const auto& e, OdUInt64 h) { return e.first < h; });
+  return pos != m_late.end() && pos->first == handle ? OdDbObjectId(pos->second) : OdDbObjectId();
+}
+
+void OdDbDatabase::mergeLate() const {
+  if (m_late.empty()) return;
+  const size_t middle = m_byHandle.size();
+  m_byHandle.insert(m_byHandle.end(), m_late.begin(), m_late.end());
+  std::inplace_merge(m_byHandle.begin(), m_byHandle.begin() + long(middle), m_byHandle.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+  m_late.clear();
+  m_late.shrink_to_fit();
+  m_placeHint = 0;
+}
+
+void OdDbDatabase::index(size_t pos, OdDbStub* stub) {
+  const OdUInt64 handle = OdUInt64(stub->handle);
+  if (handle >= OdUInt64(m_nextHandle)) m_nextHandle = handle + 1;
+  if (pos == m_byHandle.size()) {
+    m_byHandle.emplace_back(handle, stub);
+  } else if (m_numberLater && m_byHandle.size() - pos > 64) {
+    // While a file is read, a handle far below the last ones (objects that
+    // files write last with the first handles) waits aside: no moving of
+    // the whole index for each.
+    auto at = std::lower_bound(m_late.begin(), m_late.end(), handle, [](const auto& e, OdUInt64 h) { return e.first < h; });
+    m_late.insert(at, {handle, stub});
+    return;
+  } else {
+    m_byHandle.insert(m_byHandle.begin() + long(pos), {handle, stub});
+  }
+  m_placeHint = pos + 1;
+}
+
 OdDbStub* OdDbDatabase::newStub(OdDbHandle handle) {
-  // Files give handles in rising order as a rule: past the last one, no lookup is needed.
-  const bool beyond = m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first;
-  const bool taken = handle.isNull() || (!beyond && !getOdDbObjectId(handle).isNull());
+  bool taken = handle.isNull();
+  size_t pos = taken ? 0 : handlePlace(OdUInt64(handle), taken);
   m_stubs.emplace_back();
   OdDbStub* raw = &m_stubs.back();
   raw->database = this;
@@ -123,16 +182,12 @@ OdDbStub* OdDbDatabase::newStub(OdDbHandle handle) {
     m_unnumbered.push_back(raw);
     return raw;
   }
-  if (taken) handle = m_nextHandle;
-  if (OdUInt64(handle) >= OdUInt64(m_nextHandle)) m_nextHandle = OdUInt64(handle) + 1;
-  raw->handle = handle;
-  if (m_byHandle.empty() || OdUInt64(handle) > m_byHandle.back().first) {
-    m_byHandle.emplace_back(OdUInt64(handle), raw);
-  } else {
-    auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
-                                [](const auto& e, OdUInt64 h) { return e.first < h; });
-    m_byHandle.insert(pos, {OdUInt64(handle), raw});
+  if (taken) {
+    handle = m_nextHandle;  // beyond every handle given
+    pos = m_byHandle.size();
   }
+  raw->handle = handle;
+  index(pos, raw);
   return raw;
 }
 
@@ -168,6 +223,7 @@ void OdDbDatabase::preferHandle(OdDbObjectId id, OdDbHandle handle) {
 void OdDbDatabase::numberNewObjectsLater(bool later) {
   m_numberLater = later;
   if (later) return;
+  mergeLate();
   // A handle the file names for an object it lacks goes to the object made for it, while free.
   for (const auto& [stub, handle] : m_preferred) {
     auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
@@ -194,12 +250,13 @@ OdDbObjectId OdDbDatabase::getOdDbObjectId(OdDbHandle handle) const {
   if (m_lastLookup && m_lastLookup->handle == handle) return OdDbObjectId(m_lastLookup);
   auto pos = std::lower_bound(m_byHandle.begin(), m_byHandle.end(), OdUInt64(handle),
                               [](const auto& e, OdUInt64 h) { return e.first < h; });
-  if (pos == m_byHandle.end() || pos->first != OdUInt64(handle)) return OdDbObjectId();
+  if (pos == m_byHandle.end() || pos->first != OdUInt64(handle)) return m_late.empty() ? OdDbObjectId() : lateLookup(handle);
   m_lastLookup = pos->second;
   return OdDbObjectId(pos->second);
 }
 
 OdDbObjectIdArray OdDbDatabase::objectIds() const {
+  mergeLate();
   OdDbObjectIdArray ids;
   ids.reserve(unsigned(m_byHandle.size()));
   for (const auto& e : m_byHandle) ids.append(OdDbObjectId(e.second));

@@ -94,11 +94,11 @@ void tokenize(OdDxfDocument& doc) {
   const char* end = base + s.size();
   int line = 0;
   size_t skipped = 0;  // recovering: lines left out
-  // Two lines a tag: count them once rather than grow the vector.
-  const size_t lines = size_t(std::count(base, end, '\n'));
   const char* firstBreak = static_cast<const char*>(std::memchr(base, '\n', s.size()));
   doc.crlf = firstBreak && firstBreak > base && firstBreak[-1] == '\r';
-  doc.tags.reserve(lines / 2 + 1);
+  // Tags take twelve bytes of a file or more (a group code of three, a short
+  // value); room for one every eight bytes is only address space until used.
+  doc.tags.reserve(s.size() / 8 + 1024);
   odDxfPreferLargePages(doc.tags.data(), doc.tags.capacity() * sizeof(OdDxfTag));
   while (p < end) {
     // The group code: blanks, up to four digits, blanks (a carriage return among them).
@@ -393,15 +393,14 @@ OdDbObjectId Reader::addEntity(OdRxClass* cls, size_t zeroTag, OdDxfSpan span, O
   // Made now: when recovering (repairs are said as they are found), and
   // objects whose handle must be given anew or whose numbers may not read.
   if (!m_doc.deferFields || !deferrable(cls) || m_doc.repairs) return addObject(newObject(cls), zeroTag, span, owner);
-  const OdDbHandle handle = handleIn(span, 5);
-  if (handle.isNull() || (OdUInt64(handle) <= m_highestHandle && !m_db->getOdDbObjectId(handle).isNull()))
-    return addObject(newObject(cls), zeroTag, span, owner);
   if (!m_doc.doubtful.empty()) {
     auto d = std::lower_bound(m_doc.doubtful.begin(), m_doc.doubtful.end(), uint32_t(zeroTag));
     if (d != m_doc.doubtful.end() && *d <= zeroTag + span.count) return addObject(newObject(cls), zeroTag, span, owner);
   }
-  m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
+  const OdDbHandle handle = handleIn(span, 5);
   const OdDbObjectId id = m_db->addDeferredObject(cls, uint32_t(zeroTag), handle, owner);
+  if (id.isNull()) return addObject(newObject(cls), zeroTag, span, owner);  // no handle, or a taken one
+  m_highestHandle = std::max(m_highestHandle, OdUInt64(handle));
   m_pending.push_back(id);
   return id;
 }
