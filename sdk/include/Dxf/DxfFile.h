@@ -54,7 +54,10 @@ struct OdDxfReadOptions {
 // Reads a drawing. Everything the database does not model is kept and
 // written back by a save. Throws OdDxfFileError.
 OdDbDatabasePtr odDxfReadFile(const std::string& path, const OdDxfReadOptions& options = OdDxfReadOptions());
-OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name,
+OdDbDatabasePtr odDxfReadString(std::string&& content, const std::string& name,
+                                const OdDxfReadOptions& options = OdDxfReadOptions());
+// The drawing keeps a copy of the text.
+OdDbDatabasePtr odDxfReadString(const std::string& content, const std::string& name,
                                 const OdDxfReadOptions& options = OdDxfReadOptions());
 
 // Writes a drawing: to a temporary file beside the target, renamed over it

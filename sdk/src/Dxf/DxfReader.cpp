@@ -694,7 +694,16 @@ std::string OdDxfRepair::text(const std::string& file) const {
   return file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + what;
 }
 
-OdDbDatabasePtr odDxfReadString(std::string content, const std::string& name, const OdDxfReadOptions& options) {
+OdDbDatabasePtr odDxfReadString(const std::string& content, const std::string& name, const OdDxfReadOptions& options) {
+  // Copied into memory backed by large pages, as a file is read.
+  std::string copy;
+  copy.reserve(content.size());
+  odDxfPreferLargePages(&copy[0], content.size());
+  copy.append(content);
+  return odDxfReadString(std::move(copy), name, options);
+}
+
+OdDbDatabasePtr odDxfReadString(std::string&& content, const std::string& name, const OdDxfReadOptions& options) {
   odDbInitClasses();  // the file's type names are looked up among all classes
   // A binary drawing opens with a 22-byte sentinel ending in this text, a
   // control-Z and a NUL; its first eight bytes name the writer.
