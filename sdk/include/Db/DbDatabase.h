@@ -25,6 +25,8 @@ public:
   OdRxClass* deferredClass = nullptr;
   OdDbStub* deferredOwner = nullptr;
   uint32_t deferredTag = 0;
+  // The save that last wrote the object (each save has a number of its own).
+  uint32_t writtenBy = 0;
 };
 
 // Drawing settings the database keeps for its users.

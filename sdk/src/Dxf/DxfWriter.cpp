@@ -7,7 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <set>
-#include <unordered_set>
+#include <atomic>
 #include <unistd.h>
 
 #include "Db/DbDatabase.h"
@@ -117,10 +117,11 @@ private:
   void writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile);
   void writeXData(const OdDbObject* object, const OdDxfRecord* record, OdDxfSpan fileXData);
   std::vector<std::pair<int, std::string>> headerValue(const std::string& name, const OdDbHeaderVars& h) const;
-  std::string typeName(const OdDbObject* object) const {
+  // The type as the file wrote it; the class's name for objects made since.
+  void typeTag(const OdDbObject* object) {
     const OdDxfRecord* r = object->dxfRecord();
-    if (r && !r->implied) return std::string(m_doc->text.text(r->type));
-    return object->isA()->dxfName().toUtf8();
+    if (r && !r->implied) tag(0, m_doc->text.text(r->type));
+    else tag(0, object->isA()->dxfName().toUtf8());
   }
 
   OdDbDatabase* m_db;
@@ -130,7 +131,15 @@ private:
   bool m_wroteNew = false;  // an object that no file held
   bool m_binary = false;
   std::string m_out;
-  std::unordered_set<OdDbStub*> m_written;
+  // Objects written so far are marked with the save's number.
+  uint32_t m_save = nextSaveNumber();
+  static uint32_t nextSaveNumber() {
+    static std::atomic<uint32_t> saves{0};
+    uint32_t n = ++saves;
+    return n ? n : ++saves;  // 0 marks no save
+  }
+  bool written(OdDbObjectId id) const { return id.stub()->writtenBy == m_save; }
+  void markWritten(OdDbStub* stub) { stub->writtenBy = m_save; }
   // A subclass's run of an object's tags in the file (they stand together, after their marker).
   struct FileSection {
     std::string_view marker;  // in the drawing's text
@@ -139,6 +148,7 @@ private:
   // Scratch of writeMerged, kept between objects so that their storage is reused.
   std::vector<FileSection> m_fileSections;
   std::vector<const OdDxfTag*> m_ownedTags, m_otherTags;
+  std::vector<char> m_done;
   std::unique_ptr<OdDxfOut> m_fields;
   // Modeller data that goes to the ACDSDATA section: handle and bytes.
   std::vector<std::pair<std::string, std::string>> m_aside;
@@ -422,7 +432,8 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     }
     for (const OdDxfTag* t = kept.begin(); t != kept.end(); ++t) tag(*t);
   };
-  std::vector<bool> done(modelled.size(), false);
+  std::vector<char>& done = m_done;
+  done.assign(modelled.size(), false);
   // The k-th section of a marker in the file is the k-th modelled one of that marker.
   auto findModelled = [&](std::string_view marker) -> int {
     for (size_t i = 0; i < modelled.size(); ++i)
@@ -458,12 +469,12 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
 }
 
 void Writer::writeObject(const OdDbObject* object) {
-  m_written.insert(object->objectId().stub());
+  markWritten(object->objectId().stub());
   std::string aside;
   if (object->dxfAsideData(aside)) m_aside.emplace_back(handleText(object->objectId()), std::move(aside));
   if (!object->dxfRecord() || object->dxfRecord()->implied) m_wroteNew = true;
   const OdDxfRecord* record = object->dxfRecord();
-  tag(0, typeName(object));
+  typeTag(object);
   // Objects the reader made for what a file lacked have no tags to repeat.
   if (record && !record->implied && !object->isModifiedSinceRead()) {
     tags(record->tags);
@@ -480,7 +491,7 @@ void Writer::writeObject(const OdDbObject* object) {
 bool Writer::writeDeferred(OdDbObjectId id) {
   OdDbStub* stub = id.stub();
   if (!m_doc || !stub || stub->object || !stub->deferredClass) return false;
-  m_written.insert(stub);
+  markWritten(stub);
   tag(0, m_doc->text.text(m_doc->tags[stub->deferredTag]));
   tags(m_doc->recordAt(stub->deferredTag));
   return true;
@@ -510,7 +521,7 @@ void Writer::writeEntityWithFollowers(OdDbObjectId id) {
 void Writer::writeTable(OdDbObjectId tableId, const char* name, const OdDxfDocument::Table* fromFile) {
   OdDbObjectPtr object = tableId.openObject();
   if (object.isNull()) return;
-  m_written.insert(tableId.stub());
+  markWritten(tableId.stub());
   OdDbSymbolTablePtr table = OdDbSymbolTable::cast(object);
   // Files without handles (R12) get no records they did not have: each
   // reading would give them new handles.
@@ -578,7 +589,7 @@ void Writer::writeTables() {
   // Tables the file lacked; files without markers (R12) have no block records.
   if (m_markers)
     for (const auto& s : standard)
-      if (!m_written.count(s.id.stub())) writeTable(s.id, s.name, nullptr);
+      if (!written(s.id)) writeTable(s.id, s.name, nullptr);
   tag(0, "ENDSEC");
 }
 
@@ -660,7 +671,7 @@ void Writer::writeEntities() {
     OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(space.openObject());
     if (record.isNull()) continue;
     for (const OdDbObjectId& id : record->entityIds())
-      if (!id.isErased() && !m_written.count(id.stub())) writeEntityWithFollowers(id);
+      if (!id.isErased() && !written(id)) writeEntityWithFollowers(id);
   }
   tag(0, "ENDSEC");
 }
@@ -675,7 +686,7 @@ void Writer::writeObjects() {
   tag(0, "SECTION");
   tag(2, "OBJECTS");
   auto writeId = [&](const OdDbObjectId& id) {
-    if (id.isNull() || id.isErased() || m_written.count(id.stub())) return;
+    if (id.isNull() || id.isErased() || written(id)) return;
     OdDbObjectPtr object = id.openObject();
     if (!object.isNull()) writeObject(object);
   };
@@ -684,7 +695,7 @@ void Writer::writeObjects() {
     for (const OdDbObjectId& id : m_doc->objects) writeId(id);
   for (const OdDbObjectId& id : m_db->objectIds()) {
     // Deferred objects are entities, written with their owners.
-    if (m_written.count(id.stub()) || id.isErased() || (id.stub()->deferredClass && !id.stub()->object)) continue;
+    if (written(id) || id.isErased() || (id.stub()->deferredClass && !id.stub()->object)) continue;
     OdDbObjectPtr object = id.openObject();
     if (object.isNull() || object->isKindOf(OdDbEntity::desc()) || object->isKindOf(OdDbSymbolTable::desc()) ||
         object->isKindOf(OdDbSymbolTableRecord::desc()))
@@ -832,11 +843,16 @@ void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
 
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
-  m_written.reserve(m_db->objectIds().size() + 64);
-  // The header goes in last, where it belongs, so that $HANDSEED lies beyond
-  // the handles the body gave out while it was written.
-  size_t headerAt = std::string::npos;
-  auto writeHeaderLater = [&] { headerAt = m_out.size(); };
+  // The header is written where it belongs, and written again after the
+  // body when the body gave out handles, so that $HANDSEED lies beyond them.
+  size_t headerAt = std::string::npos, headerEnd = 0;
+  OdDbHandle seed;
+  auto writeHeaderLater = [&] {
+    headerAt = m_out.size();
+    seed = m_db->handseed();
+    writeHeader();
+    headerEnd = m_out.size();
+  };
   if (!m_doc) {
     writeHeaderLater();
     writeClasses();
@@ -869,11 +885,12 @@ std::string Writer::write() {
     if (!hasAside) writeAsideSection(nullptr);
   }
   tag(0, "EOF");
-  if (headerAt != std::string::npos) {
+  // (What the header says of the seed also depends on whether new objects were written.)
+  if (headerAt != std::string::npos && (m_db->handseed() != seed || m_wroteNew)) {
     std::string body;
     body.swap(m_out);
     writeHeader();
-    body.insert(headerAt, m_out);
+    body.replace(headerAt, headerEnd - headerAt, m_out);
     m_out.swap(body);
   }
   if (m_binary) {
