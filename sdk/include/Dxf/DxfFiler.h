@@ -2,6 +2,7 @@
 // What a database class reads from and writes to its part of a drawing file.
 // Fields are addressed by subclass marker and group code; files without
 // markers (R12) address them by group code alone.
+#include <bitset>
 #include <stdexcept>
 #include <map>
 #include <string>
@@ -109,7 +110,14 @@ public:
   struct Section {
     std::string marker;
     std::vector<Field> fields;
-    std::vector<int> codes;  // the codes the class owns in this section
+    // The codes the class owns in this section (group codes run from 0 to 1071).
+    struct Codes {
+      std::bitset<1072> bits;
+      bool has(int code) const { return code >= 0 && code < 1072 && bits[size_t(code)]; }
+      void add(int code) {
+        if (code >= 0 && code < 1072) bits.set(size_t(code));
+      }
+    } codes;
     int keepFrom = 0;        // from the file's first tag of this code on, the section is kept as read
   };
 
@@ -128,6 +136,9 @@ public:
   void stringOpt(int code, const OdString& value);
   // A record name: the file's text where it names the same record in another case.
   void name(int code, const OdString& value);
+  // The name of a record (a layer, a line type, a style), as name() writes
+  // it; names are looked up once for every object written with this.
+  void recordName(int code, OdDbObjectId record);
   void point(int code, const OdGePoint3d& value);
   void pointOpt(int code, const OdGePoint3d& value, const OdGePoint3d& def);
   void vectorOpt(int code, const OdGeVector3d& value, const OdGeVector3d& def);
@@ -182,6 +193,14 @@ private:
   // Visits the file's field tags of the current subclass in order, while visit answers true.
   template <class Visit>
   void eachOriginalField(Visit visit) const;
+  // Finds where the current subclass lies in the file's tags (once per subclass).
+  void indexSection() const;
+  // The first tag of each code in the current subclass: valid where stamped with m_indexNumber.
+  mutable std::vector<std::pair<uint32_t, const OdDxfTag*>> m_firstOfCode;
+  mutable uint32_t m_indexNumber = 0;
+  // Encoded names of the records named so far.
+  std::vector<std::pair<OdDbStub*, std::string>> m_recordNames;
+  void nameText(int code, const std::string& text);
   // The number an original tag holds; false when it holds none.
   bool number(const OdDxfTag* tag, double& value) const;
   void add(int code, std::string text);

@@ -262,10 +262,10 @@ void OdDbEntity::dxfOutFields(OdDxfOut& out) const {
   out.integerOpt(67, db && ownerId() == db->getPaperSpaceId() ? 1 : 0, 0);
   if (m_layer.isNull()) out.original(8);
   else if (db && m_layer == db->getLayerZeroId() && out.fromFile() && !out.hadField(8)) out.own(8);  // as the file left it
-  else out.name(8, layer());
+  else out.recordName(8, m_layer);
   if (m_linetype.isNull()) out.original(6);
   else if (db && m_linetype == db->getLinetypeByLayerId() && !out.hadField(6)) out.own(6);
-  else out.name(6, linetype());
+  else out.recordName(6, m_linetype);
   // A true colour keeps whatever index the file gave beside it, or none.
   if (m_color.isByLayer() && out.hadField(62)) out.integer(62, 256);
   else if (m_color.isByLayer()) out.own(62);

@@ -328,7 +328,6 @@ void OdDxfOut::subclass(const char* marker) {
   } else {
     m_sections.push_back(Section());
     m_sections.back().fields.reserve(12);
-    m_sections.back().codes.reserve(16);
   }
   m_sections.back().marker = marker;
 }
@@ -336,7 +335,7 @@ void OdDxfOut::subclass(const char* marker) {
 void OdDxfOut::reset(OdDxfSpan original, bool fromFile) {
   for (Section& section : m_sections) {
     section.fields.clear();
-    section.codes.clear();
+    section.codes.bits.reset();
     section.keepFrom = 0;
     m_spare.push_back(std::move(section));
   }
@@ -348,10 +347,7 @@ void OdDxfOut::reset(OdDxfSpan original, bool fromFile) {
 }
 
 void OdDxfOut::own(int code) {
-  std::vector<int>& codes = current().codes;
-  for (int c : codes)
-    if (c == code) return;
-  codes.push_back(code);
+  current().codes.add(code);
 }
 
 void OdDxfOut::add(int code, std::string text) {
@@ -374,38 +370,46 @@ bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
 
 bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr; }
 
+void OdDxfOut::indexSection() const {
+  if (m_rangesFor == m_sections.size()) return;
+  m_rangesFor = m_sections.size();
+  m_ranges.clear();
+  const bool markers = odDxfHasMarkers(m_original);
+  const std::string_view marker = m_sections.empty() ? std::string_view() : std::string_view(m_sections.back().marker);
+  const OdDxfTag* open = (!markers || marker.empty()) ? m_original.begin() : nullptr;
+  const OdDxfTag* t = m_original.begin();
+  for (; t != m_original.end(); ++t) {
+    if (t->code == 1001 || t->code == 101) break;  // extended data or an embedded object
+    if (!markers || t->code != 100) continue;
+    if (open) m_ranges.emplace_back(open, t), open = nullptr;
+    if (odDxfTrimmed(m_text->text(*t)) == marker) open = t + 1;
+  }
+  if (open) m_ranges.emplace_back(open, t);
+  // Fields are asked for one by one: the first tag of each code, stamped
+  // with the number of this indexing rather than cleared each time.
+  if (m_firstOfCode.empty()) m_firstOfCode.assign(1072, {0, nullptr});
+  if (++m_indexNumber == 0) {
+    for (auto& e : m_firstOfCode) e.first = 0;
+    m_indexNumber = 1;
+  }
+  for (const auto& range : m_ranges)
+    for (const OdDxfTag* f = range.first; f != range.second; ++f)
+      if (f->code < 1072 && m_firstOfCode[f->code].first != m_indexNumber) m_firstOfCode[f->code] = {m_indexNumber, f};
+}
+
 template <class Visit>
 void OdDxfOut::eachOriginalField(Visit visit) const {
   if (!m_text) return;
-  // Asked for every field: where the current subclass lies in the file's
-  // tags is found once per subclass.
-  if (m_rangesFor != m_sections.size()) {
-    m_rangesFor = m_sections.size();
-    m_ranges.clear();
-    const bool markers = odDxfHasMarkers(m_original);
-    const std::string_view marker = m_sections.empty() ? std::string_view() : std::string_view(m_sections.back().marker);
-    const OdDxfTag* open = (!markers || marker.empty()) ? m_original.begin() : nullptr;
-    const OdDxfTag* t = m_original.begin();
-    for (; t != m_original.end(); ++t) {
-      if (t->code == 1001 || t->code == 101) break;  // extended data or an embedded object
-      if (!markers || t->code != 100) continue;
-      if (open) m_ranges.emplace_back(open, t), open = nullptr;
-      if (odDxfTrimmed(m_text->text(*t)) == marker) open = t + 1;
-    }
-    if (open) m_ranges.emplace_back(open, t);
-  }
+  indexSection();
   for (const auto& range : m_ranges)
     for (const OdDxfTag* t = range.first; t != range.second; ++t)
       if (!visit(*t)) return;
 }
-
 const OdDxfTag* OdDxfOut::originalField(int code) const {
-  const OdDxfTag* found = nullptr;
-  eachOriginalField([&](const OdDxfTag& t) {
-    if (t.code == code) found = &t;
-    return !found;
-  });
-  return found;
+  if (!m_text || code < 0 || code >= 1072) return nullptr;
+  indexSection();
+  const auto& e = m_firstOfCode[size_t(code)];
+  return e.first == m_indexNumber ? e.second : nullptr;
 }
 
 void OdDxfOut::realOpt(int code, double value, double def) {
@@ -429,13 +433,23 @@ void OdDxfOut::flags(int code, long long value, long long mask, long long def) {
   integer(code, (old & ~mask) | (value & mask));
 }
 void OdDxfOut::string(int code, const OdString& value) { add(code, m_codec.encode(value)); }
-void OdDxfOut::name(int code, const OdString& value) {
-  const std::string text = m_codec.encode(value);
+void OdDxfOut::name(int code, const OdString& value) { nameText(code, m_codec.encode(value)); }
+
+void OdDxfOut::recordName(int code, OdDbObjectId record) {
+  for (const auto& known : m_recordNames)
+    if (known.first == record.stub()) return nameText(code, known.second);
+  OdDbSymbolTableRecordPtr r = OdDbSymbolTableRecord::cast(record.openObject());
+  m_recordNames.emplace_back(record.stub(), r.isNull() ? std::string() : m_codec.encode(r->getName()));
+  nameText(code, m_recordNames.back().second);
+}
+
+void OdDxfOut::nameText(int code, const std::string& text) {
   if (m_text)
     for (const OdDxfTag& t : m_original) {
       if (t.code == 1001) break;
+      if (t.code != code) continue;
       const std::string_view had = odDxfTrimmed(m_text->text(t));
-      if (t.code != code || had.size() != text.size()) continue;
+      if (had.size() != text.size()) continue;
       bool same = true;
       for (size_t i = 0; same && i < had.size(); ++i)
         same = std::tolower((unsigned char)had[i]) == std::tolower((unsigned char)text[i]);

@@ -315,7 +315,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
     for (const OdDxfOut::Section& s : out.sections()) {
       for (const OdDxfOut::Field& f : s.fields)
         if (isOldFileCode(f.code) || inFile(f.code)) all.fields.push_back(f);
-      all.codes.insert(all.codes.end(), s.codes.begin(), s.codes.end());
+      all.codes.bits |= s.codes.bits;
     }
     merged.assign(1, all);
     modelledSections = &merged;
@@ -385,9 +385,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
 
   auto owned = [](const OdDxfOut::Section& s, int code) {
-    for (int c : s.codes)
-      if (c == code) return true;
-    return false;
+    return s.codes.has(code);
   };
   auto writeSection = [&](const OdDxfOut::Section* m, const FileSection* f) {
     if (markers && (m || !f->marker.empty())) tag(100, m ? m->marker : f->marker);
@@ -843,6 +841,7 @@ void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
 
 std::string Writer::write() {
   m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
+  odDxfPreferLargePages(&m_out[0], m_out.capacity());
   // The header is written where it belongs, and written again after the
   // body when the body gave out handles, so that $HANDSEED lies beyond them.
   size_t headerAt = std::string::npos, headerEnd = 0;
