@@ -4,9 +4,11 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <set>
+#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
@@ -87,10 +89,20 @@ private:
       c /= 10;
     } while (c);
     while (end - p < 4) *--p = ' ';
-    m_out.append(p, size_t(end - p));
-    m_out.append(text.data(), text.size());
-    m_out += '\n';
+    const size_t codeLength = size_t(end - p);
+    char* d = room(codeLength + text.size() + 1);
+    std::memcpy(d, p, codeLength);
+    if (!text.empty()) std::memcpy(d + codeLength, text.data(), text.size());
+    d[codeLength + text.size()] = '\n';
   }
+  // The output: m_out's size is the room made, m_used what is written.
+  char* room(size_t n) {
+    if (m_used + n > m_out.size()) m_out.resize(std::max(m_out.size() * 2, m_used + n + 4096));
+    char* at = &m_out[m_used];
+    m_used += n;
+    return at;
+  }
+  void closeOutput() { m_out.resize(m_used); }
   void tag(const OdDxfTag& t) { tag(t.code, m_doc->text.text(t)); }
   void tags(OdDxfSpan span) {
     for (const OdDxfTag& t : span) tag(t);
@@ -131,6 +143,7 @@ private:
   bool m_wroteNew = false;  // an object that no file held
   bool m_binary = false;
   std::string m_out;
+  size_t m_used = 0;
   // Objects written so far are marked with the save's number.
   uint32_t m_save = nextSaveNumber();
   static uint32_t nextSaveNumber() {
@@ -840,17 +853,19 @@ void Writer::writeAsideSection(const OdDxfDocument::Section* fromFile) {
 }
 
 std::string Writer::write() {
-  m_out.reserve(m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16);
+  const size_t expected = m_doc ? m_doc->text.file().size() + m_doc->text.file().size() / 8 : 1 << 16;
+  m_out.reserve(expected);
   odDxfPreferLargePages(&m_out[0], m_out.capacity());
+  m_out.resize(expected);
   // The header is written where it belongs, and written again after the
   // body when the body gave out handles, so that $HANDSEED lies beyond them.
   size_t headerAt = std::string::npos, headerEnd = 0;
   OdDbHandle seed;
   auto writeHeaderLater = [&] {
-    headerAt = m_out.size();
+    headerAt = m_used;
     seed = m_db->handseed();
     writeHeader();
-    headerEnd = m_out.size();
+    headerEnd = m_used;
   };
   if (!m_doc) {
     writeHeaderLater();
@@ -884,11 +899,14 @@ std::string Writer::write() {
     if (!hasAside) writeAsideSection(nullptr);
   }
   tag(0, "EOF");
+  closeOutput();
   // (What the header says of the seed also depends on whether new objects were written.)
   if (headerAt != std::string::npos && (m_db->handseed() != seed || m_wroteNew)) {
     std::string body;
     body.swap(m_out);
+    m_used = 0;
     writeHeader();
+    closeOutput();
     body.replace(headerAt, headerEnd - headerAt, m_out);
     m_out.swap(body);
   }
