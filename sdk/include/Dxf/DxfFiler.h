@@ -107,9 +107,31 @@ public:
     int code;
     std::string text;
   };
+  // A section's fields; their storage stays from one object to the next.
+  class Fields {
+  public:
+    const Field* begin() const { return m_store.data(); }
+    const Field* end() const { return m_store.data() + m_count; }
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const Field& operator[](size_t i) const { return m_store[i]; }
+    void push_back(const Field& f) { next(f.code).assign(f.text); }
+    // The text of a new field of the code, to be given its value.
+    std::string& next(int code) {
+      if (m_count == m_store.size()) m_store.emplace_back();
+      Field& f = m_store[m_count++];
+      f.code = code;
+      return f.text;
+    }
+    void clear() { m_count = 0; }
+
+  private:
+    std::vector<Field> m_store;
+    size_t m_count = 0;
+  };
   struct Section {
     std::string marker;
-    std::vector<Field> fields;
+    Fields fields;
     // The codes the class owns in this section (group codes run from 0 to 1071).
     struct Codes {
       std::bitset<1072> bits;
@@ -168,7 +190,7 @@ public:
   // Declares codes owned without writing them (fields written elsewhere).
   void own(int code);
   // A field as a file gave it (data the class keeps as read).
-  void verbatim(int code, const std::string& text) { add(code, text); }
+  void verbatim(int code, std::string_view text) { add(code, text); }
   // The class models only the head of the section: from the first tag of
   // the code on, the file's tags follow the modelled fields as they were.
   void keepFrom(int code) { current().keepFrom = code; }
@@ -180,7 +202,17 @@ public:
   // Whether the fields are those of an object read from a file.
   bool fromFile() const { return m_fromFile; }
 
-  const std::vector<Section>& sections() const { return m_sections; }
+  // The sections of the object written last.
+  struct Sections {
+    const Section* first = nullptr;
+    size_t count = 0;
+    const Section* begin() const { return first; }
+    const Section* end() const { return first + count; }
+    size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    const Section& operator[](size_t i) const { return first[i]; }
+  };
+  Sections sections() const { return Sections{m_sections.data(), m_used}; }
   // Ready for the next object: what was collected goes, its storage stays.
   void reset(OdDxfSpan original, bool fromFile);
   // The shortest text that reads back as exactly the same double.
@@ -203,14 +235,14 @@ private:
   void nameText(int code, const std::string& text);
   // The number an original tag holds; false when it holds none.
   bool number(const OdDxfTag* tag, double& value) const;
-  void add(int code, std::string text);
+  void add(int code, std::string_view text);
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;
   OdDxfSpan m_original;
-  // The file's tags of the current subclass (ranges: a marker may stand twice), for m_sections.size() == m_rangesFor.
+  // The file's tags of the current subclass (ranges: a marker may stand twice), for m_used == m_rangesFor.
   mutable size_t m_rangesFor = size_t(-1);
   mutable std::vector<std::pair<const OdDxfTag*, const OdDxfTag*>> m_ranges;
   bool m_fromFile;
-  std::vector<Section> m_sections;
-  std::vector<Section> m_spare;  // sections of earlier objects, emptied, for their storage
+  std::vector<Section> m_sections;  // the first m_used are this object's; the rest keep their storage
+  size_t m_used = 0;
 };

@@ -308,58 +308,58 @@ OdDbObjectId OdDxfIn::reference(const char* subclass, int code, int nth) const {
   return h.isNull() ? OdDbObjectId() : m_db->getOdDbObjectId(h);
 }
 
+namespace {
+// The shortest text that reads back as the value, with a point where it would look like an integer.
+size_t formatRealTo(char (&buf)[64], double value) {
+  auto res = std::to_chars(buf, buf + sizeof buf - 2, value);
+  size_t n = size_t(res.ptr - buf);
+  if (!std::memchr(buf, '.', n) && !std::memchr(buf, 'e', n) && !std::memchr(buf, 'E', n) && !std::memchr(buf, 'n', n)) {
+    buf[n++] = '.';
+    buf[n++] = '0';
+  }
+  return n;
+}
+}  // namespace
+
 std::string OdDxfOut::formatReal(double value) {
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
-  std::string s(buf, res.ptr);
-  if (s.find_first_of(".eEn") == std::string::npos) s += ".0";
-  return s;
+  return std::string(buf, formatRealTo(buf, value));
 }
 
 OdDxfOut::Section& OdDxfOut::current() {
-  if (m_sections.empty()) m_sections.push_back(Section());
-  return m_sections.back();
+  if (m_used == 0) subclass("");
+  return m_sections[m_used - 1];
 }
-
 void OdDxfOut::subclass(const char* marker) {
-  if (!m_spare.empty()) {
-    m_sections.push_back(std::move(m_spare.back()));
-    m_spare.pop_back();
-  } else {
-    m_sections.push_back(Section());
-    m_sections.back().fields.reserve(12);
-  }
-  m_sections.back().marker = marker;
+  if (m_used == m_sections.size()) m_sections.emplace_back();
+  Section& s = m_sections[m_used++];
+  s.marker = marker;
+  s.fields.clear();
+  s.codes.bits.reset();
+  s.keepFrom = 0;
 }
-
 void OdDxfOut::reset(OdDxfSpan original, bool fromFile) {
-  for (Section& section : m_sections) {
-    section.fields.clear();
-    section.codes.bits.reset();
-    section.keepFrom = 0;
-    m_spare.push_back(std::move(section));
-  }
-  m_sections.clear();
+  m_used = 0;
   m_original = original;
   m_fromFile = fromFile && m_text;
   m_rangesFor = size_t(-1);
   m_ranges.clear();
 }
-
 void OdDxfOut::own(int code) {
   current().codes.add(code);
 }
 
-void OdDxfOut::add(int code, std::string text) {
+void OdDxfOut::add(int code, std::string_view text) {
   own(code);
-  current().fields.push_back(Field{code, std::move(text)});
+  current().fields.next(code).assign(text.data(), text.size());
 }
 
 void OdDxfOut::real(int code, double value) {
   // Nothing reads a number that is not finite back: the save stops rather than write one.
   if (!std::isfinite(value))
     throw OdDxfError("a value that is not finite for group code " + std::to_string(code) + " cannot be saved", 0);
-  add(code, formatReal(value));
+  char buf[64];
+  add(code, std::string_view(buf, formatRealTo(buf, value)));
 }
 bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
   const std::string_view s = odDxfTrimmed(m_text->text(*tag));
@@ -371,11 +371,11 @@ bool OdDxfOut::number(const OdDxfTag* tag, double& value) const {
 bool OdDxfOut::hadField(int code) const { return originalField(code) != nullptr; }
 
 void OdDxfOut::indexSection() const {
-  if (m_rangesFor == m_sections.size()) return;
-  m_rangesFor = m_sections.size();
+  if (m_rangesFor == m_used) return;
+  m_rangesFor = m_used;
   m_ranges.clear();
   const bool markers = odDxfHasMarkers(m_original);
-  const std::string_view marker = m_sections.empty() ? std::string_view() : std::string_view(m_sections.back().marker);
+  const std::string_view marker = m_used == 0 ? std::string_view() : std::string_view(m_sections[m_used - 1].marker);
   const OdDxfTag* open = (!markers || marker.empty()) ? m_original.begin() : nullptr;
   const OdDxfTag* t = m_original.begin();
   for (; t != m_original.end(); ++t) {

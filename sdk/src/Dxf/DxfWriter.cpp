@@ -315,7 +315,7 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
   }
   // Files without markers hold one section with every field.
   std::vector<OdDxfOut::Section> merged;
-  const std::vector<OdDxfOut::Section>* modelledSections = &out.sections();
+  OdDxfOut::Sections modelled = out.sections();
   if (!markers) {
     // Fields that files without markers cannot hold are left out, unless this file holds them.
     auto inFile = [&](int code) {
@@ -331,9 +331,8 @@ void Writer::writeMerged(const OdDbObject* object, const OdDxfRecord* record, co
       all.codes.bits |= s.codes.bits;
     }
     merged.assign(1, all);
-    modelledSections = &merged;
+    modelled = OdDxfOut::Sections{merged.data(), merged.size()};
   }
-  const std::vector<OdDxfOut::Section>& modelled = *modelledSections;
 
   if (markers) {
     const bool dimStyle = object->isKindOf(OdDbDimStyleTableRecord::desc());
