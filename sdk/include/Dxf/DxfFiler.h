@@ -188,7 +188,7 @@ public:
   // other bits stay; left out where the file had none and value is def.
   void flags(int code, long long value, long long mask, long long def);
   // Declares codes owned without writing them (fields written elsewhere).
-  void own(int code);
+  void own(int code) { current().codes.add(code); }
   // A field as a file gave it (data the class keeps as read).
   void verbatim(int code, std::string_view text) { add(code, text); }
   // The class models only the head of the section: from the first tag of
@@ -219,7 +219,10 @@ public:
   static std::string formatReal(double value);
 
 private:
-  Section& current();
+  Section& current() {
+    if (m_used == 0) subclass("");
+    return m_sections[m_used - 1];
+  }
   // The file's tag of the code in the current subclass, or null.
   const OdDxfTag* originalField(int code) const;
   // Visits the file's field tags of the current subclass in order, while visit answers true.
@@ -235,7 +238,11 @@ private:
   void nameText(int code, const std::string& text);
   // The number an original tag holds; false when it holds none.
   bool number(const OdDxfTag* tag, double& value) const;
-  void add(int code, std::string_view text);
+  void add(int code, std::string_view text) {
+    Section& s = current();
+    s.codes.add(code);
+    s.fields.next(code).assign(text.data(), text.size());
+  }
   const OdDxfCodec& m_codec;
   const OdDxfText* m_text;
   OdDxfSpan m_original;

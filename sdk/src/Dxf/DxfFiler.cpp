@@ -326,10 +326,6 @@ std::string OdDxfOut::formatReal(double value) {
   return std::string(buf, formatRealTo(buf, value));
 }
 
-OdDxfOut::Section& OdDxfOut::current() {
-  if (m_used == 0) subclass("");
-  return m_sections[m_used - 1];
-}
 void OdDxfOut::subclass(const char* marker) {
   if (m_used == m_sections.size()) m_sections.emplace_back();
   Section& s = m_sections[m_used++];
@@ -345,14 +341,7 @@ void OdDxfOut::reset(OdDxfSpan original, bool fromFile) {
   m_rangesFor = size_t(-1);
   m_ranges.clear();
 }
-void OdDxfOut::own(int code) {
-  current().codes.add(code);
-}
 
-void OdDxfOut::add(int code, std::string_view text) {
-  own(code);
-  current().fields.next(code).assign(text.data(), text.size());
-}
 
 void OdDxfOut::real(int code, double value) {
   // Nothing reads a number that is not finite back: the save stops rather than write one.

@@ -123,6 +123,7 @@ private:
   void writeObjects();
   void writeObject(const OdDbObject* object);
   void writeEntityWithFollowers(OdDbObjectId id);
+  void writeEntityWithFollowers(const OdDbObject* object);
   // An entity whose fields were never read is unchanged: its record as read.
   bool writeDeferred(OdDbObjectId id);
   void writeMerged(const OdDbObject* object, const OdDxfRecord* record, const OdDxfOut& out);
@@ -510,17 +511,19 @@ bool Writer::writeDeferred(OdDbObjectId id) {
 void Writer::writeEntityWithFollowers(OdDbObjectId id) {
   if (writeDeferred(id)) return;
   OdDbObjectPtr object = id.openObject();
-  if (object.isNull()) return;
+  if (!object.isNull()) writeEntityWithFollowers(object.get());
+}
+
+void Writer::writeEntityWithFollowers(const OdDbObject* object) {
   writeObject(object);
   std::vector<OdDbObjectId> own;
-  OdDbEntityPtr entity = OdDbEntity::cast(object);
-  if (!entity.isNull()) entity->dxfFollowers(own);
+  if (object->isKindOf(OdDbEntity::desc())) static_cast<const OdDbEntity*>(object)->dxfFollowers(own);
   for (const OdDbObjectId& f : own) {
     OdDbObjectPtr sub = f.openObject();
     if (!sub.isNull()) writeObject(sub);
   }
-  if (!m_doc || !own.empty()) return;
-  auto followers = m_doc->followers.find(id.stub());
+  if (!m_doc || !own.empty() || m_doc->followers.empty()) return;
+  auto followers = m_doc->followers.find(object->objectId().stub());
   if (followers == m_doc->followers.end()) return;
   for (const OdDbObjectId& f : followers->second) {
     OdDbObjectPtr sub = f.openObject();
@@ -675,13 +678,13 @@ void Writer::writeEntities() {
       // An entity moved into a block since reading is written there.
       if (object.isNull() || (object->ownerId() != m_db->getModelSpaceId() && object->ownerId() != m_db->getPaperSpaceId()))
         continue;
-      writeEntityWithFollowers(id);
+      writeEntityWithFollowers(object.get());
     }
   for (OdDbObjectId space : {m_db->getModelSpaceId(), m_db->getPaperSpaceId()}) {
     OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::cast(space.openObject());
     if (record.isNull()) continue;
     for (const OdDbObjectId& id : record->entityIds())
-      if (!id.isErased() && !written(id)) writeEntityWithFollowers(id);
+      if (!written(id) && !id.isErased()) writeEntityWithFollowers(id);
   }
   tag(0, "ENDSEC");
 }
