@@ -79,21 +79,47 @@ public:
 private:
   // The group code right-aligned in three columns, as drawing files write it.
   void tag(int code, std::string_view text) {
-    char buf[16];
-    char* end = buf + sizeof buf;
-    char* p = end;
-    *--p = '\n';
+    // Millions of tags a drawing: written straight into the room made, the
+    // short copies inlined.
+    const size_t n = text.size();
+    char* d = room(n + 12);  // a code of up to ten digits, two line breaks
+    char* p = d;
     unsigned c = unsigned(code);
-    do {
-      *--p = char('0' + c % 10);
-      c /= 10;
-    } while (c);
-    while (end - p < 4) *--p = ' ';
-    const size_t codeLength = size_t(end - p);
-    char* d = room(codeLength + text.size() + 1);
-    std::memcpy(d, p, codeLength);
-    if (!text.empty()) std::memcpy(d + codeLength, text.data(), text.size());
-    d[codeLength + text.size()] = '\n';
+    if (c < 10) {
+      p[0] = ' ', p[1] = ' ', p[2] = char('0' + c), p += 3;
+    } else if (c < 100) {
+      p[0] = ' ', p[1] = char('0' + c / 10), p[2] = char('0' + c % 10), p += 3;
+    } else if (c < 1000) {
+      p[0] = char('0' + c / 100), p[1] = char('0' + c / 10 % 10), p[2] = char('0' + c % 10), p += 3;
+    } else {
+      char digits[12];
+      int k = 0;
+      do digits[k++] = char('0' + c % 10); while ((c /= 10) != 0);
+      while (k) *p++ = digits[--k];
+    }
+    *p++ = '\n';
+    copyShort(p, text.data(), n);
+    p[n] = '\n';
+    m_used -= size_t((d + n + 12) - (p + n + 1));  // the room not used
+  }
+  static void copyShort(char* to, const char* from, size_t n) {
+    if (n >= 16) {
+      std::memcpy(to, from, n);
+    } else if (n >= 8) {
+      uint64_t a, b;
+      std::memcpy(&a, from, 8);
+      std::memcpy(&b, from + n - 8, 8);
+      std::memcpy(to, &a, 8);
+      std::memcpy(to + n - 8, &b, 8);
+    } else if (n >= 4) {
+      uint32_t a, b;
+      std::memcpy(&a, from, 4);
+      std::memcpy(&b, from + n - 4, 4);
+      std::memcpy(to, &a, 4);
+      std::memcpy(to + n - 4, &b, 4);
+    } else {
+      for (size_t i = 0; i < n; ++i) to[i] = from[i];
+    }
   }
   // The output: m_out's size is the room made, m_used what is written.
   char* room(size_t n) {
