@@ -176,6 +176,27 @@ TEST(DxfRoundTrip, NewDrawingWritesAFileThatReadsBack) {
   }
 }
 
+// The header is written before the body, yet its seed lies beyond every
+// handle the body gave out (blocks of a new drawing get theirs as written),
+// and a drawing read back and saved is the same again.
+TEST(DxfRoundTrip, TheHandleSeedLiesBeyondEveryHandleTheSaveGaveOut) {
+  OdDbDatabasePtr db(new OdDbDatabase, kOdRxObjAttach);
+  const std::string text = odDxfWriteString(db);
+  std::istringstream in(text);
+  std::string code, value, previous;
+  OdUInt64 seed = 0, highest = 0;
+  while (std::getline(in, code) && std::getline(in, value)) {
+    const int c = std::stoi(code);
+    if (c == 5 && previous == "$HANDSEED") seed = std::stoull(value, nullptr, 16);
+    else if (c == 5 || c == 105) highest = std::max<OdUInt64>(highest, std::stoull(value, nullptr, 16));
+    if (c == 9) previous = value;
+  }
+  EXPECT_GT(highest, 0u);
+  EXPECT_GT(seed, highest);
+  const std::string again = odDxfWriteString(odDxfReadString(text, "new.dxf"));
+  EXPECT_EQ(again, text);
+}
+
 TEST(DxfErrors, BrokenFilesNameTheFileAndTheLine) {
   const std::string good = kLineDrawing;
   // Truncated in the middle of the entity.

@@ -182,7 +182,28 @@ private:
   OdDbObjectId addDefaultRecord(OdDbObjectId tableId, class OdDbSymbolTableRecord* record, const wchar_t* name);
   long m_nRefs = 1;
   OdDbHandle m_nextHandle = 1;
-  std::deque<OdDbStub> m_stubs;  // addresses stay put; handle order is kept by the index below
+  // Stubs in blocks of many, so that their addresses stay put; handle order
+  // is kept by the index below.
+  class Stubs {
+  public:
+    OdDbStub& add() {
+      if (m_blocks.empty() || m_last == kBlock) {
+        m_blocks.emplace_back(new OdDbStub[kBlock]);
+        m_last = 0;
+      }
+      return m_blocks.back()[m_last++];
+    }
+    template <class Visit>
+    void each(Visit visit) {
+      for (size_t b = 0; b < m_blocks.size(); ++b)
+        for (size_t i = 0, n = b + 1 == m_blocks.size() ? m_last : kBlock; i < n; ++i) visit(m_blocks[b][i]);
+    }
+
+  private:
+    static constexpr size_t kBlock = 4096;
+    std::vector<std::unique_ptr<OdDbStub[]>> m_blocks;
+    size_t m_last = 0;
+  } m_stubs;
   mutable std::vector<std::pair<OdUInt64, OdDbStub*>> m_byHandle;
   mutable std::vector<std::pair<OdUInt64, OdDbStub*>> m_late;  // see index()
   OdDbObjectId lateLookup(OdUInt64 handle) const;

@@ -72,14 +72,14 @@ OdDbObjectId OdDbDatabase::addDefaultRecord(OdDbObjectId tableId, OdDbSymbolTabl
 OdDbDatabase::~OdDbDatabase() {
   // Objects may refer to each other by id only, so they go in any order; ids
   // stay valid while the stubs exist.
-  for (OdDbStub& stub : m_stubs) {
+  m_stubs.each([](OdDbStub& stub) {
     if (stub.object) {
       OdDbObject* obj = stub.object;
       stub.object = nullptr;
       obj->m_id = OdDbObjectId();
       obj->release();
     }
-  }
+  });
 }
 
 void OdDbDatabase::release() {
@@ -106,8 +106,7 @@ OdDbObjectId OdDbDatabase::addDeferredObject(OdRxClass* cls, uint32_t tag, OdDbH
   bool taken = handle.isNull();
   const size_t pos = taken ? 0 : handlePlace(OdUInt64(handle), taken);
   if (taken) return OdDbObjectId();
-  m_stubs.emplace_back();
-  OdDbStub* raw = &m_stubs.back();
+  OdDbStub* raw = &m_stubs.add();
   raw->database = this;
   raw->handle = handle;
   raw->deferredClass = cls;
@@ -174,8 +173,7 @@ void OdDbDatabase::index(size_t pos, OdDbStub* stub) {
 OdDbStub* OdDbDatabase::newStub(OdDbHandle handle) {
   bool taken = handle.isNull();
   size_t pos = taken ? 0 : handlePlace(OdUInt64(handle), taken);
-  m_stubs.emplace_back();
-  OdDbStub* raw = &m_stubs.back();
+  OdDbStub* raw = &m_stubs.add();
   raw->database = this;
   if (taken && m_numberLater) {
     // Numbered once every handle of the file is known, so that none is taken twice.
@@ -211,9 +209,9 @@ void OdDbDatabase::makeDeferred(OdDbStub* stub) {
 }
 
 void OdDbDatabase::makeAllDeferred() {
-  for (OdDbStub& stub : m_stubs)
-    if (m_deferred == 0) break;
-    else if (stub.deferredClass) makeDeferred(&stub);
+  m_stubs.each([this](OdDbStub& stub) {
+    if (m_deferred != 0 && stub.deferredClass) makeDeferred(&stub);
+  });
 }
 
 void OdDbDatabase::preferHandle(OdDbObjectId id, OdDbHandle handle) {
