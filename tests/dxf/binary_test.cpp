@@ -12,6 +12,7 @@
 #include "Dxf/DxfBinary.h"
 #include "Dxf/DxfFile.h"
 #include "Dxf/DxfTags.h"
+#include "SampleDrawings.h"
 
 namespace {
 std::string readText(const std::string& path) {
@@ -21,20 +22,6 @@ std::string readText(const std::string& path) {
   return s.str();
 }
 
-std::vector<std::string> drawingsIn(const std::string& dir) {
-  std::vector<std::string> out;
-  if (DIR* d = opendir(dir.c_str())) {
-    while (dirent* e = readdir(d)) {
-      std::string name = e->d_name;
-      std::string lower = name;
-      for (char& c : lower) c = char(std::tolower((unsigned char)c));
-      if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".dxf") == 0) out.push_back(dir + "/" + name);
-    }
-    closedir(d);
-  }
-  std::sort(out.begin(), out.end());
-  return out;
-}
 
 // A text file's tags, comments left out, values trimmed.
 std::vector<std::pair<int, std::string>> tagsOf(const std::string& text) {
@@ -87,7 +74,7 @@ std::string readError(const std::string& content) {
 TEST(BinaryDxf, EverySampleDrawingSurvivesTheBinaryForm) {
   int checked = 0;
   for (const char* sub : {"/examples", "/edge-cases"})
-    for (const std::string& path : drawingsIn(std::string(KD_SAMPLES_DIR) + sub)) {
+    for (const std::string& path : kdDrawingsIn(std::string(KD_SAMPLES_DIR) + sub)) {
       SCOPED_TRACE(path);
       OdDbDatabasePtr db;
       try {

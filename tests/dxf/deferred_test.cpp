@@ -2,7 +2,6 @@
 // the one an at-once reading makes, whatever happens before they are opened,
 // and a file whose numbers do not read is refused when it is read.
 #include <gtest/gtest.h>
-#include <dirent.h>
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -12,21 +11,12 @@
 #include "Db/DbText.h"
 #include "Dxf/DxfFile.h"
 #include "Rx/RxClass.h"
+#include "SampleDrawings.h"
 
 namespace {
 std::vector<std::string> samples() {
-  std::vector<std::string> out;
-  for (const char* sub : {"/examples", "/edge-cases"}) {
-    const std::string dir = std::string(KD_SAMPLES_DIR) + sub;
-    if (DIR* d = opendir(dir.c_str())) {
-      while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".dxf") == 0) out.push_back(dir + "/" + name);
-      }
-      closedir(d);
-    }
-  }
-  std::sort(out.begin(), out.end());
+  std::vector<std::string> out = kdDrawingsIn(std::string(KD_SAMPLES_DIR) + "/examples");
+  for (const std::string& path : kdDrawingsIn(std::string(KD_SAMPLES_DIR) + "/edge-cases")) out.push_back(path);
   return out;
 }
 

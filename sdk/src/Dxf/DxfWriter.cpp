@@ -103,23 +103,20 @@ private:
     m_used -= size_t((d + n + 12) - (p + n + 1));  // the room not used
   }
   static void copyShort(char* to, const char* from, size_t n) {
-    if (n >= 16) {
-      std::memcpy(to, from, n);
-    } else if (n >= 8) {
-      uint64_t a, b;
-      std::memcpy(&a, from, 8);
-      std::memcpy(&b, from + n - 8, 8);
-      std::memcpy(to, &a, 8);
-      std::memcpy(to + n - 8, &b, 8);
-    } else if (n >= 4) {
-      uint32_t a, b;
-      std::memcpy(&a, from, 4);
-      std::memcpy(&b, from + n - 4, 4);
-      std::memcpy(to, &a, 4);
-      std::memcpy(to + n - 4, &b, 4);
-    } else {
+    if (n >= 16) std::memcpy(to, from, n);
+    else if (n >= 8) copyEnds<uint64_t>(to, from, n);
+    else if (n >= 4) copyEnds<uint32_t>(to, from, n);
+    else
       for (size_t i = 0; i < n; ++i) to[i] = from[i];
-    }
+  }
+  // The first and the last word of a text of one to two words (they overlap).
+  template <class Word>
+  static void copyEnds(char* to, const char* from, size_t n) {
+    Word first, last;
+    std::memcpy(&first, from, sizeof(Word));
+    std::memcpy(&last, from + n - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &first, sizeof(Word));
+    std::memcpy(to + n - sizeof(Word), &last, sizeof(Word));
   }
   // The output: m_out's size is the room made, m_used what is written.
   char* room(size_t n) {
