@@ -125,6 +125,36 @@ void BM_DxfRead(benchmark::State& state) {
 }
 BENCHMARK(BM_DxfRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// For comparison: every object's fields read at once, and a read after which
+// every object is opened (what a listing of the whole drawing costs).
+void BM_DxfReadAtOnce(benchmark::State& state) {
+  const std::string& text = drawing();
+  OdDxfReadOptions options;
+  options.deferFields = false;
+  for (auto _ : state) {
+    OdDbDatabasePtr db = odDxfReadString(text, "bench.dxf", options);
+    benchmark::DoNotOptimize(db.get());
+    state.PauseTiming();
+    db.release();
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+}
+BENCHMARK(BM_DxfReadAtOnce)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_DxfReadOpenAll(benchmark::State& state) {
+  const std::string& text = drawing();
+  for (auto _ : state) {
+    OdDbDatabasePtr db = odDxfReadString(text, "bench.dxf");
+    for (const OdDbObjectId& id : db->objectIds()) benchmark::DoNotOptimize(id.openObject().get());
+    state.PauseTiming();
+    db.release();
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+}
+BENCHMARK(BM_DxfReadOpenAll)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 void BM_DxfWrite(benchmark::State& state) {
   OdDbDatabasePtr db = odDxfReadString(drawing(), "bench.dxf");
   size_t bytes = 0;
