@@ -187,6 +187,30 @@ TEST(DeferredReading, NumbersAreCheckedWhenTheFileIsRead) {
   }
 }
 
+// Entities added to a space leave the others unread (a space is a record
+// no entity looks up by name); a layer renamed reads them all first.
+TEST(DeferredReading, OnlyChangesToRecordsThatEntitiesNameReadThemAll) {
+  OdDbDatabasePtr db = read(drawing(line("100", "Walls", "1.0") + line("101", "Walls", "2.0") + text("102", "Notes")), true);
+  ASSERT_EQ(db->deferredCount(), 3u);
+  {
+    OdDbBlockTableRecordPtr model = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+    OdDbLinePtr added = OdDbLine::createObject();
+    added->setLayer(db->getOdDbObjectId(OdDbHandle(0x11)));
+    model->appendOdDbEntity(added);
+  }
+  OdDbLinePtr opened = db->getOdDbObjectId(OdDbHandle(0x100)).safeOpenObject();
+  EXPECT_EQ(opened->startPoint().x, 1.0);
+  EXPECT_EQ(db->deferredCount(), 2u);
+  opened.release();
+  OdDbSymbolTableRecordPtr walls = db->getOdDbObjectId(OdDbHandle(0x11)).safeOpenObject(OdDb::kForWrite);
+  EXPECT_EQ(db->deferredCount(), 0u);
+  walls->setName(L"Outer walls");
+  walls.release();
+  OdDbLinePtr second = db->getOdDbObjectId(OdDbHandle(0x101)).safeOpenObject();
+  EXPECT_EQ(second->layer(), L"Outer walls");
+  EXPECT_EQ(second->startPoint().x, 2.0);
+}
+
 // Opening a deferred entity for a change, erasing it, and saving.
 TEST(DeferredReading, AnEntityErasedBeforeItWasEverReadIsGoneFromTheSave) {
   OdDbDatabasePtr db = read(drawing(line("100", "Walls", "1.0") + line("101", "Walls", "7.0")), true);

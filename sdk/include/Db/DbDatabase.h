@@ -98,6 +98,10 @@ public:
   // Once reading is done, changes to records make the deferred objects first.
   void armDeferred() { m_deferredArmed = true; }
   bool deferredArmed() const { return m_deferredArmed && m_deferred != 0; }
+  // Before the object changes or joins the database: the deferred objects
+  // are made first when it is a table or record whose names they look up
+  // (layers, line types, styles, applications...; blocks they do not).
+  void beforeRecordChange(const OdDbObject* object);
   // Id of a handle, or null.
   OdDbObjectId getOdDbObjectId(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_nextHandle; }

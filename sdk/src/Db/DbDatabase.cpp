@@ -90,8 +90,7 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   if (!object) throw OdError(eNullObjectPointer);
   if (!object->m_id.isNull()) throw OdError(eAlreadyInDb);
   // Deferred objects read their records' names when made: a new record must not change what they find.
-  if (deferredArmed() && (object->isKindOf(OdDbSymbolTableRecord::desc()) || object->isKindOf(OdDbSymbolTable::desc())))
-    makeAllDeferred();
+  beforeRecordChange(object);
   OdDbStub* raw = newStub(handle);
   raw->object = object;
   object->addRef();
@@ -206,6 +205,13 @@ void OdDbDatabase::makeDeferred(OdDbStub* stub) {
   if (m_dxf) odDxfReadDeferred(this, object, stub->deferredTag);
   object->m_openMode = OdDb::kNotOpen;
   object->clearModifiedSinceRead();
+}
+
+void OdDbDatabase::beforeRecordChange(const OdDbObject* object) {
+  if (!deferredArmed() || !(object->isKindOf(OdDbSymbolTableRecord::desc()) || object->isKindOf(OdDbSymbolTable::desc())))
+    return;
+  if (object->isKindOf(OdDbBlockTableRecord::desc()) || object->isKindOf(OdDbBlockTable::desc())) return;
+  makeAllDeferred();
 }
 
 void OdDbDatabase::makeAllDeferred() {

@@ -2,7 +2,6 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbDictionary.h"
-#include "Db/DbSymbolTable.h"
 #include "Dxf/DxfFiler.h"
 #include "Dxf/DxfRecord.h"
 #include "Rx/RxClass.h"
@@ -46,9 +45,7 @@ void OdDbObject::assertWriteEnabled() const {
 void OdDbObject::upgradeOpen() {
   if (m_id.isNull()) return;
   // As opening for writing does: deferred objects read the names of records before they change.
-  if (OdDbDatabase* db = database(); db && db->deferredArmed() && m_openMode != OdDb::kForWrite &&
-                                     (isKindOf(OdDbSymbolTableRecord::desc()) || isKindOf(OdDbSymbolTable::desc())))
-    db->makeAllDeferred();
+  if (OdDbDatabase* db = database(); db && m_openMode != OdDb::kForWrite) db->beforeRecordChange(this);
   m_openMode = OdDb::kForWrite;
 }
 

@@ -4,7 +4,6 @@
 
 #include "Db/DbDatabase.h"
 #include "Db/DbObject.h"
-#include "Db/DbSymbolTable.h"
 
 const OdDbObjectId OdDbObjectId::kNull;
 
@@ -51,9 +50,7 @@ OdResult OdDbObjectId::openObject(OdDbObjectPtr& object, OdDb::OpenMode mode, bo
   if (!obj) return eNullObjectPointer;
   if (obj->isErased() && !openErased) return eWasErased;
   // A record or table about to change: the deferred objects read the names they name first.
-  if (mode == OdDb::kForWrite && m_stub->database && m_stub->database->deferredArmed() &&
-      (obj->isKindOf(OdDbSymbolTableRecord::desc()) || obj->isKindOf(OdDbSymbolTable::desc())))
-    m_stub->database->makeAllDeferred();
+  if (mode == OdDb::kForWrite && m_stub->database) m_stub->database->beforeRecordChange(obj);
   // Opening never lowers an open mode: a reader of an object open for writing sees it writable.
   if (mode == OdDb::kForWrite || obj->m_openMode == OdDb::kNotOpen) obj->m_openMode = mode == OdDb::kForNotify ? OdDb::kForRead : mode;
   object = obj;
