@@ -1,6 +1,7 @@
 // Fuzz target of the drawing-file reader: any input, text or binary, is read
-// or refused with a file error, plainly and when recovering; what reads is
-// written (as read and in binary) and must read back without repair.
+// or refused with a file error, plainly and when recovering, the same with
+// every field read at once; what reads is written (as read and in binary) and
+// must read back without repair, and every object of it opens.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,12 +37,29 @@ void check(const std::string& content, bool recover) {
   std::vector<OdDxfRepair> repairs;
   options.repairs = &repairs;
   OdDbDatabasePtr db;
+  bool reads = true;
   try {
     db = odDxfReadString(content, "fuzz.dxf", options);
   } catch (const OdDxfFileError&) {
-    return;
+    reads = false;
   }
+  if (!recover) {
+    // Fields read when first opened: the file reads exactly when a reading
+    // of every field at once reads it, and opening every object then throws nothing.
+    OdDxfReadOptions atOnce;
+    atOnce.deferFields = false;
+    bool readsAtOnce = true;
+    try {
+      odDxfReadString(content, "fuzz.dxf", atOnce);
+    } catch (const OdDxfFileError&) {
+      readsAtOnce = false;
+    }
+    if (reads != readsAtOnce) __builtin_trap();
+  }
+  if (!reads) return;
   writtenReadsBack(db);
+  if (!recover)
+    for (const OdDbObjectId& id : db->objectIds()) id.openObject();
 }
 }  // namespace
 
