@@ -773,13 +773,18 @@ OdDbDatabasePtr odDxfReadFile(const std::string& path, const OdDxfReadOptions& o
   if (!in) throw OdDxfFileError(path, 0, "cannot open the file for reading");
   const std::streamoff size = in.tellg();
   if (size < 0) throw OdDxfFileError(path, 0, "cannot read the file");
-  // Read in one piece into the text the drawing keeps: no second copy.
+  // Read into the text the drawing keeps through a small buffer that stays
+  // in the cache: sizing the text first would fill it with zeros in vain.
   std::string content;
   content.reserve(size_t(size));
   odDxfPreferLargePages(&content[0], size_t(size));
-  content.resize(size_t(size));
   in.seekg(0);
-  if (!in.read(&content[0], size)) throw OdDxfFileError(path, 0, "cannot read the file");
+  std::vector<char> chunk(size_t(1) << 18);
+  while (content.size() < size_t(size)) {
+    in.read(chunk.data(), std::streamsize(std::min(chunk.size(), size_t(size) - content.size())));
+    if (in.gcount() <= 0) throw OdDxfFileError(path, 0, "cannot read the file");
+    content.append(chunk.data(), size_t(in.gcount()));
+  }
   OdDbDatabasePtr db = odDxfReadString(std::move(content), path, options);
   db->setFilename(path);
   return db;
