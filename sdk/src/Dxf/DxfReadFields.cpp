@@ -279,7 +279,6 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     }
     readOwnFields(doc, db, object, record);
   };
-  auto readXData = [&](OdDbObject* object) { readXDataOf(doc, db, object); };
   for (size_t i = 0; i < objects.size(); ++i) {
     if (!records.count(objects[i].stub())) continue;
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
@@ -324,7 +323,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   for (size_t i = 0; i < objects.size(); ++i) {
     if (!isRecord[i]) continue;
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
-    if (!object.isNull()) readXData(object);
+    if (!object.isNull()) readXDataOf(doc, db, object);
   }
 
   // Entities of the ENTITIES section go to the layout that owns them; they
@@ -332,33 +331,30 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
   size_t nextEntity = 0;
   OdDbBlockTableRecordPtr layout = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite));
   if (!layout.isNull()) layout->reserveEntities(unsigned(doc.entities.size()));
-  auto place = [&](OdDbObject* object) {
-    OdDbEntityPtr entity = OdDbEntity::cast(object);  // released also when a field below is unreadable
-    if (entity.isNull()) return;
-    if (layout.isNull() || layout->objectId() != entity->ownerId())
-      layout = OdDbBlockTableRecord::cast(entity->ownerId().openObject(OdDb::kForWrite));
-    if (layout.isNull()) {
-      const OdDxfRecord* record = entity->dxfRecord();
-      const OdDxfIn in(doc.text, record->tags, doc.codec, db, hasMarkers(doc, record->tags));
-      const OdDbObjectId space = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
-      entity->setOwnerId(space);
-      layout = OdDbBlockTableRecord::cast(space.openObject(OdDb::kForWrite));
-    }
-    if (!layout.isNull()) layout->appendEntityId(entity->objectId());
-  };
-  // A deferred entity of the ENTITIES section: placed by its record, not made.
-  auto placeDeferred = [&](OdDbObjectId id) {
-    const OdDxfSpan tags = doc.recordAt(id.stub()->deferredTag);
-    OdDbObjectId owner(id.stub()->deferredOwner);
-    if (owner.isNull()) owner = ownerIn(doc, tags, db, &lastOwner);
+  // Appends the entity to the layout that owns it, or, when its owner is no
+  // layout, to its space by its paper-space flag; answers the owner it got.
+  auto appendToLayout = [&](OdDbObjectId id, OdDbObjectId owner, OdDxfSpan tags) {
     if (layout.isNull() || layout->objectId() != owner) layout = OdDbBlockTableRecord::cast(owner.openObject(OdDb::kForWrite));
     if (layout.isNull()) {
       const OdDxfIn in(doc.text, tags, doc.codec, db, hasMarkers(doc, tags));
       owner = in.integer("AcDbEntity", 67, 0) ? db->getPaperSpaceId() : db->getModelSpaceId();
       layout = OdDbBlockTableRecord::cast(owner.openObject(OdDb::kForWrite));
     }
-    db->setDeferredOwner(id, owner);
     if (!layout.isNull()) layout->appendEntityId(id);
+    return owner;
+  };
+  auto place = [&](OdDbObject* object) {
+    OdDbEntityPtr entity = OdDbEntity::cast(object);  // released also when a field below is unreadable
+    if (entity.isNull()) return;
+    const OdDbObjectId owner = appendToLayout(entity->objectId(), entity->ownerId(), entity->dxfRecord()->tags);
+    if (owner != entity->ownerId()) entity->setOwnerId(owner);
+  };
+  // A deferred entity of the ENTITIES section: placed by its record, not made.
+  auto placeDeferred = [&](OdDbObjectId id) {
+    OdDbObjectId owner(id.stub()->deferredOwner);
+    const OdDxfSpan tags = doc.recordAt(id.stub()->deferredTag);
+    if (owner.isNull()) owner = ownerIn(doc, tags, db, &lastOwner);
+    db->setDeferredOwner(id, appendToLayout(id, owner, tags));
   };
   for (size_t i = 0; i < objects.size(); ++i) {
     const bool inEntities = nextEntity < doc.entities.size() && doc.entities[nextEntity] == objects[i];
@@ -371,7 +367,7 @@ void odDxfFinishReading(OdDbDatabase* db, OdDxfDocument& doc, const std::vector<
     OdDbObjectPtr object = objects[i].openObject(OdDb::kForWrite);
     if (object.isNull()) continue;
     readObject(object);
-    readXData(object);
+    readXDataOf(doc, db, object);
     if (inEntities) place(object);
   }
   layout.release();

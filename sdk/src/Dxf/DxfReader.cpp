@@ -197,10 +197,9 @@ private:
 
   // The tags after a 0 tag, up to the next 0 tag.
   OdDxfSpan recordSpan(size_t start, size_t& next) const {
-    size_t i = start + 1;
-    while (i < m_doc.tags.size() && code(i) != 0) ++i;
-    next = i;
-    return OdDxfSpan{m_doc.tags.data() + start + 1, i - start - 1};
+    const OdDxfSpan span = m_doc.recordAt(uint32_t(start));
+    next = start + 1 + span.count;
+    return span;
   }
   std::string_view valueIn(OdDxfSpan span, int wanted) const {
     for (const OdDxfTag& t : span)
